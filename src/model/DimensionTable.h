@@ -1,0 +1,41 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "model/Model.h"
+
+namespace lm {
+
+enum class DimensionGroup { Frame, Cylinder };
+
+// Where a dimension's value lives.
+enum class Storage { FrameValue, CylinderSlot, PivotX, PivotY };
+
+// One row per dimension: everything the editors, the dynamic variables, undo, the
+// command line and the files need to know about it.
+struct DimensionInfo {
+    std::string_view CodeName;
+    DimensionGroup Group;
+    int EditorNumber;     // 1..27 in the frame editor, 1..17 in the cylinder editor
+    int DimensionNumber;  // 0: never a dynamic variable
+    std::string_view DynVarName;
+    Storage Where;
+    float FrameDimensions::*FrameMember = nullptr;
+    float CylinderRecord::*CylMember = nullptr;
+    int PivotNumber = 0;  // for PivotX / PivotY
+    int TwinPivot = 0;    // written with PivotNumber; 0: none
+};
+
+// All 44 dimensions: the frame ones in editor order, then the cylinder ones.
+std::span<const DimensionInfo> AllDimensions();
+
+const DimensionInfo* FindDimension(std::string_view codeName);
+const DimensionInfo* FindDimensionByNumber(int dimensionNumber);
+
+float GetDimension(const Model& m, const DimensionInfo& d);
+
+// Stores the value where the dimension lives, its twin pivot included. Nothing else.
+void StoreDimension(Model& m, const DimensionInfo& d, float value);
+
+}  // namespace lm

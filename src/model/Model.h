@@ -1,0 +1,184 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "model/Dimensions.h"
+
+namespace lm {
+
+inline constexpr int kPivotCount = 27;
+inline constexpr int kMappedPivotCount = 24;  // slots 24..26 are never mapped to the screen
+inline constexpr int kRevArmPositionCount = 9;
+inline constexpr int kOverlayEntryCount = 20;
+inline constexpr int kViewPresetCount = 7;
+inline constexpr int kDynSlotCount = 5;
+
+// Pivot numbers with a meaning of their own; the rest are plain solver outputs.
+enum PivotId : int {
+    DriverAxle = 1,
+    CrankPin = 2,
+    Crosshead = 3,
+    ValveStemJoint = 4,
+    RockerUpperEnd = 5,
+    RockerPivotCopy = 6,
+    RockerPivot = 7,
+    LinkBlock = 8,
+    LinkCentrePivot = 9,
+    FwdRodPin = 10,
+    RevRodPin = 11,
+    FwdEccentric = 12,
+    RevEccentric = 13,
+    LinkArcCentre = 14,
+    LiftingArmEnd = 15,
+    ReverseShaft = 16,
+    ReverseShaftCopy = 17,
+    ReverseArmEnd = 18,
+    RefPoint1 = 19,
+    RefPoint2 = 20,
+    FwdSheavePoint = 21,
+    RevSheavePoint = 22,
+    RockerLinePoint = 23,
+};
+
+struct Pivot {
+    float X = 0;
+    float Y = 0;
+    std::int32_t SX = 0;
+    std::int32_t SY = 0;
+};
+
+enum class Rotation { Fwd, Rev };
+
+struct GearState {
+    float DriverAngle = 0;
+    float StepAngle = 0;
+    float RevArmPos = 0;
+    float RevArmCenter = 0;
+    // Index 1..9; index 0 mirrors nothing and stays 0.
+    std::array<float, kRevArmPositionCount + 1> RevArmPositions{};
+    int RevArmPosCount = 0;
+    Rotation RotationDir = Rotation::Fwd;
+    bool GearError = false;
+    bool ErrorBeepOn = false;
+    float SolverStep = 0;
+    float SolverTolerance = 0;
+    float LinkAngle = 0;
+    float LiftLinkSpan = 0;
+    float EccSign = 0;
+    float LiftingArmLenSolved = 0;
+};
+
+// What the piston/port calculation leaves behind.
+struct ValveState {
+    float PistonPos = 0;
+    float ValveDisplacement = 0;
+    float FrontSteamEdge = 0;
+    float FrontSteamFull = 0;
+    float FrontExhaustEdge = 0;
+    float RearSteamEdge = 0;
+    float RearSteamFull = 0;
+    float RearExhaustEdge = 0;
+    float FrontLeadTerm = 0;
+    float RearLeadTerm = 0;
+    float FrontLapTerm = 0;
+    float RearLapTerm = 0;
+    float FrontExClTerm = 0;
+    float RearExClTerm = 0;
+    float FrontSteamOpening = 0;
+    float FrontExhaustOpening = 0;
+    float RearSteamOpening = 0;
+    float RearExhaustOpening = 0;
+};
+
+struct ViewTriple {
+    float Scale = 0;
+    float OriginX = 0;
+    float OriginY = 0;
+};
+
+struct ViewState {
+    float ViewScale = 0;
+    float ViewOriginX = 0;
+    float ViewOriginY = 0;
+    ViewTriple Norm;
+    ViewTriple SavedView{28.5f, 110.0f, 270.0f};
+    std::array<ViewTriple, kViewPresetCount> ViewPresets{};
+};
+
+struct DiagramSettings {
+    float VerticalScale = 0;
+    float GraphicZoom = 0;
+    float DiagramRevArmPos = 0;
+    bool DiagramRedrawPending = false;
+};
+
+struct DisplayState {
+    bool SteamDisplayOn = false;
+    float FrontSteamLevel = 0;
+    float RearSteamLevel = 0;
+    std::string FrontCutOffText;
+    std::string RearCutOffText;
+    float TextScaleX = 0;
+    float TextScaleY = 0;
+};
+
+// "13 blanks followed by ??": the name an unused dynamic-variable slot shows.
+inline const std::string DynVarEmptyName = "             ??";
+
+struct DynSlot {
+    std::int32_t DimensionNumber = 0;
+    float Value = 0;
+    std::string DynVarName;
+};
+
+struct DynVars {
+    std::array<DynSlot, kDynSlotCount> DynQueue{};
+    int DynIndex = 0;
+    float DynStep = 0;
+};
+
+// Every field is a real, as the data file stores it; type, colour, reference and the
+// pivot numbers are whole numbers.
+struct OverlayEntry {
+    float Horz1 = 0;
+    float Vert1 = 0;
+    float Horz2 = 0;
+    float Vert2 = 0;
+    float RefPivot1X = 0;
+    float RefPivot1Y = 0;
+    float RefPivot2X = 0;
+    float RefPivot2Y = 0;
+    float Type = 0;
+    float Color = 0;
+    float Reference = 0;
+    float RefPivot1 = 0;
+    float RefPivot2 = 0;
+};
+
+struct Overlay {
+    std::array<OverlayEntry, kOverlayEntryCount + 1> Entries{};  // 1..20
+    int CurrentEntry = 0;
+};
+
+// The one gear model. Zero-filled when made; SetStartupDefaults and the start-up order
+// (StartUp) give it its first values.
+struct Model {
+    FrameDimensions Frame;
+    CylinderRecord Cyl;
+    std::array<Pivot, kPivotCount> Pivots{};
+    GearState Gear;
+    ValveState Valve;
+    ViewState View;
+    DiagramSettings Diagram;
+    DisplayState Display;
+    DynVars Dyn;
+    Overlay Lines;
+    std::string DataSetName;
+
+    Pivot& P(int n) { return Pivots[static_cast<std::size_t>(n)]; }
+    const Pivot& P(int n) const { return Pivots[static_cast<std::size_t>(n)]; }
+};
+
+}  // namespace lm

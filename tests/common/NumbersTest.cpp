@@ -1,0 +1,72 @@
+#include "common/Numbers.h"
+
+#include <cmath>
+#include <limits>
+
+#include <gtest/gtest.h>
+
+namespace lm {
+namespace {
+
+TEST(TypedNumber, ReadsSignDigitsAndOnePointAndStopsAtTheFirstBadCharacter) {
+    EXPECT_FLOAT_EQ(ParseTypedNumber("3.25"), 3.25f);
+    EXPECT_FLOAT_EQ(ParseTypedNumber("-0.5"), -0.5f);
+    EXPECT_FLOAT_EQ(ParseTypedNumber("12-3"), 12.0f);
+    EXPECT_FLOAT_EQ(ParseTypedNumber("1.2.3"), 1.2f);
+    EXPECT_FLOAT_EQ(ParseTypedNumber(".5"), 0.5f);
+    EXPECT_EQ(ParseTypedNumber(""), 0.0f);
+    EXPECT_EQ(ParseTypedNumber("-"), 0.0f);
+    EXPECT_EQ(ParseTypedNumber("abc"), 0.0f);
+}
+
+TEST(TypedNumber, NeverGivesANonFiniteValue) {
+    const std::string huge(400, '9');
+    const float v = ParseTypedNumber(huge);
+    EXPECT_TRUE(std::isfinite(v));
+    EXPECT_EQ(v, std::numeric_limits<float>::max());
+    EXPECT_EQ(ParseTypedNumber("-" + huge), -std::numeric_limits<float>::max());
+}
+
+TEST(StrictNumber, AcceptsPlainNumbersOnly) {
+    double v = 0;
+    EXPECT_TRUE(ParseStrictNumber("1e-3", v));
+    EXPECT_DOUBLE_EQ(v, 0.001);
+    EXPECT_TRUE(ParseStrictNumber("-7.25", v));
+    EXPECT_FALSE(ParseStrictNumber("", v));
+    EXPECT_FALSE(ParseStrictNumber("nan", v));
+    EXPECT_FALSE(ParseStrictNumber("inf", v));
+    EXPECT_FALSE(ParseStrictNumber("1e999", v));
+    EXPECT_FALSE(ParseStrictNumber("0x10", v));
+    EXPECT_FALSE(ParseStrictNumber("3 ", v));
+}
+
+TEST(FixedText, IsRightAlignedInAtLeastTheWidth) {
+    EXPECT_EQ(FormatFixed(3.14159, 7, 3), "  3.142");
+    EXPECT_EQ(FormatFixed(-12345.5, 5, 1), "-12345.5");
+    EXPECT_EQ(FormatFixed(0, 5, 3), "0.000");
+}
+
+TEST(RoundToInt, RoundsHalvesToEvenAndClampsWhatAnIntCannotHold) {
+    EXPECT_EQ(RoundToInt(2.5L), 2);
+    EXPECT_EQ(RoundToInt(3.5L), 4);
+    EXPECT_EQ(RoundToInt(-2.5L), -2);
+    EXPECT_EQ(RoundToInt(std::numeric_limits<long double>::quiet_NaN()), 0);
+    EXPECT_EQ(RoundToInt(std::numeric_limits<long double>::infinity()),
+              std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(RoundToInt(-1e30L), std::numeric_limits<std::int32_t>::min());
+}
+
+TEST(WrapDegrees, BringsAnyAngleIntoZeroTo360) {
+    EXPECT_FLOAT_EQ(WrapDegrees(370), 10);
+    EXPECT_FLOAT_EQ(WrapDegrees(-10), 350);
+    EXPECT_FLOAT_EQ(WrapDegrees(360), 0);
+    EXPECT_FLOAT_EQ(WrapDegrees(720.5f), 0.5f);
+    for (float huge : {1e9f, -1e9f, 3e38f, -3e38f}) {
+        const float a = WrapDegrees(huge);
+        EXPECT_GE(a, 0);
+        EXPECT_LT(a, 360);
+    }
+}
+
+}  // namespace
+}  // namespace lm
