@@ -1,4 +1,97 @@
+// linkmotion-cli: the simulator's numbers and pictures without a window, for scripts.
 #include <cstdio>
-#include "kinematics/StartUp.h"
-#include "kinematics/LinkageSolver.h"
-int main() { lm::Model m; lm::StartUp(m); lm::SolveLinkage(m); std::printf("%.9g %.9g\n", m.Gear.RevArmCenter, m.P(4).X); }
+#include <exception>
+#include <iostream>
+#include <string>
+
+#include "cli/Arguments.h"
+#include "cli/DimsCommand.h"
+#include "cli/GearOptions.h"
+#include "cli/SolveCommands.h"
+#include "model/Model.h"
+
+namespace {
+
+constexpr const char* kUsage = R"(Usage: linkmotion-cli [gear options] COMMAND [command options]
+
+LINKMOTION Inside Admission, command-line companion. Every number comes from the same
+model and solver as the desktop program.
+
+Gear options (applied in this order, whatever order they are given in):
+  --open FILE          load a dimension data file (.lmd), as File > OpenDimensions
+  --import FILE        import an older-format file (.lmp), as File > OpenDosVersionDim
+  --set NAME=VALUE     set one dimension by code name, as typing it into its editor box
+                       (repeatable; mid gear is recomputed after the last one)
+  --revarm VALUE       set the reverse-arm position (length units)
+  --gear G             mid | fwd | rev | full-fwd | full-rev  (default: mid gear)
+  --angle DEG          driver angle in degrees (default 0)
+
+Commands:
+  solve                solve at the chosen angle; prints one JSON object
+  sweep --step S [--from A] [--to B] [--csv]
+                       solve for A, A+S, ... not above B (defaults 0 and 360);
+                       a JSON array, or CSV rows with --csv
+  dims [--save FILE]   print the dimensions and settings as JSON; --save also writes
+                       them as a .lmd file
+
+Dimension code names:
+  DriverDia Stroke MainRodLen EccCircleDia EccDia EccAngFwd EccAngRev EccRodFwd
+  EccRodRev LinkRadius LinkCentBackSet LinkEccPivotVert LinkEccPivotBackSet
+  RockerUpperLen RockerUpperBackSet RockerLowerLen RockerPivotVert RockerPivotHorz
+  ValveConRodLen LiftingLinkLen RevArmLen RevArmBackSet LiftingArmLen RevLiftPivotVert
+  RevLiftPivotHorz RevArmCentNorm RevArmCentMax CylCtrToDriver CylCLAboveDriver
+  CylBoreDia CylBoreLen CylPortWidth PistonToCrosshead PistonWidth ValveCLToCylCL
+  ValveBoreDia ValveBoreLen ValveBoreCtrToPort ValvePortWidthRear ValvePortWidthFront
+  ValveCtrToRing ValveEndWidthRear ValveEndWidthFront ValveCtrToJoint
+
+Bad input prints one line starting "linkmotion-cli: " on standard error and exits
+with status 2.
+)";
+
+int Run(int argc, char** argv) {
+    using namespace lm::cli;
+    const Arguments args = ParseArguments(argc, argv);
+    if (args.help) {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (args.Has("version")) {
+        std::cout << "linkmotion-cli, LINKMOTION Inside Admission Version 2.6\n";
+        return 0;
+    }
+    if (args.command.empty()) throw UsageError("no command given (try --help)");
+
+    lm::Model model;
+    if (args.command == "solve") {
+        ApplyGearOptions(model, args);
+        RunSolve(model, args, std::cout);
+    } else if (args.command == "sweep") {
+        ApplyGearOptions(model, args);
+        RunSweep(model, args, std::cout);
+    } else if (args.command == "dims") {
+        ApplyGearOptions(model, args);
+        RunDims(model, args, std::cout);
+    } else {
+        throw UsageError("unknown command '" + args.command + "' (try --help)");
+    }
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "linkmotion-cli: cannot write the output\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const lm::cli::UsageError& e) {
+        std::cerr << "linkmotion-cli: " << e.what() << '\n';
+        return 2;
+    } catch (const std::exception& e) {
+        std::cerr << "linkmotion-cli: " << e.what() << '\n';
+        return 2;
+    }
+}

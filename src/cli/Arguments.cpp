@@ -1,0 +1,92 @@
+#include "cli/Arguments.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "common/Numbers.h"
+
+namespace lm::cli {
+
+namespace {
+
+struct OptionSpec {
+    std::string_view name;
+    bool takesValue;
+};
+
+// Gear options apply to every command; the rest belong to one command or another.
+constexpr std::array<OptionSpec, 18> kOptions = {{
+    {"open", true},   {"import", true}, {"set", true},   {"revarm", true}, {"gear", true},
+    {"angle", true},  {"step", true},   {"from", true},  {"to", true},     {"csv", false},
+    {"save", true},   {"graph", true},  {"positions", true}, {"what", true}, {"out", true},
+    {"help", false},  {"h", false},     {"version", false},
+}};
+
+const OptionSpec* FindOption(std::string_view name) {
+    for (const OptionSpec& o : kOptions)
+        if (o.name == name) return &o;
+    return nullptr;
+}
+
+constexpr std::array<std::string_view, 6> kGearOptions = {"open", "import", "set",
+                                                          "revarm", "gear", "angle"};
+
+}  // namespace
+
+std::optional<std::string> Arguments::Last(const std::string& name) const {
+    for (auto it = options.rbegin(); it != options.rend(); ++it)
+        if (it->first == name) return it->second;
+    return std::nullopt;
+}
+
+Arguments ParseArguments(int argc, char** argv) {
+    Arguments args;
+    for (int i = 1; i < argc; ++i) {
+        const std::string token = argv[i];
+        if (token.rfind("-", 0) != 0 || token == "-") {
+            if (!args.command.empty())
+                throw UsageError("unexpected argument '" + token + "' after command '" +
+                                 args.command + "'");
+            args.command = token;
+            continue;
+        }
+        std::string name = token.substr(token.rfind("--", 0) == 0 ? 2 : 1);
+        std::optional<std::string> value;
+        if (const auto eq = name.find('='); eq != std::string::npos) {
+            value = name.substr(eq + 1);
+            name.erase(eq);
+        }
+        const OptionSpec* spec = FindOption(name);
+        if (!spec) throw UsageError("unknown option '" + token + "' (try --help)");
+        if (name == "help" || name == "h") {
+            args.help = true;
+            continue;
+        }
+        if (spec->takesValue && !value) {
+            if (i + 1 >= argc) throw UsageError("option --" + name + " needs a value");
+            value = argv[++i];
+        }
+        if (!spec->takesValue && value) throw UsageError("option --" + name + " takes no value");
+        args.options.emplace_back(name, value.value_or(""));
+    }
+    return args;
+}
+
+double NumberOption(const std::string& option, const std::string& text) {
+    double v = 0;
+    if (!ParseStrictNumber(text, v))
+        throw UsageError("--" + option + ": '" + text + "' is not a number");
+    return v;
+}
+
+void CheckOptionsFor(const Arguments& args, const std::vector<std::string>& commandOptions) {
+    for (const auto& [name, value] : args.options) {
+        const bool gear = std::find(kGearOptions.begin(), kGearOptions.end(), name) != kGearOptions.end();
+        const bool own = std::find(commandOptions.begin(), commandOptions.end(), name) != commandOptions.end();
+        if (!gear && !own)
+            throw UsageError("option --" + name + " does not apply to '" + args.command + "'");
+    }
+}
+
+}  // namespace lm::cli

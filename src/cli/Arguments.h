@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace lm::cli {
+
+// Bad input on the command line: reported on standard error, exit status 2.
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// The command line split into options (in the order given) and the command.
+struct Arguments {
+    std::vector<std::pair<std::string, std::string>> options;  // name without "--", value
+    std::string command;
+    bool help = false;
+
+    // The value of the last occurrence, if the option was given.
+    std::optional<std::string> Last(const std::string& name) const;
+    bool Has(const std::string& name) const { return Last(name).has_value(); }
+};
+
+Arguments ParseArguments(int argc, char** argv);
+
+// A finite number, or a UsageError naming the option.
+double NumberOption(const std::string& option, const std::string& text);
+
+// Refuses every option the command does not take.
+void CheckOptionsFor(const Arguments& args, const std::vector<std::string>& commandOptions);
+
+}  // namespace lm::cli

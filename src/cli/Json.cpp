@@ -1,0 +1,45 @@
+#include "cli/Json.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace lm::cli {
+
+std::string JsonNumber(double value) {
+    if (!std::isfinite(value)) return "null";
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.9g", value);
+    return buf;
+}
+
+std::string JsonString(std::string_view text) {
+    std::string out = "\"";
+    for (const char ch : text) {
+        switch (ch) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (static_cast<unsigned char>(ch) < 0x20) {
+                    char buf[8];
+                    std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(ch));
+                    out += buf;
+                } else {
+                    out += ch;
+                }
+        }
+    }
+    return out + "\"";
+}
+
+JsonObject& JsonObject::Raw(std::string_view key, std::string_view json) {
+    if (!body_.empty()) body_ += ", ";
+    body_ += JsonString(key);
+    body_ += ": ";
+    body_ += json;
+    return *this;
+}
+
+}  // namespace lm::cli

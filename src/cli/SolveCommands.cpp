@@ -1,0 +1,144 @@
+#include "cli/SolveCommands.h"
+
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "cli/Json.h"
+#include "kinematics/LinkageSolver.h"
+#include "kinematics/PistonAndPorts.h"
+
+namespace lm::cli {
+
+namespace {
+
+struct Field {
+    const char* key;
+    float (*get)(const Model&);
+};
+
+#define FIELD(key, expr) Field{key, [](const Model& m) -> float { return expr; }}
+
+// The reals of one solved state, in output order (GearError and the pivots follow).
+constexpr std::array<Field, 25> kFields = {{
+    FIELD("DriverAngle", m.Gear.DriverAngle),
+    FIELD("RevArmPos", m.Gear.RevArmPos),
+    FIELD("RevArmCenter", m.Gear.RevArmCenter),
+    FIELD("PistonPos", m.Valve.PistonPos),
+    FIELD("ValveDisplacement", m.Valve.ValveDisplacement),
+    FIELD("FrontSteamOpening", m.Valve.FrontSteamOpening),
+    FIELD("FrontExhaustOpening", m.Valve.FrontExhaustOpening),
+    FIELD("RearSteamOpening", m.Valve.RearSteamOpening),
+    FIELD("RearExhaustOpening", m.Valve.RearExhaustOpening),
+    FIELD("FrontSteamEdge", m.Valve.FrontSteamEdge),
+    FIELD("FrontSteamFull", m.Valve.FrontSteamFull),
+    FIELD("FrontExhaustEdge", m.Valve.FrontExhaustEdge),
+    FIELD("RearSteamEdge", m.Valve.RearSteamEdge),
+    FIELD("RearSteamFull", m.Valve.RearSteamFull),
+    FIELD("RearExhaustEdge", m.Valve.RearExhaustEdge),
+    FIELD("FrontLeadTerm", m.Valve.FrontLeadTerm),
+    FIELD("RearLeadTerm", m.Valve.RearLeadTerm),
+    FIELD("FrontLapTerm", m.Valve.FrontLapTerm),
+    FIELD("RearLapTerm", m.Valve.RearLapTerm),
+    FIELD("FrontExClTerm", m.Valve.FrontExClTerm),
+    FIELD("RearExClTerm", m.Valve.RearExClTerm),
+    FIELD("LinkAngle", m.Gear.LinkAngle),
+    FIELD("LiftLinkSpan", m.Gear.LiftLinkSpan),
+    FIELD("EccSign", m.Gear.EccSign),
+    FIELD("LiftingArmLenSolved", m.Gear.LiftingArmLenSolved),
+}};
+constexpr std::size_t kFieldsBeforeGearError = 3;
+
+#undef FIELD
+
+void SolveAt(Model& m, float angle) {
+    m.Gear.DriverAngle = angle;
+    m.Gear.GearError = false;
+    SolveLinkage(m);
+    SolvePistonAndPorts(m);
+}
+
+std::string SolvedJson(const Model& m) {
+    JsonObject o;
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        if (i == kFieldsBeforeGearError) o.Bool("GearError", m.Gear.GearError);
+        o.Number(kFields[i].key, kFields[i].get(m));
+    }
+    std::string pivots = "[";
+    for (int n = 0; n < kPivotCount; ++n) {
+        if (n) pivots += ", ";
+        pivots += "[" + JsonNumber(m.P(n).X) + ", " + JsonNumber(m.P(n).Y) + "]";
+    }
+    o.Raw("pivots", pivots + "]");
+    return o.Text();
+}
+
+std::string CsvHeader() {
+    std::string h;
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        if (i == kFieldsBeforeGearError) h += "GearError,";
+        h += kFields[i].key;
+        h += ',';
+    }
+    for (int n = 0; n < kPivotCount; ++n)
+        h += "X" + std::to_string(n) + ",Y" + std::to_string(n) + (n + 1 < kPivotCount ? "," : "");
+    return h;
+}
+
+std::string CsvRow(const Model& m) {
+    std::string row;
+    // A CSV cell for a value JSON would show as null is left empty.
+    const auto cell = [](double v) {
+        const std::string t = JsonNumber(v);
+        return t == "null" ? std::string() : t;
+    };
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        if (i == kFieldsBeforeGearError) row += m.Gear.GearError ? "true," : "false,";
+        row += cell(kFields[i].get(m)) + ',';
+    }
+    for (int n = 0; n < kPivotCount; ++n)
+        row += cell(m.P(n).X) + ',' + cell(m.P(n).Y) + (n + 1 < kPivotCount ? "," : "");
+    return row;
+}
+
+// Keeps a mistyped step from producing output without end.
+constexpr double kMaxSweepAngles = 1'000'000;
+
+}  // namespace
+
+void RunSolve(Model& m, const Arguments& args, std::ostream& out) {
+    CheckOptionsFor(args, {});
+    SolveAt(m, m.Gear.DriverAngle);
+    out << SolvedJson(m) << '\n';
+}
+
+void RunSweep(Model& m, const Arguments& args, std::ostream& out) {
+    CheckOptionsFor(args, {"step", "from", "to", "csv"});
+    const auto stepText = args.Last("step");
+    if (!stepText) throw UsageError("sweep needs --step S");
+    const double step = NumberOption("step", *stepText);
+    const double from = args.Has("from") ? NumberOption("from", *args.Last("from")) : 0.0;
+    const double to = args.Has("to") ? NumberOption("to", *args.Last("to")) : 360.0;
+    if (!(step > 0)) throw UsageError("--step must be greater than 0");
+    if (to >= from && (to - from) / step + 1 > kMaxSweepAngles)
+        throw UsageError("--step " + *stepText + " gives more than 1000000 angles");
+
+    const bool csv = args.Has("csv");
+    if (csv) out << CsvHeader() << '\n';
+    else out << '[';
+    bool first = true;
+    for (long i = 0;; ++i) {
+        const double angle = from + static_cast<double>(i) * step;
+        if (angle > to) break;
+        SolveAt(m, static_cast<float>(angle));
+        if (csv) {
+            out << CsvRow(m) << '\n';
+        } else {
+            out << (first ? "\n" : ",\n") << SolvedJson(m);
+        }
+        first = false;
+    }
+    if (!csv) out << (first ? "]\n" : "\n]\n");
+}
+
+}  // namespace lm::cli

@@ -1,0 +1,71 @@
+#include "CliRunner.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+namespace lm::test {
+
+namespace {
+std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+}  // namespace
+
+std::string TempPath(const std::string& name) {
+    return "/tmp/lm_cli_test_" + std::to_string(::getpid()) + "_" + name;
+}
+
+CliRun RunCli(const std::vector<std::string>& args) {
+    std::string cmd = Quote(LM_CLI_PATH);
+    for (const std::string& a : args) cmd += " " + Quote(a);
+    const std::string outPath = TempPath("stdout"), errPath = TempPath("stderr");
+    cmd += " > " + Quote(outPath) + " 2> " + Quote(errPath) + " < /dev/null";
+    const int raw = std::system(cmd.c_str());
+    CliRun r;
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.out = Slurp(outPath);
+    r.err = Slurp(errPath);
+    std::remove(outPath.c_str());
+    std::remove(errPath.c_str());
+    return r;
+}
+
+double JsonValue(const std::string& json, const std::string& key) {
+    const std::regex re("\"" + key + "\": (-?[0-9.eE+-]+|true|false|null)");
+    std::smatch m;
+    if (!std::regex_search(json, m, re)) return std::nan("");
+    const std::string v = m[1];
+    if (v == "true") return 1;
+    if (v == "false") return 0;
+    if (v == "null") return std::nan("");
+    return std::strtod(v.c_str(), nullptr);
+}
+
+std::vector<double> JsonPivots(const std::string& json) {
+    std::vector<double> values;
+    const auto start = json.find("\"pivots\": [");
+    if (start == std::string::npos) return values;
+    const auto end = json.find("]]", start);
+    const std::string body = json.substr(start + 11, end - start - 11);
+    const std::regex num("-?[0-9.]+(?:[eE][-+]?[0-9]+)?");
+    for (auto it = std::sregex_iterator(body.begin(), body.end(), num); it != std::sregex_iterator(); ++it)
+        values.push_back(std::strtod(it->str().c_str(), nullptr));
+    return values;
+}
+
+}  // namespace lm::test

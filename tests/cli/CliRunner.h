@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace lm::test {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs linkmotion-cli with the arguments (each passed as one word) and captures both
+// streams and the exit status.
+CliRun RunCli(const std::vector<std::string>& args);
+
+// The number after "key": in a JSON text (first occurrence); NaN when absent.
+double JsonValue(const std::string& json, const std::string& key);
+
+// Every number inside the "pivots" array, in order (x0, y0, x1, y1, ...).
+std::vector<double> JsonPivots(const std::string& json);
+
+std::string TempPath(const std::string& name);
+
+}  // namespace lm::test
