@@ -1,0 +1,72 @@
+#pragma once
+
+#include "graphics/Canvas.h"
+
+class QPainter;
+
+namespace lm {
+
+// Plays Canvas calls onto a QPainter, on whatever device it is painting: a QImage (the
+// screen picture and PNG), a widget or a QSvgGenerator. Lines and outlines follow the
+// old raster conventions the pictures were laid out for: no antialiasing, a line leaves
+// out its last pixel, an ellipse box's right and bottom edges are outside it.
+//
+// Starting state: black pen one pixel wide, hollow brush, black 13-pixel regular text on
+// an opaque white background, current position (0, 0).
+//
+// Coordinates beyond +-1,000,000 are clamped; degenerate or inverted boxes draw nothing
+// or a normalised shape, never fail.
+class QPainterCanvas final : public Canvas {
+public:
+    // The painter must be active and outlive the canvas, and keep its transform while the
+    // canvas draws. Its pen, brush, font and render hints are set here and left changed.
+    explicit QPainterCanvas(QPainter& painter);
+
+    void Clear(Rgb colour) override;
+
+    void SetPenColor(Rgb colour) override;
+    void SetPenWidth(int width) override;
+    void SetHollowBrush() override;
+
+    void MoveTo(ScreenPoint p) override;
+    void LineTo(ScreenPoint p) override;
+    void Polyline(std::span<const ScreenPoint> points) override;
+    void Ellipse(int left, int top, int right, int bottom) override;
+    void Arc(int left, int top, int right, int bottom, ScreenPoint start, ScreenPoint end) override;
+    void SetPixel(ScreenPoint p, Rgb colour) override;
+
+    void TextOut(ScreenPoint p, std::string_view text) override;
+    void SetTextBackground(bool opaque, Rgb colour = colors::White) override;
+    void SetFontColor(Rgb colour) override;
+    void SetFontBold(bool bold) override;
+    void SetFontSize(int pixels) override;
+
+    static constexpr int kCoordinateLimit = 1'000'000;
+    static constexpr int kMaxPenWidth = 100;
+    static constexpr int kDefaultFontSize = 13;
+    static constexpr int kMaxFontSize = 500;
+
+private:
+    void ApplyPen();
+    void ApplyFont();
+    // Offset that puts a stroke of the current width on the pixels the raster engine
+    // uses at scale 1.
+    double StrokeOffset() const;
+
+    QPainter& painter_;
+    // True where Qt's one-pixel raster path does not apply (scaled or vector output),
+    // so odd-width strokes must be centred on pixel centres by hand.
+    bool centreOddStrokes_ = false;
+
+    Rgb penColour_ = colors::Black;
+    int penWidth_ = 1;
+    ScreenPoint current_{};
+
+    Rgb fontColour_ = colors::Black;
+    bool fontBold_ = false;
+    int fontSize_ = kDefaultFontSize;
+    bool textOpaque_ = true;
+    Rgb textBackground_ = colors::White;
+};
+
+}  // namespace lm
