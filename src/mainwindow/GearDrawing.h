@@ -1,0 +1,18 @@
+#pragma once
+
+#include "graphics/Canvas.h"
+#include "mainwindow/MainWindowState.h"
+#include "model/Model.h"
+
+namespace lm {
+
+// Outline of a circle of model radius about a model point, on the box of its mapped
+// extremes.
+void DrawModelCircle(Canvas& canvas, const ViewState& view, long double x, long double y,
+                     long double radius);
+
+// The valve gear, cylinder, piston and valve, from the pivots mapped by the tick and the
+// outlines it computed. Puts the reverse-arm handle back at RevArmPos, as the solver would.
+void DrawGear(Model& m, const MainWindowState& state, Canvas& canvas);
+
+}  // namespace lm

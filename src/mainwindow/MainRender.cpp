@@ -1,0 +1,34 @@
+#include "mainwindow/MainRender.h"
+
+#include "mainwindow/GearDrawing.h"
+#include "mainwindow/RefPointDrawing.h"
+#include "mainwindow/RenderHooks.h"
+
+namespace lm {
+
+void RenderMainWindow(Model& m, MainWindowState& state, Canvas& canvas) {
+    canvas.Clear(colors::White);
+    canvas.SetPenWidth(state.Display.LineWidth);
+    canvas.SetPenColor(colors::Black);
+    canvas.SetHollowBrush();
+    canvas.SetTextBackground(false);
+    canvas.SetFontColor(colors::Black);
+
+    if (m.Display.SteamDisplayOn) DrawSteamDisplay(m, state, canvas);
+    UpdateWindowTitles(m, state);
+    DrawGear(m, state, canvas);
+    DrawOverlayEntries(m, state, canvas);
+    DrawUndoLine(m, state, canvas);
+    if (state.Display.ScreenDataOn) {
+        DrawReadouts(m, state, canvas);
+        DrawErrorIndicator(m, state, canvas);
+        DrawPivotDisplay(m, state, canvas);
+        DrawOverlayPrompts(m, state, canvas);
+        DrawCutOffReadout(m, state, canvas);
+        if (state.Display.RefPointsOn) DrawReferencePoints(m, canvas);
+        DrawDynVarLines(m, state, canvas);
+    }
+    DrawDimensionHighlight(m, state, canvas);
+}
+
+}  // namespace lm

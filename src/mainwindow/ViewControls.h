@@ -1,0 +1,65 @@
+#pragma once
+
+#include <string_view>
+
+#include "graphics/Canvas.h"
+#include "mainwindow/MainWindowState.h"
+#include "model/Model.h"
+
+namespace lm {
+
+// The logic behind the main window's pan, zoom, preset and reference-point controls.
+// The window calls these from its handlers and then shows the enabled/visible state of
+// its controls from MainViewControls and MainDisplayOptions. A relative bar's handler
+// is called for every position the bar reports, the reset to 0 included.
+
+inline constexpr int kPanBarLimit = 500;  // SBPanVert, SBPanHorz: -500..500
+inline constexpr float kMinViewScale = 0.5f;
+inline constexpr float kMaxViewScale = 3000;
+// The screen point pan-to and zoom keep fixed.
+inline constexpr ScreenPoint kViewCentre{320, 240};
+
+void PanVertChanged(Model& m, MainViewControls& c, int position);
+void PanHorzChanged(Model& m, MainViewControls& c, int position);
+void ZoomChanged(Model& m, MainViewControls& c, int position);
+
+// Norm: the view left becomes the saved view; back to the normal view.
+void NormClick(Model& m, MainViewControls& c);
+// "P": captures the current view and arms the next preset button to store it.
+void CapturePresetClick(Model& m, MainViewControls& c);
+// Presets 1..6: store the captured view first when armed, then show the preset.
+void PresetClick(Model& m, MainViewControls& c, int preset);
+
+// "SetP&anZoom Off" while the pan/zoom bars are shown by this menu item.
+inline constexpr std::string_view kPanZoomHideCaption = "SetP&anZoom Off";
+inline constexpr std::string_view kPanZoomShowCaption = "SetP&anZoom On";
+struct PanZoomToggle {
+    std::string_view caption;
+    bool barsShown = false;
+};
+// Decided from the item's caption, as the menu has always done.
+PanZoomToggle SetPanZoomClick(std::string_view caption);
+
+// Switches the reference points on or off; off also switches the pivot data display off.
+void RefPointsClick(MainDisplayOptions& d);
+
+enum class RefPointBar { Ref1Vert, Ref1Horz, Ref2Vert, Ref2Horz };
+void RefPointBarChanged(Model& m, MainViewControls& c, RefPointBar bar, int position);
+// point 1 or 2: back to 0, 0.
+void RefPointZeroClick(Model& m, MainViewControls& c, int point);
+
+// Presses inside the drawing area may place reference points; the strip at the top and
+// the reference bars' corner below it may not.
+bool InRefPointArea(ScreenPoint p);
+enum class MouseButton { Left, Right, Other };
+// Left places point 1, right point 2, at the model point under the cursor. True when a
+// point was placed.
+bool PlaceRefPointByMouse(Model& m, MainViewControls& c, const MainDisplayOptions& d,
+                          MouseButton button, ScreenPoint p);
+
+// RP1 / RP2 (point 1 or 2): pans the point to the view centre, then moves the pan bars
+// to the matching positions (clamped to their range), whose handlers pan once more and
+// return them to 0. The window's bars stay at 0 and need no update.
+void PanToRefPoint(Model& m, MainViewControls& c, int point);
+
+}  // namespace lm
