@@ -6,6 +6,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/DimsCommand.h"
+#include "cli/DrawCommand.h"
 #include "cli/GearOptions.h"
 #include "cli/SolveCommands.h"
 #include "model/Model.h"
@@ -33,6 +34,8 @@ Commands:
                        a JSON array, or CSV rows with --csv
   dims [--save FILE]   print the dimensions and settings as JSON; --save also writes
                        them as a .lmd file
+  draw --what gear --out FILE.png|FILE.svg
+                       the picture the program draws for that view (PNG or SVG)
 
 Dimension code names:
   DriverDia Stroke MainRodLen EccCircleDia EccDia EccAngFwd EccAngRev EccRodFwd
@@ -71,6 +74,9 @@ int Run(int argc, char** argv) {
     } else if (args.command == "dims") {
         ApplyGearOptions(model, args);
         RunDims(model, args, std::cout);
+    } else if (args.command == "draw") {
+        ApplyGearOptions(model, args);
+        RunDraw(model, args);
     } else {
         throw UsageError("unknown command '" + args.command + "' (try --help)");
     }

@@ -15,4 +15,8 @@ void RenderMainWindow(Model& m, MainWindowState& state, Canvas& canvas);
 inline constexpr int kPictureWidth = 1280;
 inline constexpr int kPictureHeight = 1024;
 
+// The part of the picture the main window shows: its client area.
+inline constexpr int kClientAreaWidth = 632;
+inline constexpr int kClientAreaHeight = 380;
+
 }  // namespace lm

@@ -1,0 +1,59 @@
+#include "cli/DrawCommand.h"
+
+#include <QGuiApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "graphics/qt/PictureExport.h"
+#include "mainwindow/AnimationTick.h"
+#include "mainwindow/MainRender.h"
+
+namespace lm::cli {
+
+namespace {
+
+// Qt's own chatter (no runtime folder and the like) is not the script's business; real
+// failures come back as errors from the export.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "linkmotion-cli: %s\n", text.toLocal8Bit().constData());
+}
+
+void SaveOrFail(const std::string& path, int width, int height, const DrawPicture& draw) {
+    const std::string error = SavePicture(path, width, height, 1.0, draw);
+    if (!error.empty()) throw UsageError(error);
+}
+
+// The main window's picture of the gear standing at the chosen angle.
+void DrawGearPicture(Model& m, const std::string& path) {
+    MainWindowState state;
+    m.Gear.StepAngle = 0;
+    m.Gear.GearError = false;
+    AnimationTick(m, state);
+    SaveOrFail(path, kClientAreaWidth, kClientAreaHeight,
+               [&](Canvas& canvas) { RenderMainWindow(m, state, canvas); });
+}
+
+}  // namespace
+
+void RunDraw(Model& m, const Arguments& args) {
+    CheckOptionsFor(args, {"what", "graph", "out"});
+    const auto what = args.Last("what");
+    const auto out = args.Last("out");
+    if (!what) throw UsageError("draw needs --what gear|sine|oval|steam|port");
+    if (!out) throw UsageError("draw needs --out FILE.png or FILE.svg");
+    // Fonts need a GUI application; the offscreen platform needs no display.
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qInstallMessageHandler(QuietMessages);
+    int argc = 1;
+    char name[] = "linkmotion-cli";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    if (*what == "gear") {
+        DrawGearPicture(m, *out);
+    } else {
+        throw UsageError("--what: expected gear, sine, oval, steam or port, got '" + *what + "'");
+    }
+}
+
+}  // namespace lm::cli

@@ -1,0 +1,61 @@
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "CliRunner.h"
+
+namespace lm::test {
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+std::uint32_t BigEndian32(const std::string& bytes, std::size_t at) {
+    std::uint32_t v = 0;
+    for (std::size_t i = 0; i < 4; ++i) v = (v << 8) | static_cast<unsigned char>(bytes[at + i]);
+    return v;
+}
+
+TEST(CliDraw, GearPictureIsTheClientAreaAsPngOrSvg) {
+    const std::string png = TempPath("gear.png");
+    const CliRun r = RunCli({"--gear", "fwd", "--angle", "30", "draw", "--what", "gear", "--out", png});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.err.empty()) << r.err;
+    const std::string bytes = ReadFile(png);
+    ASSERT_GT(bytes.size(), 24u);
+    EXPECT_EQ(bytes.substr(1, 3), "PNG");
+    EXPECT_EQ(BigEndian32(bytes, 16), 632u);  // IHDR width
+    EXPECT_EQ(BigEndian32(bytes, 20), 380u);  // IHDR height
+    std::remove(png.c_str());
+
+    const std::string svg = TempPath("gear.svg");
+    ASSERT_EQ(RunCli({"draw", "--what", "gear", "--out", svg}).status, 0);
+    const std::string text = ReadFile(svg);
+    EXPECT_NE(text.find("<svg"), std::string::npos);
+    EXPECT_NE(text.find("viewBox=\"0 0 632 380\""), std::string::npos);
+    std::remove(svg.c_str());
+}
+
+TEST(CliDraw, RefusesWhatItCannotDrawOrWrite) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"draw", "--out", TempPath("x.png")},
+             {"draw", "--what", "gear"},
+             {"draw", "--what", "teapot", "--out", TempPath("x.png")},
+             {"draw", "--what", "gear", "--out", TempPath("x.jpg")},
+             {"draw", "--what", "gear", "--out", "/nonexistent-folder/x.png"},
+         }) {
+        const CliRun r = RunCli(args);
+        EXPECT_EQ(r.status, 2) << args.back();
+        EXPECT_EQ(r.err.rfind("linkmotion-cli: ", 0), 0u) << r.err;
+    }
+}
+
+}  // namespace
+}  // namespace lm::test
