@@ -8,7 +8,7 @@ namespace lm {
 
 void RenderMainWindow(Model& m, MainWindowState& state, Canvas& canvas) {
     canvas.Clear(colors::White);
-    canvas.SetPenWidth(state.Display.LineWidth);
+    canvas.SetPenWidth(m.Display.LineWidth);
     canvas.SetPenColor(colors::Black);
     canvas.SetHollowBrush();
     canvas.SetTextBackground(false);
@@ -19,13 +19,13 @@ void RenderMainWindow(Model& m, MainWindowState& state, Canvas& canvas) {
     DrawGear(m, state, canvas);
     DrawOverlayEntries(m, state, canvas);
     DrawUndoLine(m, state, canvas);
-    if (state.Display.ScreenDataOn) {
+    if (m.Display.ScreenDataOn) {
         DrawReadouts(m, state, canvas);
         DrawErrorIndicator(m, state, canvas);
         DrawPivotDisplay(m, state, canvas);
         DrawOverlayPrompts(m, state, canvas);
         DrawCutOffReadout(m, state, canvas);
-        if (state.Display.RefPointsOn) DrawReferencePoints(m, canvas);
+        if (m.Display.RefPointsOn) DrawReferencePoints(m, canvas);
         DrawDynVarLines(m, state, canvas);
     }
     DrawDimensionHighlight(m, state, canvas);

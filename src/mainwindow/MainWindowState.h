@@ -1,17 +1,10 @@
 #pragma once
 
 #include "mainwindow/GearOutlines.h"
-#include "mainwindow/RelativeBar.h"
+#include "common/RelativeBar.h"
+#include "model/Model.h"
 
 namespace lm {
-
-// Display options of the main window.
-struct MainDisplayOptions {
-    int LineWidth = 1;  // 1 or 2: pen width of the gear drawing
-    bool ScreenDataOn = true;
-    bool RefPointsOn = false;
-    bool PivotDataOn = false;
-};
 
 // What the pan, zoom, preset and reference-point controls remember between events. The
 // window shows its buttons' enabled state from here after every handler.
@@ -26,7 +19,6 @@ struct MainViewControls {
 
 // The main window's own state, owned by the window beside the Model.
 struct MainWindowState {
-    MainDisplayOptions Display;
     MainViewControls View;
     // Filled by every tick; also read by the steam display and the dimension highlight.
     CylinderOutline Cylinder;

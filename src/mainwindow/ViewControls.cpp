@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "common/Numbers.h"
-#include "mainwindow/RelativeBar.h"
+#include "common/RelativeBar.h"
 #include "mainwindow/ViewMapping.h"
 
 namespace lm {
@@ -92,7 +92,7 @@ PanZoomToggle SetPanZoomClick(std::string_view caption) {
     return {kPanZoomHideCaption, true};
 }
 
-void RefPointsClick(MainDisplayOptions& d) {
+void RefPointsClick(DisplayState& d) {
     if (d.RefPointsOn) {
         d.RefPointsOn = false;
         d.PivotDataOn = false;
@@ -128,9 +128,8 @@ void RefPointZeroClick(Model& m, MainViewControls& c, int point) {
 
 bool InRefPointArea(ScreenPoint p) { return p.y > 120 || (p.y >= 68 && p.x > 247); }
 
-bool PlaceRefPointByMouse(Model& m, MainViewControls& c, const MainDisplayOptions& d,
-                          MouseButton button, ScreenPoint p) {
-    if (!d.RefPointsOn || button == MouseButton::Other || !InRefPointArea(p)) return false;
+bool PlaceRefPointByMouse(Model& m, MainViewControls& c, MouseButton button, ScreenPoint p) {
+    if (!m.Display.RefPointsOn || button == MouseButton::Other || !InRefPointArea(p)) return false;
     ModelPoint at;
     if (!ToModel(m.View, p, at)) return false;
     const bool first = button == MouseButton::Left;

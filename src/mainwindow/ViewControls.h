@@ -10,7 +10,7 @@ namespace lm {
 
 // The logic behind the main window's pan, zoom, preset and reference-point controls.
 // The window calls these from its handlers and then shows the enabled/visible state of
-// its controls from MainViewControls and MainDisplayOptions. A relative bar's handler
+// its controls from MainViewControls and the model's display options. A relative bar's handler
 // is called for every position the bar reports, the reset to 0 included.
 
 inline constexpr int kPanBarLimit = 500;  // SBPanVert, SBPanHorz: -500..500
@@ -41,7 +41,7 @@ struct PanZoomToggle {
 PanZoomToggle SetPanZoomClick(std::string_view caption);
 
 // Switches the reference points on or off; off also switches the pivot data display off.
-void RefPointsClick(MainDisplayOptions& d);
+void RefPointsClick(DisplayState& d);
 
 enum class RefPointBar { Ref1Vert, Ref1Horz, Ref2Vert, Ref2Horz };
 void RefPointBarChanged(Model& m, MainViewControls& c, RefPointBar bar, int position);
@@ -54,7 +54,7 @@ bool InRefPointArea(ScreenPoint p);
 enum class MouseButton { Left, Right, Other };
 // Left places point 1, right point 2, at the model point under the cursor. True when a
 // point was placed.
-bool PlaceRefPointByMouse(Model& m, MainViewControls& c, const MainDisplayOptions& d,
+bool PlaceRefPointByMouse(Model& m, MainViewControls& c,
                           MouseButton button, ScreenPoint p);
 
 // RP1 / RP2 (point 1 or 2): pans the point to the view centre, then moves the pan bars

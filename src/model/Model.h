@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/RelativeBar.h"
 #include "model/Dimensions.h"
 
 namespace lm {
@@ -114,7 +115,14 @@ struct DiagramSettings {
     bool DiagramRedrawPending = false;
 };
 
+// Display options and texts shared by the main window and the diagram windows.
 struct DisplayState {
+    int LineWidth = 1;  // pen width of the gear drawing: 1 or 2
+    bool ScreenDataOn = true;
+    bool RefPointsOn = false;
+    bool PivotDataOn = false;
+    bool DynVarsShown = false;
+    bool UndoLineShown = false;
     bool SteamDisplayOn = false;
     float FrontSteamLevel = 0;
     float RearSteamLevel = 0;
@@ -137,6 +145,26 @@ struct DynVars {
     std::array<DynSlot, kDynSlotCount> DynQueue{};
     int DynIndex = 0;
     float DynStep = 0;
+    // Bar k's last two positions (1..4), shared by the main window's and every diagram's bar k.
+    std::array<RelativeBarMemory, kDynSlotCount> Bars{};
+    float DynBarEnterValue = 0;
+    // Set by a typed key or the end of a bar scroll: the next change records an undo entry.
+    bool DimTyped = false;
+};
+
+inline constexpr int kUndoDepth = 20;
+
+struct UndoEntry {
+    std::int32_t DimensionNumber = 0;
+    float Before = 0;
+    float After = 0;
+    std::string DynVarName;
+};
+
+// Entry 1 is the most recent change, entry 0 the one last undone.
+struct UndoHistory {
+    std::array<UndoEntry, kUndoDepth + 1> Entries{};
+    int UndoCount = 0;
 };
 
 // Every field is a real, as the data file stores it; type, colour, reference and the
@@ -174,6 +202,7 @@ struct Model {
     DiagramSettings Diagram;
     DisplayState Display;
     DynVars Dyn;
+    UndoHistory Undo;
     Overlay Lines;
     std::string DataSetName;
 

@@ -203,7 +203,7 @@ TEST(RenderLineWidth, TwoThickensEveryLineAndCircleOfTheGear) {
     Model m;
     StartUp(m);
     MainWindowState s;
-    s.Display.LineWidth = 2;
+    m.Display.LineWidth = 2;
     AnimationTick(m, s);
     RecordingCanvas canvas;
     RenderMainWindow(m, s, canvas);

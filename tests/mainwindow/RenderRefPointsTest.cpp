@@ -18,7 +18,7 @@ protected:
         m.P(RefPoint1).Y = -0.25f;
         m.P(RefPoint2).X = 0.5f;
         m.P(RefPoint2).Y = 0.5f;
-        s.Display.RefPointsOn = true;
+        m.Display.RefPointsOn = true;
     }
 
     RecordingCanvas Render() {
@@ -74,10 +74,10 @@ TEST_F(RenderRefPoints, LargeFontScalesTheTextPositionsButNotTheLabels) {
 }
 
 TEST_F(RenderRefPoints, OnlyWithScreenDataAndReferencePointsOn) {
-    s.Display.ScreenDataOn = false;
+    m.Display.ScreenDataOn = false;
     EXPECT_TRUE(Render().Texts().empty());
-    s.Display.ScreenDataOn = true;
-    s.Display.RefPointsOn = false;
+    m.Display.ScreenDataOn = true;
+    m.Display.RefPointsOn = false;
     EXPECT_TRUE(Render().Texts().empty());
 }
 

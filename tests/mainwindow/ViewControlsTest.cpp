@@ -25,7 +25,7 @@ protected:
 
     Model m;
     MainViewControls c;
-    MainDisplayOptions d;
+    DisplayState& d = m.Display;
 };
 
 void ExpectView(ViewTriple got, float scale, float x, float y) {
@@ -150,21 +150,21 @@ TEST_F(ViewControls, ReferencePointBarsZeroButtonsAndToggle) {
 }
 
 TEST_F(ViewControls, MousePlacesReferencePointsOnlyInTheDrawingArea) {
-    EXPECT_FALSE(PlaceRefPointByMouse(m, c, d, MouseButton::Left, {300, 100}));  // points off
+    EXPECT_FALSE(PlaceRefPointByMouse(m, c, MouseButton::Left, {300, 100}));  // points off
     d.RefPointsOn = true;
-    EXPECT_FALSE(PlaceRefPointByMouse(m, c, d, MouseButton::Left, {100, 100}));  // bar corner
+    EXPECT_FALSE(PlaceRefPointByMouse(m, c, MouseButton::Left, {100, 100}));  // bar corner
     EXPECT_FALSE(c.RefPt1ZeroEnabled);
 
-    ASSERT_TRUE(PlaceRefPointByMouse(m, c, d, MouseButton::Left, {300, 100}));
+    ASSERT_TRUE(PlaceRefPointByMouse(m, c, MouseButton::Left, {300, 100}));
     EXPECT_FLOAT_EQ(m.P(RefPoint1).X, 190 / 28.5f);
     EXPECT_FLOAT_EQ(m.P(RefPoint1).Y, 170 / 28.5f);
     EXPECT_TRUE(c.RefPt1ZeroEnabled);
 
-    ASSERT_TRUE(PlaceRefPointByMouse(m, c, d, MouseButton::Right, {110, 327}));
+    ASSERT_TRUE(PlaceRefPointByMouse(m, c, MouseButton::Right, {110, 327}));
     EXPECT_FLOAT_EQ(m.P(RefPoint2).X, 0);
     EXPECT_FLOAT_EQ(m.P(RefPoint2).Y, -2);
     EXPECT_TRUE(c.RefPt2ZeroEnabled);
-    EXPECT_FALSE(PlaceRefPointByMouse(m, c, d, MouseButton::Other, {300, 300}));
+    EXPECT_FALSE(PlaceRefPointByMouse(m, c, MouseButton::Other, {300, 300}));
 
     // The edges of the area.
     EXPECT_TRUE(InRefPointArea({0, 121}));
@@ -178,7 +178,7 @@ TEST_F(ViewControls, MouseDoesNotPlaceThroughAViewItCannotInvert) {
     d.RefPointsOn = true;
     m.View.ViewScale = 0;
     m.P(RefPoint1).X = 1;
-    EXPECT_FALSE(PlaceRefPointByMouse(m, c, d, MouseButton::Left, {300, 300}));
+    EXPECT_FALSE(PlaceRefPointByMouse(m, c, MouseButton::Left, {300, 300}));
     EXPECT_EQ(m.P(RefPoint1).X, 1);
 }
 

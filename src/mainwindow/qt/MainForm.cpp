@@ -380,7 +380,7 @@ void MainForm::ResetRelativeBar(QScrollBar* bar) {
 
 void MainForm::SyncViewControls() {
     const MainViewControls& c = state_.View;
-    const MainDisplayOptions& d = state_.Display;
+    const DisplayState& d = model_.Display;
     NormVHZ->setEnabled(c.NormEnabled);
     Preset[0]->setEnabled(!c.PresetCaptureArmed);
     for (QScrollBar* b : {SBRef1Vert, SBRef1Horz, SBRef2Vert, SBRef2Horz})
@@ -429,7 +429,7 @@ void MainForm::PresetClick(int slot) {
 }
 
 void MainForm::RefPointsClick() {
-    lm::RefPointsClick(state_.Display);
+    lm::RefPointsClick(model_.Display);
     SyncViewControls();
 }
 
@@ -480,7 +480,7 @@ void MainForm::FormMouseDown(Qt::MouseButton button, int x, int y) {
     const MouseButton which = button == Qt::LeftButton    ? MouseButton::Left
                               : button == Qt::RightButton ? MouseButton::Right
                                                           : MouseButton::Other;
-    if (PlaceRefPointByMouse(model_, state_.View, state_.Display, which, ScreenPoint{x, y}))
+    if (PlaceRefPointByMouse(model_, state_.View, which, ScreenPoint{x, y}))
         SyncViewControls();
 }
 

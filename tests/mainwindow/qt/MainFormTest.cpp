@@ -487,7 +487,7 @@ void press(QWidget* w, Qt::MouseButton b, int x, int y) {
 
 TEST_F(MainFormTest, ReferencePointsShowTheirControlsWhenSwitchedOn) {
     form->RefPointsClick();
-    EXPECT_TRUE(form->state().Display.RefPointsOn);
+    EXPECT_TRUE(form->model().Display.RefPointsOn);
     for (const char* name : {"SBRef1Vert", "SBRef1Horz", "SBRef2Vert", "SBRef2Horz"})
         EXPECT_TRUE(bar(name)->isVisibleTo(form.get())) << name;
     for (const char* name : {"RefPt1", "RefPt2"}) EXPECT_TRUE(button(name)->isEnabled()) << name;

@@ -1,4 +1,4 @@
-#include "mainwindow/RelativeBar.h"
+#include "common/RelativeBar.h"
 
 #include <gtest/gtest.h>
 
