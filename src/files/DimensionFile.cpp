@@ -137,6 +137,10 @@ FileResult SaveDimensionFile(Model& m, const std::string& path) {
             records[r][s] = e.*field;
         }
     records[kCurrentEntryRecord][4] = static_cast<float>(m.Lines.CurrentEntry);
+    // Opening refuses such a file, so writing it would only lose the set later.
+    if (!AllFinite(records, records.size()))
+        return {"Cannot save \"" + path + "\": the set holds a value that is not a finite number, "
+                "and a file holding it could not be opened again. Nothing was written."};
     std::string error = WriteRecordFileAtomically(path, records);
     if (!error.empty()) return {error};
     m.DataSetName = DataSetNameFromPath(path);

@@ -22,6 +22,7 @@ inline constexpr int kOlderDimensionFileRecords = 18;
 FileResult OpenDimensionFile(Model& m, const std::string& path);
 
 // Saves the working set as a dimension data file; DataSetName follows only on success.
+// A set holding a non-finite value is not written, since it could not be opened again.
 FileResult SaveDimensionFile(Model& m, const std::string& path);
 
 // The set's name as the title shows it: the last path component less its extension.

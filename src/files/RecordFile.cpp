@@ -40,8 +40,14 @@ RecordReadResult ReadRecordFile(const std::string& path, std::size_t maxRecords)
     namespace fs = std::filesystem;
     RecordReadResult result;
     std::error_code ec;
-    if (fs::is_directory(path, ec)) {
+    const fs::file_status status = fs::status(path, ec);
+    if (fs::is_directory(status)) {
         result.error = "Cannot read " + Quoted(path) + ": it is a folder.";
+        return result;
+    }
+    // Opening a pipe or device could wait forever for data that never comes.
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        result.error = "Cannot read " + Quoted(path) + ": it is not a regular file.";
         return result;
     }
     std::ifstream in(path, std::ios::binary);
@@ -79,13 +85,22 @@ RecordReadResult ReadRecordFile(const std::string& path, std::size_t maxRecords)
 std::string WriteRecordFileAtomically(const std::string& path, const std::vector<Record>& records) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    if (fs::is_directory(path, ec)) return "Cannot save " + Quoted(path) + ": it is a folder.";
+    const fs::file_status existing = fs::status(path, ec);
+    if (fs::is_directory(existing)) return "Cannot save " + Quoted(path) + ": it is a folder.";
+    // Renaming over a device or pipe would replace it with a plain file.
+    if (fs::exists(existing) && !fs::is_regular_file(existing))
+        return "Cannot save " + Quoted(path) + ": it is not a regular file.";
 
     std::vector<unsigned char> bytes(records.size() * kRecordBytes);
     for (std::size_t r = 0; r < records.size(); ++r)
         for (std::size_t s = 0; s < 5; ++s) EncodeLE(records[r][s], &bytes[r * kRecordBytes + s * 4]);
 
-    const fs::path target(path);
+    // Through a link, the file it names is the one replaced; the link stays.
+    fs::path target(path);
+    if (fs::is_symlink(fs::symlink_status(target, ec))) {
+        const fs::path real = fs::canonical(target, ec);
+        if (!ec) target = real;
+    }
     fs::path temp = target;
     temp += ".saving-" + std::to_string(::getpid());
 
@@ -96,6 +111,7 @@ std::string WriteRecordFileAtomically(const std::string& path, const std::vector
     if (ok && std::fflush(f) != 0) ok = false, err = errno;
     if (ok && ::fsync(fileno(f)) != 0) ok = false, err = errno;
     if (std::fclose(f) != 0 && ok) ok = false, err = errno;
+    if (ok && fs::exists(existing)) fs::permissions(temp, existing.permissions(), ec);
     if (ok) {
         fs::rename(temp, target, ec);
         if (ec) ok = false, err = ec.value();

@@ -22,7 +22,9 @@ struct RecordReadResult {
 RecordReadResult ReadRecordFile(const std::string& path, std::size_t maxRecords);
 
 // Writes the records to a temporary file beside the target and renames it over the
-// target only when every write succeeded. Returns an error message, empty on success.
+// target only when every write succeeded. An existing file keeps its permissions, a link
+// keeps pointing at the file it names, and anything but a plain file is refused.
+// Returns an error message, empty on success.
 std::string WriteRecordFileAtomically(const std::string& path, const std::vector<Record>& records);
 
 // True when every value in the first `count` records is finite.

@@ -36,8 +36,12 @@ void FindMidGear(Model& m) {
     const Real psi = std::atan(cc / std::sqrt(1 - cc * cc)) + (alpha - kPi / 2);
     const float pos = Store(static_cast<Real>(p17.X) - f.RevArmBackSet + f.RevArmLen * std::sin(psi));
 
+    const float fwd = Store(static_cast<Real>(pos) + f.RevArmCentNorm);
+    const float rev = Store(static_cast<Real>(pos) - f.RevArmCentNorm);
+
     g.DriverAngle = savedAngle;
-    if (!std::isfinite(pos)) {
+    // The diagram positions count too: a saved set must always open again.
+    if (!std::isfinite(pos) || !std::isfinite(fwd) || !std::isfinite(rev)) {
         g.RevArmPos = previousPos;
         RaiseGearError(m);
         return;
@@ -45,8 +49,8 @@ void FindMidGear(Model& m) {
     g.RevArmPos = pos;
     g.RevArmCenter = pos;
     g.RevArmPositions[1] = pos;
-    g.RevArmPositions[2] = Store(static_cast<Real>(pos) + f.RevArmCentNorm);
-    g.RevArmPositions[3] = Store(static_cast<Real>(pos) - f.RevArmCentNorm);
+    g.RevArmPositions[2] = fwd;
+    g.RevArmPositions[3] = rev;
 }
 
 }  // namespace lm
