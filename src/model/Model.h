@@ -165,6 +165,9 @@ struct UndoEntry {
 struct UndoHistory {
     std::array<UndoEntry, kUndoDepth + 1> Entries{};
     int UndoCount = 0;
+    // The UnDo buttons of the main window and of the four diagrams are enabled together;
+    // each window shows this flag.
+    bool ButtonsEnabled = false;
 };
 
 // Every field is a real, as the data file stores it; type, colour, reference and the

@@ -124,6 +124,7 @@ inline std::vector<std::string> Differences(const Model& a, const Model& b) {
         d.V(u + "DynVarName", x.DynVarName, y.DynVarName);
     }
     LM_V(Undo.UndoCount);
+    LM_V(Undo.ButtonsEnabled);
 
     for (int i = 0; i <= kOverlayEntryCount; ++i) {
         const std::string e = "Lines.Entries[" + std::to_string(i) + "].";
