@@ -113,6 +113,14 @@ struct DiagramSettings {
     float GraphicZoom = 0;
     float DiagramRevArmPos = 0;
     bool DiagramRedrawPending = false;
+    // The diagrams' undo line as it stood before the last drawing.
+    std::string UndoLineText;
+    // The port diagram's graph: 'F' forward, 'R' reverse, 'B' both.
+    char GraphChoice = 'F';
+    bool CycleLabelsOn = true;
+    // The steam diagram's last steam openings live from one drawing to the next.
+    float SteamPrevFrontOpening = 0;
+    float SteamPrevRearOpening = 0;
 };
 
 // Display options and texts shared by the main window and the diagram windows.

@@ -95,7 +95,8 @@ inline std::vector<std::string> Differences(const Model& a, const Model& b) {
                b.View.ViewPresets[i]);
 
     LM_F(Diagram.VerticalScale); LM_F(Diagram.GraphicZoom); LM_F(Diagram.DiagramRevArmPos);
-    LM_V(Diagram.DiagramRedrawPending);
+    LM_V(Diagram.DiagramRedrawPending); LM_V(Diagram.UndoLineText); LM_V(Diagram.GraphChoice);
+    LM_V(Diagram.CycleLabelsOn); LM_F(Diagram.SteamPrevFrontOpening); LM_F(Diagram.SteamPrevRearOpening);
 
     LM_V(Display.LineWidth); LM_V(Display.ScreenDataOn); LM_V(Display.RefPointsOn);
     LM_V(Display.PivotDataOn); LM_V(Display.DynVarsShown); LM_V(Display.UndoLineShown);
