@@ -1,5 +1,8 @@
 #include "mainwindow/MainRender.h"
 
+#include <algorithm>
+
+#include "common/Numbers.h"
 #include "mainwindow/GearDrawing.h"
 #include "mainwindow/RefPointDrawing.h"
 #include "mainwindow/RenderHooks.h"
@@ -13,6 +16,8 @@ void RenderMainWindow(Model& m, MainWindowState& state, Canvas& canvas) {
     canvas.SetHollowBrush();
     canvas.SetTextBackground(false);
     canvas.SetFontColor(colors::Black);
+    // The readout layout has a 12-pixel line pitch; its text grows with the large font.
+    canvas.SetFontSize(std::clamp(RoundToInt(11 * static_cast<long double>(m.Display.TextScaleY)), 8, 40));
 
     if (m.Display.SteamDisplayOn) DrawSteamDisplay(m, state, canvas);
     UpdateWindowTitles(m, state);

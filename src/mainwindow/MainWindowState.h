@@ -1,10 +1,17 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <random>
+#include <string>
+
 #include "mainwindow/GearOutlines.h"
 #include "common/RelativeBar.h"
 #include "model/Model.h"
 
 namespace lm {
+
+class SoundOutput;
 
 // What the pan, zoom, preset and reference-point controls remember between events. The
 // window shows its buttons' enabled state from here after every handler.
@@ -17,12 +24,66 @@ struct MainViewControls {
     bool RefPt2ZeroEnabled = false;
 };
 
+// The six window titles, rebuilt by every render; each window applies its own.
+enum TitleIndex : std::size_t {
+    MainTitle,
+    SineTitle,
+    OvalTitle,
+    SteamTitle,
+    PortTitle,
+    DataTableTitle,
+    kTitleCount
+};
+
+// The cut-off readout works from two successive ticks.
+struct CutOffMemory {
+    float PrevPistonPos = 0;
+    float PrevFrontSteamOpening = 0;
+    float PrevRearSteamOpening = 0;
+    int FrontCutOffHold = 0;
+    int RearCutOffHold = 0;
+};
+
+// Phase of one cylinder end as the steam display last saw it: none, 'E' after its steam
+// port opened, 'C' after its exhaust opened.
+enum class SteamPhase : char { None = 0, Expansion = 'E', Compression = 'C' };
+
+struct SteamDisplayMemory {
+    SteamPhase FrontPhase = SteamPhase::None;
+    SteamPhase RearPhase = SteamPhase::None;
+    bool ExhaustArmedFront = false;
+    bool ExhaustArmedRear = false;
+    float FrontBeatLevel = 0;
+    float RearBeatLevel = 0;
+};
+
 // The main window's own state, owned by the window beside the Model.
 struct MainWindowState {
     MainViewControls View;
     // Filled by every tick; also read by the steam display and the dimension highlight.
     CylinderOutline Cylinder;
     PistonOutline Piston;
+
+    // The step the user chose (Step buttons, bar); StepAngle is 0 while stopped.
+    float StepAngleSetting = 10;
+
+    // Shown by the window after every render.
+    std::array<std::string, kTitleCount> Titles;
+    bool ErrorItemVisible = false;        // the "Error" menu-bar item
+    std::array<bool, 5> DynBarEnabled{};  // SBDynVar1..4 at [1]..[4]; [0] unused
+    bool UndoButtonVisible = false;       // UnDoDn
+    int UndoButtonTop = 72;
+
+    int ErrorTicks = 0;
+    CutOffMemory CutOff;
+    SteamDisplayMemory Steam;
+    // Reseeded from the clock by every steam-display pass.
+    std::minstd_rand Random;
+
+    // Where sounds and beeps go; null is silence.
+    SoundOutput* Sound = nullptr;
+    // Whether a dimension highlight is active: it keeps the exhaust beats from arming.
+    bool HighlightActive = false;
 };
 
 }  // namespace lm

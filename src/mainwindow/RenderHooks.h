@@ -10,17 +10,23 @@ namespace lm {
 // display, overlay and highlight. Each is called in its place by RenderMainWindow; those
 // not built yet do nothing.
 
+// Dots for the steam in both cylinder ends, their legend and the exhaust beats.
 void DrawSteamDisplay(Model& m, MainWindowState& state, Canvas& canvas);
+// The six window titles into state.Titles, from the set's name and the clock.
 void UpdateWindowTitles(Model& m, MainWindowState& state);
 // Sets the pen to each entry's colour in turn, so the reference-point crosses take the
 // last entry's colour; the entries' shapes are not drawn yet.
 void DrawOverlayEntries(Model& m, MainWindowState& state, Canvas& canvas);
+// The top undo entry; also decides whether UnDoDn shows, and where.
 void DrawUndoLine(Model& m, MainWindowState& state, Canvas& canvas);
 void DrawReadouts(Model& m, MainWindowState& state, Canvas& canvas);
+// Counts the ticks of a raised GearError: the Error item, its sound, the clearing.
 void DrawErrorIndicator(Model& m, MainWindowState& state, Canvas& canvas);
 void DrawPivotDisplay(Model& m, MainWindowState& state, Canvas& canvas);
 void DrawOverlayPrompts(Model& m, MainWindowState& state, Canvas& canvas);
+// Finds the cut-off of each end from this tick and the last, and shows it for a while.
 void DrawCutOffReadout(Model& m, MainWindowState& state, Canvas& canvas);
+// The dynamic variables' names and values; also which bars are enabled.
 void DrawDynVarLines(Model& m, MainWindowState& state, Canvas& canvas);
 void DrawDimensionHighlight(Model& m, MainWindowState& state, Canvas& canvas);
 

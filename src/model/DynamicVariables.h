@@ -14,6 +14,10 @@ inline constexpr int kDynBarMax = 200;
 inline constexpr int kDynBarSmallChange = 1;
 inline constexpr int kDynBarLargeChange = kDynVarBarRule.LargeChange;
 
+// A slot holds a dimension unless it shows the empty name (or, in a model never started,
+// none at all). Its bar is enabled only then.
+inline bool DynSlotUsed(const DynSlot& slot) { return !slot.DynVarName.empty() && slot.DynVarName != DynVarEmptyName; }
+
 // Makes the dimension in slot 0 the newest dynamic variable: a slot 1..4 that already
 // holds its number takes the new value and name in place; otherwise slots 1..4 move
 // down one place (the old slot 4 is lost) and slot 1 takes slot 0.

@@ -41,8 +41,10 @@ protected:
     }
 
     std::vector<RecordedOp> Gear() const {
-        // The gear is everything drawn up to the reach rod: the hooks draw nothing yet.
-        return canvas.Marks();
+        // The gear is every shape drawn; the readouts add only text.
+        auto marks = canvas.Marks();
+        std::erase_if(marks, [](const RecordedOp& op) { return op.kind == CanvasOp::TextOut; });
+        return marks;
     }
 
     Model m;

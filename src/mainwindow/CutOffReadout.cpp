@@ -1,0 +1,63 @@
+#include "common/Numbers.h"
+#include "mainwindow/ReadoutText.h"
+#include "mainwindow/RefPointDrawing.h"
+#include "mainwindow/RenderHooks.h"
+
+namespace lm {
+
+namespace {
+
+using Real = long double;
+
+// Ticks a new cut-off stays on screen: about 400 degrees of rotation.
+int HoldTicks(float stepAngle) { return RoundToInt(400 / (static_cast<Real>(stepAngle) + 0.1L)); }
+
+// Piston position where the opening crossed 0 between the two ticks.
+float CrossingPosition(Real p0, Real p, Real open0, Real open) {
+    return static_cast<float>(p0 - open0 * (p - p0) / (open - open0));
+}
+
+// Beyond 22 degrees a tick skips too much of the stroke for the value to mean anything.
+bool CutOffShown(float stepAngle) { return stepAngle != 0 && stepAngle < 23; }
+
+void ShowEnd(const Model& m, Canvas& canvas, int y, const char* label, const std::string& value, int& hold) {
+    if (!CutOffShown(m.Gear.StepAngle)) return;
+    canvas.TextOut(TextPosition(m, 545, y), label);
+    if (hold > 0) {
+        canvas.TextOut(TextPosition(m, 600, y), value);
+        --hold;
+    }
+}
+
+}  // namespace
+
+void DrawCutOffReadout(Model& m, MainWindowState& state, Canvas& canvas) {
+    CutOffMemory& mem = state.CutOff;
+    const float p = m.Valve.PistonPos;
+    const float fs = m.Valve.FrontSteamOpening;
+    const float rs = m.Valve.RearSteamOpening;
+    UsePlainText(canvas);
+
+    if (mem.PrevFrontSteamOpening > 0 && fs < 0) {  // the front steam port has just closed
+        mem.FrontCutOffHold = HoldTicks(m.Gear.StepAngle);
+        const float c = CrossingPosition(mem.PrevPistonPos, p, mem.PrevFrontSteamOpening, fs);
+        mem.PrevPistonPos = c;
+        m.Display.FrontCutOffText = FormatFixed(static_cast<double>(c / 6.4L), 4, 1);
+    }
+    ShowEnd(m, canvas, 109, "FrontCO% ", m.Display.FrontCutOffText, mem.FrontCutOffHold);
+
+    if (mem.PrevRearSteamOpening > 0 && rs < 0) {
+        mem.RearCutOffHold = HoldTicks(m.Gear.StepAngle);
+        const float c = CrossingPosition(mem.PrevPistonPos, p, mem.PrevRearSteamOpening, rs);
+        mem.PrevPistonPos = c;
+        // The rear end's stroke starts at the back dead centre.
+        m.Display.RearCutOffText = FormatFixed(static_cast<double>((640 - static_cast<Real>(c)) / 6.4L), 4, 1);
+    }
+    ShowEnd(m, canvas, 121, "RearCO% ", m.Display.RearCutOffText, mem.RearCutOffHold);
+
+    mem.PrevPistonPos = p;
+    mem.PrevFrontSteamOpening = fs;
+    mem.PrevRearSteamOpening = rs;
+}
+
+}  // namespace lm

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "graphics/Canvas.h"
+
+namespace lm {
+
+// Readout text is black on a transparent background unless a colour is named.
+inline void UsePlainText(Canvas& canvas) {
+    canvas.SetTextBackground(false);
+    canvas.SetFontColor(colors::Black);
+}
+
+}  // namespace lm

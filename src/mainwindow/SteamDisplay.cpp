@@ -1,0 +1,209 @@
+#include "mainwindow/SteamDisplay.h"
+
+#include <algorithm>
+#include <chrono>
+
+#include "common/Numbers.h"
+#include "mainwindow/ExhaustBeats.h"
+#include "mainwindow/RenderHooks.h"
+#include "mainwindow/SoundOutput.h"
+
+namespace lm {
+
+namespace {
+
+using Real = long double;
+using Wide = long long;  // pixel arithmetic that cannot overflow for any outline
+
+// More dots than the largest zoom asks for in one band; a broken view scale cannot make
+// a tick draw for ever.
+constexpr Wide kMaxDots = 1280 * 1024 / 4;
+
+Wide DotCount(Real wanted) { return std::clamp<Wide>(RoundToInt(wanted), 0, kMaxDots); }
+
+int Pixel(Wide v) { return static_cast<int>(std::clamp<Wide>(v, INT32_MIN, INT32_MAX)); }
+
+// One pass of dots, with the display's random numbers and its guarded division.
+class SteamPass {
+public:
+    SteamPass(Model& m, MainWindowState& state, Canvas& canvas)
+        : m_(m), state_(state), canvas_(canvas), c_(state.Cylinder), p_(state.Piston) {}
+
+    void Draw();
+
+private:
+    Wide R(Wide n) { return RandomBelow(state_.Random, n); }
+
+    // A height of 0 pixels would divide by zero: 1 is used, with a beep if wanted.
+    Real Guarded(Wide numerator, Wide divisor) {
+        if (divisor == 0) {
+            divisor = 1;
+            if (m_.Gear.ErrorBeepOn && state_.Sound) state_.Sound->Beep();
+        }
+        return static_cast<Real>(numerator) / static_cast<Real>(divisor);
+    }
+
+    void Dot(Wide x, Wide y, Rgb colour) { canvas_.SetPixel({Pixel(x), Pixel(y)}, colour); }
+
+    const ScreenPoint& B(int i) const { return c_.B[static_cast<std::size_t>(i)]; }
+    const ScreenPoint& C(int i) const { return c_.C[static_cast<std::size_t>(i)]; }
+
+    void LiveSteam();
+    void FrontEnd(Rgb k, Wide n);
+    void RearEnd(Rgb k, Wide n);
+    void FrontExhaust(Wide n);
+    void RearExhaust(Wide n);
+    void Plume(Rgb colour);
+    void Legend();
+
+    Model& m_;
+    MainWindowState& state_;
+    Canvas& canvas_;
+    const CylinderOutline& c_;
+    const PistonOutline& p_;
+};
+
+void SteamPass::LiveSteam() {
+    const Real scale = m_.View.ViewScale;
+    const ScreenPoint a = c_.A;
+    // In the inlet above the valve bore, as deep as half the bore.
+    for (Wide i = DotCount(scale * 5.4L); i > 0; --i)
+        Dot(B(12).x + R(Wide{B(10).x} - B(12).x), a.y - R(Wide{B(0).y} - p_.Q[4].y), colors::Red);
+    // Between the valve heads.
+    for (Wide i = DotCount(scale * 43.2L); i > 0; --i)
+        Dot(p_.R[3].x + R(Wide{p_.F[0].x} - p_.R[3].x), a.y + R(Wide{B(0).y} - a.y), colors::Red);
+}
+
+void SteamPass::FrontEnd(Rgb k, Wide n) {
+    for (Wide i = n; i > 0; --i)
+        Dot(p_.Q[3].x + R(Wide{B(5).x} - p_.Q[3].x), B(2).y + R(Wide{B(3).y} - B(2).y), k);
+    const Wide height = Wide{B(2).y} - B(0).y;
+    for (Wide i = n / 15; i > 0; --i) {
+        const Wide r = R(height);
+        const Real q = Guarded(r, height);
+        Dot(RoundToInt((Wide{B(5).x} - B(6).x) * q) + Wide{B(6).x} - R(Wide{B(6).x} - C(3).x), B(0).y + r, k);
+    }
+}
+
+void SteamPass::RearEnd(Rgb k, Wide n) {
+    for (Wide i = n; i > 0; --i)
+        Dot(B(2).x + R(Wide{p_.Q[0].x} - B(2).x), B(2).y + R(Wide{B(3).y} - B(2).y), k);
+    const Wide height = Wide{B(2).y} - B(0).y;
+    for (Wide i = n / 15; i > 0; --i) {
+        const Wide r = R(height);
+        const Real q = Guarded(r, height);
+        Dot(R(Wide{C(0).x} - B(1).x) + RoundToInt((Wide{B(1).x} - B(2).x) * -q) + Wide{B(1).x}, B(0).y + r, k);
+    }
+}
+
+// Above the middle of the bore, widening as it rises.
+void SteamPass::Plume(Rgb colour) {
+    const Wide bore = Wide{B(0).y} - c_.A.y;
+    const Wide r = R(3 * bore);
+    const Real q = Guarded(r, bore);
+    const Wide g = Wide{B(10).x} - B(12).x;
+    Dot(RoundToInt(static_cast<Real>(R(g)) * q * 2 + B(12).x + static_cast<Real>(g) / 2 - g * q),
+        2 * Wide{c_.A.y} - B(0).y - r, colour);
+}
+
+void SteamPass::FrontExhaust(Wide n) {
+    const Rgb colour = m_.Valve.FrontExhaustOpening > 0 ? colors::Blue : colors::White;
+    const ScreenPoint a = c_.A;
+    const Wide bore = Wide{B(0).y} - a.y;
+    // The bore beyond the front valve head.
+    for (Wide i = n / 5; i > 0; --i) Dot(p_.F[3].x + R(Wide{B(8).x} - p_.F[3].x), a.y + R(bore), colour);
+    for (Wide i = n / 12; i > 0; --i) {
+        // Up the passage from the front exhaust gap towards the middle.
+        const Wide r = R(bore);
+        const Real q = Guarded(r, bore);
+        Dot(R(Wide{B(8).x} - B(9).x) + RoundToInt((Wide{B(9).x} - B(12).x) * -q) + Wide{B(9).x}, a.y - r, colour);
+        Plume(colour);
+    }
+}
+
+void SteamPass::RearExhaust(Wide n) {
+    const Rgb colour = m_.Valve.RearExhaustOpening > 0 ? colors::Blue : colors::White;
+    const ScreenPoint a = c_.A;
+    const Wide bore = Wide{B(0).y} - a.y;
+    for (Wide i = n / 5; i > 0; --i) Dot(a.x + R(Wide{p_.R[0].x} - a.x), a.y + R(bore), colour);
+    for (Wide i = n / 12; i > 0; --i) {
+        const Wide r = R(bore);
+        const Real q = Guarded(r, bore);
+        Dot(R(Wide{B(11).x} - a.x) + RoundToInt((Wide{B(12).x} - a.x) * q) + Wide{a.x}, a.y - r, colour);
+        Plume(colour);
+    }
+}
+
+void SteamPass::Legend() {
+    const ScreenPoint b3 = B(3);
+    canvas_.SetTextBackground(false);
+    const auto word = [&](int dx, int dy, Rgb colour, const char* text) {
+        canvas_.SetFontColor(colour);
+        canvas_.TextOut({Pixel(Wide{b3.x} + dx), Pixel(Wide{b3.y} + dy)}, text);
+    };
+    word(-40, 5, colors::Red, "ADMISSION");
+    word(40, 5, colors::Magenta, "EXPANSION");
+    word(-40, 17, colors::Blue, "EXHAUST");
+    word(24, 17, colors::DarkGreen, "COMPRESSION");
+    canvas_.SetFontColor(colors::Black);
+}
+
+void SteamPass::Draw() {
+    LiveSteam();
+    const ValveState& v = m_.Valve;
+    const float step = m_.Gear.StepAngle;
+    const Real scale = m_.View.ViewScale;
+
+    const Rgb front = SteamEndColour(v.FrontSteamOpening, v.FrontExhaustOpening, state_.Steam.FrontPhase);
+    UpdateSteamLevel(m_.Display.FrontSteamLevel, front, step, v.FrontSteamOpening, v.FrontExhaustOpening);
+    const Wide n = DotCount(m_.Display.FrontSteamLevel * scale / 18.5L);
+    FrontEnd(front, n);
+
+    const Rgb rear = SteamEndColour(v.RearSteamOpening, v.RearExhaustOpening, state_.Steam.RearPhase);
+    UpdateSteamLevel(m_.Display.RearSteamLevel, rear, step, v.RearSteamOpening, v.RearExhaustOpening);
+    const Wide nRear = DotCount(m_.Display.RearSteamLevel * scale / 18.5L);
+    RearEnd(rear, nRear);
+
+    FrontExhaust(n);
+    RearExhaust(nRear);
+    if (m_.Display.ScreenDataOn) Legend();
+}
+
+}  // namespace
+
+long long RandomBelow(std::minstd_rand& random, long long n) {
+    if (n <= 0) return 0;
+    return static_cast<long long>(random() % static_cast<unsigned long long>(n));
+}
+
+Rgb SteamEndColour(float steamOpening, float exhaustOpening, SteamPhase& phase) {
+    Rgb k = colors::Black;
+    if (steamOpening > 0) {
+        phase = SteamPhase::Expansion;
+        k = colors::Red;
+    }
+    if (!(steamOpening > 0) && phase == SteamPhase::Expansion) k = colors::Magenta;
+    if (exhaustOpening > 0) {
+        phase = SteamPhase::Compression;
+        k = colors::Blue;
+    }
+    if (!(exhaustOpening > 0) && phase == SteamPhase::Compression) k = colors::DarkGreen;
+    return k;
+}
+
+void UpdateSteamLevel(float& level, Rgb colour, float stepAngle, float steamOpening, float exhaustOpening) {
+    const Real step = stepAngle;
+    if (colour == colors::Red) level = static_cast<float>(level + step * 50 * (steamOpening + 0.1L));
+    if (colour == colors::Blue) level = static_cast<float>(level - step * 60 * exhaustOpening);
+    if (!(level >= 25)) level = 25;  // NaN included
+    if (level > 2000) level = 2000;
+}
+
+void DrawSteamDisplay(Model& m, MainWindowState& state, Canvas& canvas) {
+    state.Random.seed(static_cast<std::minstd_rand::result_type>(
+        std::chrono::system_clock::now().time_since_epoch().count()));
+    SteamPass(m, state, canvas).Draw();
+    SoundExhaustBeats(m, state);
+}
+
+}  // namespace lm

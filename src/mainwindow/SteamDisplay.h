@@ -1,0 +1,21 @@
+#pragma once
+
+#include <random>
+
+#include "graphics/Canvas.h"
+#include "mainwindow/MainWindowState.h"
+
+namespace lm {
+
+// A random whole number in 0..n-1; 0 when n is not positive.
+long long RandomBelow(std::minstd_rand& random, long long n);
+
+// The colour of one cylinder end from its openings, moving its phase along: red while
+// admitting, magenta after admission, blue while exhausting, dark green after exhaust,
+// black before either port has opened.
+Rgb SteamEndColour(float steamOpening, float exhaustOpening, SteamPhase& phase);
+
+// The steam level rises while the end admits and falls while it exhausts, within 25..2000.
+void UpdateSteamLevel(float& level, Rgb colour, float stepAngle, float steamOpening, float exhaustOpening);
+
+}  // namespace lm

@@ -1,0 +1,27 @@
+#include "mainwindow/UndoLine.h"
+
+#include "common/Numbers.h"
+#include "mainwindow/ReadoutText.h"
+#include "mainwindow/RenderHooks.h"
+
+namespace lm {
+
+std::string UndoLineText(const UndoHistory& undo) {
+    const UndoEntry& top = undo.Entries[1];
+    return FormatFixed(undo.UndoCount, 2, 0) + "- " + top.DynVarName + " " + FormatFixed(top.After, 6, 3) +
+           " to " + FormatFixed(top.Before, 6, 3);
+}
+
+void DrawUndoLine(Model& m, MainWindowState& state, Canvas& canvas) {
+    state.UndoButtonVisible = m.Display.ScreenDataOn && m.Display.UndoLineShown;
+    if (!state.UndoButtonVisible) return;
+    // The line sits below the dynamic-variable lines when they show. Its height follows
+    // the large font's width factor, as the button beside it always has.
+    const long double sx = m.Display.TextScaleX;
+    const int lineTop = m.Display.DynVarsShown ? 128 : 73;
+    state.UndoButtonTop = RoundToInt((lineTop - 1) * sx);
+    UsePlainText(canvas);
+    canvas.TextOut({RoundToInt(320 * sx), RoundToInt(lineTop * sx)}, UndoLineText(m.Undo));
+}
+
+}  // namespace lm
