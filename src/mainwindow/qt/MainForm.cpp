@@ -21,6 +21,7 @@
 #include "mainwindow/MainRender.h"
 #include "mainwindow/StepAngleBands.h"
 #include "mainwindow/ViewControls.h"
+#include "mainwindow/qt/QtSoundOutput.h"
 
 namespace lm {
 
@@ -81,7 +82,16 @@ MainForm::MainForm(Model& model, MainFormOptions options, QWidget* parent)
     area_->setFixedSize(kClientAreaWidth, kClientAreaHeight);
     setCentralWidget(area_);
 
+    sound_ = std::make_unique<QtSoundOutput>();
+    state_.Sound = sound_.get();
+    FileHooks = StandardFileCommandHooks();
+
     BuildControls();
+    BuildReverseArmControls();
+    BuildDynVarControls();
+    BuildPanels();
+    BuildMenus();
+    BuildToolBar();
 
     timer_ = new QTimer(this);
     timer_->setObjectName("Timer1");
@@ -118,17 +128,6 @@ void MainForm::BuildControls() {
         b->setGeometry(geometry);
         b->setToolTip(hint);
         return b;
-    };
-    auto panel = [this](const char* name, QRect geometry) {
-        auto* p = new QFrame(area_);
-        p->setObjectName(name);
-        p->setGeometry(geometry);
-        p->setFrameStyle(QFrame::Panel | QFrame::Raised);
-        p->setAutoFillBackground(true);
-        // A press on a frame is not a press on the drawing.
-        p->setAttribute(Qt::WA_NoMousePropagation);
-        p->hide();
-        return p;
     };
 
     // Buttons this small leave no room for the style's padding around a 13-pixel caption.
@@ -191,9 +190,6 @@ void MainForm::BuildControls() {
         b->setEnabled(false);
         b->hide();
     }
-    Panel5 = panel("Panel5", {0, 120, 251, 4});
-    Panel6 = panel("Panel6", {247, 72, 4, 49});
-    Panel11 = panel("Panel11", {0, 72, 4, 49});
 
     connect(Run, &QPushButton::clicked, this, &MainForm::RunClick);
     connect(Deg00, &QPushButton::clicked, this, &MainForm::Deg00Click);
@@ -219,6 +215,35 @@ void MainForm::BuildControls() {
     connect(SBRef2Horz, &QScrollBar::valueChanged, this, &MainForm::SBRef2HorzChange);
     connect(RefPt1Zero, &QPushButton::clicked, this, &MainForm::RefPt1ZeroClick);
     connect(RefPt2Zero, &QPushButton::clicked, this, &MainForm::RefPt2ZeroClick);
+}
+
+void MainForm::BuildPanels() {
+    struct PanelSpec {
+        int number;
+        QRect geometry;
+        bool shown;
+    };
+    // Thin raised strips framing the control groups. 5, 6 and 11 frame the reference
+    // bars, 7, 8 and 9 the dynamic-variable bars; those start hidden.
+    const PanelSpec panels[] = {
+        {1, {0, 67, 539, 4}, true},     {2, {247, 26, 4, 41}, true},
+        {3, {539, 26, 4, 109}, true},   {4, {539, 134, 93, 4}, true},
+        {5, {0, 120, 251, 4}, false},   {6, {247, 72, 4, 49}, false},
+        {7, {247, 72, 4, 49}, false},   {8, {247, 120, 292, 4}, false},
+        {9, {539, 70, 0, 0}, false},    {10, {0, 26, 4, 41}, true},
+        {11, {0, 72, 4, 49}, false},    {12, {628, 26, 4, 108}, true},
+    };
+    for (const PanelSpec& spec : panels) {
+        auto* p = new QFrame(area_);
+        p->setObjectName(QString("Panel%1").arg(spec.number));
+        p->setGeometry(spec.geometry);
+        p->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        p->setAutoFillBackground(true);
+        // A press on a frame is not a press on the drawing.
+        p->setAttribute(Qt::WA_NoMousePropagation);
+        p->setVisible(spec.shown);
+        Panel[static_cast<std::size_t>(spec.number)] = p;
+    }
 }
 
 void MainForm::CentreOnScreen() {
@@ -278,7 +303,7 @@ void MainForm::RunClick() {
         SBDrvAng->setEnabled(true);
         Run->setText("Run");
     } else {
-        model_.Gear.StepAngle = StepAngleSetting;
+        model_.Gear.StepAngle = state_.StepAngleSetting;
         SBDrvAng->setEnabled(false);
         Run->setText("Stop");
     }
@@ -319,18 +344,18 @@ void MainForm::SBStepAngChange(int position) {
         const StepBand& band = StepBandAt(position);
         SBDrvAng->setSingleStep(band.smallChange);
         SBDrvAng->setPageStep(band.largeChange);
-        StepAngleSetting = band.step;
-        if (running()) model_.Gear.StepAngle = StepAngleSetting;
+        state_.StepAngleSetting = band.step;
+        if (running()) model_.Gear.StepAngle = state_.StepAngleSetting;
     }
-    Step10->setEnabled(StepAngleSetting != 10);
-    Step45->setEnabled(StepAngleSetting != 45);
-    Step1->setEnabled(StepAngleSetting != 1);
+    Step10->setEnabled(state_.StepAngleSetting != 10);
+    Step45->setEnabled(state_.StepAngleSetting != 45);
+    Step1->setEnabled(state_.StepAngleSetting != 1);
 }
 
 void MainForm::ApplyStepChoice(float step, QPushButton* pressed, int barPosition) {
     pressed->setEnabled(false);
-    StepAngleSetting = step;
-    if (running()) model_.Gear.StepAngle = StepAngleSetting;
+    state_.StepAngleSetting = step;
+    if (running()) model_.Gear.StepAngle = state_.StepAngleSetting;
     // The bar sets the driver-angle bar's steps and the buttons' enabling; make sure it
     // does so even when it already stands at the position.
     if (SBStepAng->value() == barPosition)
@@ -348,8 +373,20 @@ void MainForm::Step45Click() { ApplyStepChoice(45, Step45, kStepBarPos45); }
 void MainForm::Timer1Timer() {
     AnimationTick(model_, state_);
     DrawPicture();
+    ShowRenderState();
     // Painted with the next paint event; nothing is opened or drawn from inside the paint.
     area_->update();
+}
+
+void MainForm::ShowRenderState() {
+    Error->setVisible(state_.ErrorItemVisible);
+    const std::string& title = state_.Titles[MainTitle];
+    if (!title.empty() && windowTitle().toStdString() != title)
+        setWindowTitle(QString::fromStdString(title));
+    for (int k = 1; k <= 4; ++k)
+        SBDynVar[static_cast<std::size_t>(k)]->setEnabled(
+            state_.DynBarEnabled[static_cast<std::size_t>(k)]);
+    ShowUndoButton();
 }
 
 void MainForm::DrawPicture() {
@@ -391,7 +428,10 @@ void MainForm::SyncViewControls() {
     RefPt2Zero->setVisible(d.RefPointsOn);
     RefPt1Zero->setEnabled(c.RefPt1ZeroEnabled);
     RefPt2Zero->setEnabled(c.RefPt2ZeroEnabled);
-    for (QWidget* p : {Panel5, Panel6, Panel11}) p->setVisible(d.RefPointsOn);
+    for (int n : {5, 6, 11}) Panel[n]->setVisible(d.RefPointsOn);
+    DrawLines1->setEnabled(d.RefPointsOn);
+    DrawLinesTool->setEnabled(d.RefPointsOn);
+    DataTableBut->setVisible(d.PivotDataOn);
 }
 
 void MainForm::SBPanVertChange(int position) {

@@ -3,13 +3,21 @@
 #include <QImage>
 #include <QMainWindow>
 
+#include <array>
+#include <memory>
+
 #include "mainwindow/MainWindowState.h"
 #include "mainwindow/ViewControls.h"
+#include "mainwindow/qt/FileDialogs.h"
 #include "model/Model.h"
 
+class QAction;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QScrollBar;
 class QTimer;
+class QToolBar;
 class QWidget;
 
 namespace lm {
@@ -22,9 +30,10 @@ struct MainFormOptions {
     bool startTimer = true;
 };
 
-// The main window: the gear picture with the controls on top of it. The window wires its
-// controls to the model and to the view and tick logic; of the gear's state it keeps only
-// what its step controls chose.
+// The main window: the gear picture with the controls, tool bar and menus on top of it.
+// The window wires its controls to the model, to the view and tick logic and to the file
+// commands; its own state lives in MainWindowState. The handlers are spread over a few
+// files by the controls they serve.
 class MainForm : public QMainWindow {
     Q_OBJECT
 
@@ -39,8 +48,6 @@ public:
     const QImage& picture() const { return picture_; }
     bool running() const;
 
-    // The step chosen by the user; StepAngle takes it whenever the gear runs.
-    float StepAngleSetting = 10;
     // Cleared by whoever moves the step bar after setting the step itself, so that the
     // move is not interpreted.
     bool StepBarLive = true;
@@ -90,12 +97,89 @@ public:
     // A press on the drawing at client-area pixel (x, y).
     void FormMouseDown(Qt::MouseButton button, int x, int y);
 
+    // Reverse arm.
+    void SBRevArmChange(int position);
+    void FwdClick();
+    void RevClick();
+    void CenterClick();
+    void FindRevArmCentClick();
+
+    // File commands.
+    void OpenDimensionsClick();
+    void OpenDosVersionDimClick();
+    void SaveAsDimensionsClick();
+    void Exit1Click();
+    // The dialogs and the error box; tests replace them.
+    FileCommandHooks FileHooks;
+
+    // Display options.
+    void SetScreenDataClick();
+    void SetSteamClick();
+    void SetBeepOnErrorClick();
+    void SetLineWidthClick();
+    void LargeFontClick();
+    void SetPanZoomClick();
+    void SetPivotDataClick();
+
+    void ResetAllClick();
+
+    // Dynamic variables and undo. Bar k is SBDynVar<k>, 1..4.
+    void DynamicVariablesClick();
+    void SetUnDoClick();
+    void SBDynVarChange(int bar, int position);
+    void SBDynVarEnter(int bar);
+    void SBDynVarScroll(int bar);
+    void SBDynVar1Change(int position) { SBDynVarChange(1, position); }
+    void SBDynVar2Change(int position) { SBDynVarChange(2, position); }
+    void SBDynVar3Change(int position) { SBDynVarChange(3, position); }
+    void SBDynVar4Change(int position) { SBDynVarChange(4, position); }
+    void UnDoDnClick();
+
+    // Commands whose windows are built later: each is the one place that will open it.
+    void RevArmPosClick();
+    void DriverAngClick();
+    void StepAng1Click();
+    void RefPoints1Click();
+    void FrameDimClick();
+    void CylDimClick();
+    void SetGraphicZoomClick();
+    void DrawLines1Click();
+    void SineDiagClick();
+    void OvalDiagClick();
+    void SteamDiagClick();
+    void FourEventsClick();
+    void InstructionsClick();
+    void SpecInstrClick();
+    void About1Click();
+    void DataTableButClick();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    // Sees the dynamic-variable bars gain the focus and end a scroll.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();
+    void BuildReverseArmControls();
+    void BuildDynVarControls();
+    void BuildPanels();
+    void BuildMenus();
+    void FitMenuBar(QMenuBar* bar);
+    void BuildToolBar();
+    // What the render decided for the window's own widgets: the error item, the title,
+    // the dynamic bars' enabling, the UnDo button.
+    void ShowRenderState();
+    void ShowRevArmButtons(int barPosition);
+    // The bar's range from the arm's full-gear travel, set quietly.
+    void SetRevArmBarRange();
+    // The bar's range and position for the arm as it stands, without moving the arm.
+    void ShowRevArmBar();
+    void ShowDynVarControls();
+    void ShowUndoButton();
+    void SetScreenControlsVisible(bool visible);
+    void RunFileCommand(const QString& path, bool olderFormat);
+    int DynBarIndex(const QObject* watched) const;
     void CentreOnScreen();
     void ApplyStepChoice(float step, QPushButton* pressed, int barPosition);
     void DrawPicture();
@@ -133,9 +217,57 @@ private:
     QScrollBar* SBRef2Horz = nullptr;
     QPushButton* RefPt1Zero = nullptr;
     QPushButton* RefPt2Zero = nullptr;
-    QWidget* Panel5 = nullptr;
-    QWidget* Panel6 = nullptr;
-    QWidget* Panel11 = nullptr;
+    // Panel1..Panel12; [0] unused.
+    std::array<QWidget*, 13> Panel{};
+
+    QPushButton* Rev = nullptr;
+    QPushButton* Center = nullptr;
+    QPushButton* Fwd = nullptr;
+
+    // SBDynVar1..4 at [1]..[4]; [0] unused.
+    std::array<QScrollBar*, 5> SBDynVar{};
+    QPushButton* UnDoDn = nullptr;
+    QPushButton* DataTableBut = nullptr;
+
+    std::unique_ptr<SoundOutput> sound_;
+
+    // The menu bar's items, by the names they are known by.
+    QAction* OpenDimensions = nullptr;
+    QAction* OpenDosVersionDim = nullptr;
+    QAction* SaveAsDimensions = nullptr;
+    QAction* Exit1 = nullptr;
+    QAction* RevArmPos = nullptr;
+    QAction* DriverAng = nullptr;
+    QAction* StepAng1 = nullptr;
+    QAction* RefPoints1 = nullptr;
+    QAction* LargeFont = nullptr;
+    QAction* FindRevArmCent = nullptr;
+    QAction* SetSteam = nullptr;
+    QAction* SetBeepOnError = nullptr;
+    QAction* SetLineWidth = nullptr;
+    QAction* SetScreenData = nullptr;
+    QAction* SetPanZoom = nullptr;
+    QAction* FrameDim = nullptr;
+    QAction* CylDim = nullptr;
+    QAction* SetGraphicZoom = nullptr;
+    QAction* ResetAll = nullptr;
+    QAction* RefPoints = nullptr;
+    QAction* DrawLines1 = nullptr;
+    QAction* SetPivotData = nullptr;
+    QAction* DynamicVariables = nullptr;
+    QAction* SetUnDo = nullptr;
+    QAction* SineDiag = nullptr;
+    QAction* OvalDiag = nullptr;
+    QAction* SteamDiag = nullptr;
+    QAction* FourEvents = nullptr;
+    QAction* Instructions = nullptr;
+    QAction* SpecInstr = nullptr;
+    QAction* About1 = nullptr;
+    QAction* Error = nullptr;
+
+    QToolBar* ToolBar1 = nullptr;
+    // The tool button "Draw Lines and Circles", enabled with DrawLines1.
+    QAction* DrawLinesTool = nullptr;
 };
 
 }  // namespace lm

@@ -146,7 +146,7 @@ TEST_F(MainFormTest, BarsStartWithTheirRangesStepsAndPositions) {
 TEST_F(MainFormTest, StartsRunningWithTheTimerAndTheReverseArmFocused) {
     EXPECT_TRUE(form->running());
     EXPECT_EQ(model.Gear.StepAngle, 10.0f);
-    EXPECT_EQ(form->StepAngleSetting, 10.0f);
+    EXPECT_EQ(form->state().StepAngleSetting, 10.0f);
     EXPECT_TRUE(form->StepBarLive);
     EXPECT_EQ(form->focusWidget(), bar("SBRevArm"));
     auto* timer = form->findChild<QTimer*>("Timer1");
@@ -172,7 +172,7 @@ TEST_F(MainFormTest, StopQuantisesTheAngleAndStartResumesTheChosenStep) {
 
     // A step chosen while stopped waits for the start.
     button("Step45")->click();
-    EXPECT_EQ(form->StepAngleSetting, 45.0f);
+    EXPECT_EQ(form->state().StepAngleSetting, 45.0f);
     EXPECT_EQ(model.Gear.StepAngle, 0.0f);
     EXPECT_FALSE(button("Step45")->isEnabled());
     EXPECT_TRUE(button("Step10")->isEnabled());
@@ -268,7 +268,7 @@ TEST_F(MainFormTest, StepBarSnapsAtTheBandEdges) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.position);
         stepBar->setValue(c.position);
-        EXPECT_EQ(form->StepAngleSetting, c.step);
+        EXPECT_EQ(form->state().StepAngleSetting, c.step);
         EXPECT_EQ(model.Gear.StepAngle, c.step);  // running: takes effect at once
         EXPECT_EQ(bar("SBDrvAng")->singleStep(), c.small);
         EXPECT_EQ(bar("SBDrvAng")->pageStep(), c.large);
@@ -281,7 +281,7 @@ TEST_F(MainFormTest, StepBarSnapsAtTheBandEdges) {
 TEST_F(MainFormTest, StepButtonsMoveTheBarAndEnableEachOther) {
     button("Step1")->click();
     EXPECT_EQ(bar("SBStepAng")->value(), 8000);
-    EXPECT_EQ(form->StepAngleSetting, 1.0f);
+    EXPECT_EQ(form->state().StepAngleSetting, 1.0f);
     EXPECT_EQ(model.Gear.StepAngle, 1.0f);
     EXPECT_EQ(bar("SBDrvAng")->singleStep(), 100);
     EXPECT_FALSE(button("Step1")->isEnabled());
@@ -303,18 +303,18 @@ TEST_F(MainFormTest, StepButtonsMoveTheBarAndEnableEachOther) {
 
 TEST_F(MainFormTest, AStepBarMoveThatIsNotLiveIsNotInterpretedOnce) {
     // As the step dialog does it: the step set first, then the bar moved without meaning.
-    form->StepAngleSetting = 7;
+    form->state().StepAngleSetting = 7;
     form->StepBarLive = false;
     bar("SBStepAng")->setValue(11380);
     EXPECT_TRUE(form->StepBarLive);
-    EXPECT_EQ(form->StepAngleSetting, 7.0f);
+    EXPECT_EQ(form->state().StepAngleSetting, 7.0f);
     EXPECT_EQ(model.Gear.StepAngle, 10.0f);
     EXPECT_TRUE(button("Step1")->isEnabled());
     EXPECT_TRUE(button("Step10")->isEnabled());
     EXPECT_TRUE(button("Step45")->isEnabled());
     // The next move is read again.
     bar("SBStepAng")->setValue(11000);
-    EXPECT_EQ(form->StepAngleSetting, 5.0f);
+    EXPECT_EQ(form->state().StepAngleSetting, 5.0f);
 }
 
 TEST_F(MainFormTest, TicksWrapTheDriverAngleAsTheReadoutShowsIt) {

@@ -1,0 +1,74 @@
+#include "mainwindow/qt/FileDialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace lm {
+
+QString QtFileFilter(std::string_view barSeparated) {
+    const QStringList parts =
+        QString::fromUtf8(barSeparated.data(), static_cast<qsizetype>(barSeparated.size()))
+            .split('|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString name = parts[i].trimmed();
+        QString pattern = parts[i + 1].trimmed();
+        // The name often carries the pattern already: "Data File (*.lmd)".
+        const qsizetype bracket = name.lastIndexOf('(');
+        if (bracket > 0 && name.endsWith(')')) name = name.left(bracket).trimmed();
+        if (pattern == "*.*") pattern = "*";
+        filters << QString("%1 (%2)").arg(name, pattern);
+    }
+    return filters.join(";;");
+}
+
+FileDialogRequest OpenDimensionsDialog() {
+    return {QString(), QtFileFilter("Data File (*.lmd) |*.lmd|All Files (*.*)|*.*"), "lmd"};
+}
+
+FileDialogRequest OpenOlderFormatDialog() {
+    return {QString(), QtFileFilter("Data File (*.lmp)|*.lmp|All Files (*.*)|*.*"), "lmp"};
+}
+
+FileDialogRequest SaveDimensionsDialog() {
+    return {"Save As.....", QtFileFilter("Data File (*.lmd)|*.lmd|All Files (*.*)|*.*"), "lmd"};
+}
+
+namespace {
+
+QString RunDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
+    QFileDialog dialog(parent, request.title);
+    dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    // The toolkit's own dialog looks and behaves the same on every desktop.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted) return {};
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.front();
+}
+
+}  // namespace
+
+FileCommandHooks StandardFileCommandHooks() {
+    FileCommandHooks hooks;
+    hooks.chooseOpenFile = [](QWidget* parent, const FileDialogRequest& r) {
+        return RunDialog(parent, r, false);
+    };
+    hooks.chooseSaveFile = [](QWidget* parent, const FileDialogRequest& r) {
+        return RunDialog(parent, r, true);
+    };
+    hooks.showError = [](QWidget* parent, const QString& message) {
+        QMessageBox::critical(parent, "LINKMOTION Inside Admission", message);
+    };
+    return hooks;
+}
+
+}  // namespace lm

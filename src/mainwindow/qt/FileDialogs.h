@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <string_view>
+
+class QWidget;
+
+namespace lm {
+
+// One file dialog as the command asks for it.
+struct FileDialogRequest {
+    QString title;          // empty: the toolkit's own
+    QString filter;         // Qt form: "Name (*.ext);;..."
+    QString defaultSuffix;  // added to a typed name without one
+};
+
+// "Name|*.ext|Name|*.ext" filter text turned into Qt's "Name (*.ext);;Name (*.ext)". A
+// name that already shows its pattern in brackets is not given it twice, and "*.*"
+// becomes "*" so that files without a dot are listed too.
+QString QtFileFilter(std::string_view barSeparated);
+
+FileDialogRequest OpenDimensionsDialog();
+FileDialogRequest OpenOlderFormatDialog();
+FileDialogRequest SaveDimensionsDialog();
+
+// The file dialogs and the error box of the file commands; tests put their own in.
+struct FileCommandHooks {
+    // The chosen path, or an empty string when the user cancels. The open dialog lets
+    // only an existing file be chosen; the save dialog asks before replacing one.
+    std::function<QString(QWidget* parent, const FileDialogRequest&)> chooseOpenFile;
+    std::function<QString(QWidget* parent, const FileDialogRequest&)> chooseSaveFile;
+    // A modal message box for a file that could not be read or written.
+    std::function<void(QWidget* parent, const QString& message)> showError;
+};
+
+// The toolkit's dialogs and a critical message box.
+FileCommandHooks StandardFileCommandHooks();
+
+}  // namespace lm

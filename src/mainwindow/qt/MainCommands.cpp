@@ -1,0 +1,64 @@
+// Menu commands of the main window: reset all, exit, and the commands that open the
+// editors, dialogs, diagrams and help windows.
+#include "kinematics/MidGear.h"
+#include "mainwindow/SoundOutput.h"
+#include "mainwindow/qt/MainForm.h"
+#include "model/Defaults.h"
+#include "model/DynamicVariables.h"
+#include "model/UndoHistory.h"
+
+namespace lm {
+
+namespace {
+constexpr float kDefaultVerticalScale = 1.5f;
+}  // namespace
+
+void MainForm::ResetAllClick() {
+    // The frame and cylinder editors' resets (the arm's travel comes back with the
+    // frame), then mid gear and the normal view; the working state is emptied last.
+    ResetFrameDimensions(model_);
+    SetRevArmBarRange();
+    ResetCylinderDimensions(model_);
+    FindMidGear(model_);
+    CenterClick();
+    NormVHZClick();
+    model_.DataSetName = "Nominal";
+    model_.Diagram.VerticalScale = kDefaultVerticalScale;
+    model_.Display.DynVarsShown = false;
+    ShowDynVarControls();
+    ResetDynQueue(model_);
+    ClearUndo(model_);
+    model_.Display.UndoLineShown = false;
+    ShowUndoButton();
+}
+
+void MainForm::Exit1Click() { close(); }
+
+void MainForm::DrawLines1Click() {
+    const Pivot& p1 = model_.P(RefPoint1);
+    const Pivot& p2 = model_.P(RefPoint2);
+    // Nothing to draw from yet: the user hears it, the window opens all the same.
+    if (p1.X == 0 && p1.Y == 0 && p2.X == 0 && p2.Y == 0 && state_.Sound != nullptr)
+        state_.Sound->Beep();
+    // The lines and circles window opens here once it exists.
+}
+
+// The windows below arrive with their own work; each command is the one place that will
+// show its window modally.
+void MainForm::RevArmPosClick() {}
+void MainForm::DriverAngClick() {}
+void MainForm::StepAng1Click() {}
+void MainForm::RefPoints1Click() {}
+void MainForm::FrameDimClick() {}
+void MainForm::CylDimClick() {}
+void MainForm::SetGraphicZoomClick() {}
+void MainForm::SineDiagClick() {}
+void MainForm::OvalDiagClick() {}
+void MainForm::SteamDiagClick() {}
+void MainForm::FourEventsClick() {}
+void MainForm::InstructionsClick() {}
+void MainForm::SpecInstrClick() {}
+void MainForm::About1Click() {}
+void MainForm::DataTableButClick() {}
+
+}  // namespace lm
