@@ -93,8 +93,12 @@ void QPainterCanvas::ApplyPen() {
 
 void QPainterCanvas::ApplyFont() {
     QFont font;
-    font.setFamilies(QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
-                                 QStringLiteral("Arial"), QStringLiteral("Helvetica")});
+    // A narrow face first: the readout columns were laid out for a small, narrow system
+    // font and run off the window's edge in a wide one.
+    font.setFamilies(QStringList{QStringLiteral("DejaVu Sans Condensed"),
+                                 QStringLiteral("Liberation Sans Narrow"), QStringLiteral("DejaVu Sans"),
+                                 QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                 QStringLiteral("Helvetica")});
     font.setStyleHint(QFont::SansSerif);
     // Coloured fringes would show on exported pictures.
     font.setStyleStrategy(QFont::NoSubpixelAntialias);
