@@ -1,0 +1,53 @@
+#include "diagrams/DiagramFrame.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/Numbers.h"
+
+namespace lm {
+
+SavedGearState::SavedGearState(Model& m)
+    : m_(m), driverAngle_(m.Gear.DriverAngle), revArmPos_(m.Gear.RevArmPos) {}
+
+SavedGearState::~SavedGearState() {
+    m_.Gear.DriverAngle = driverAngle_;
+    m_.Gear.RevArmPos = revArmPos_;
+}
+
+int DiagramFontPixels(const Model& m) {
+    // The windows' 8-point font, 11 pixels high, grows with the large-font setting as
+    // the text positions do.
+    const int pixels = RoundToInt(11 * static_cast<Real>(m.Display.TextScaleY));
+    return std::clamp(pixels, 1, 500);
+}
+
+void BeginDiagramDrawing(const Model& m, Canvas& canvas) {
+    canvas.SetPenColor(colors::Black);
+    canvas.SetPenWidth(1);
+    canvas.SetHollowBrush();
+    canvas.SetTextBackground(true, colors::White);
+    canvas.SetFontColor(colors::Black);
+    canvas.SetFontBold(false);
+    canvas.SetFontSize(DiagramFontPixels(m));
+}
+
+int ScaledX(const Model& m, Real x) { return RoundToInt(x * m.Display.TextScaleX); }
+int ScaledY(const Model& m, Real y) { return RoundToInt(y * m.Display.TextScaleY); }
+
+Real DiagramVerticalScale(const Model& m) {
+    const Real s = m.Diagram.VerticalScale;
+    return s >= 0.1f ? s : Real{0.1f};  // NaN fails the test too
+}
+
+int TravelRow(const Model& m, Real v) { return RoundToInt(215 - 375 * v / DiagramVerticalScale(m)); }
+
+int DiagramPositionCount(const Model& m) { return std::clamp(m.Gear.RevArmPosCount, 0, kRevArmPositionCount); }
+
+void BoldText(Canvas& canvas, ScreenPoint p, const std::string& text) {
+    canvas.SetFontBold(true);
+    canvas.TextOut(p, text);
+    canvas.SetFontBold(false);
+}
+
+}  // namespace lm

@@ -1,0 +1,28 @@
+#include "common/Numbers.h"
+#include "diagrams/DiagramFrame.h"
+#include "model/DynamicVariables.h"
+
+namespace lm {
+
+void DrawDynVarHeader(const Model& m, Canvas& canvas) {
+    if (!m.Display.DynVarsShown) return;
+    const auto& queue = m.Dyn.DynQueue;
+    const int nameX = ScaledX(m, 235);
+    if (!DynSlotUsed(queue[1])) {
+        canvas.SetFontColor(colors::Red);
+        canvas.TextOut({nameX, 2}, "*******************************");
+        canvas.TextOut({nameX, ScaledY(m, 12)}, "* First Select Dimensions *");
+        canvas.TextOut({nameX, ScaledY(m, 26)}, "*******************************");
+        canvas.SetFontColor(colors::Black);
+        return;
+    }
+    const int rows[] = {2, ScaledY(m, 14), ScaledY(m, 26), ScaledY(m, 38)};
+    for (int k = 1; k <= 4; ++k) {
+        const DynSlot& slot = queue[static_cast<std::size_t>(k)];
+        const int row = rows[k - 1];
+        canvas.TextOut({nameX, row}, slot.DynVarName);
+        canvas.TextOut({ScaledX(m, 363), row}, FormatFixed(slot.Value, 6, 3));
+    }
+}
+
+}  // namespace lm

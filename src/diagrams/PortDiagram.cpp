@@ -1,0 +1,235 @@
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string>
+
+#include "common/Numbers.h"
+#include "diagrams/DiagramFrame.h"
+#include "diagrams/Diagrams.h"
+#include "diagrams/PortEvents.h"
+#include "kinematics/Guards.h"
+#include "kinematics/LinkageSolver.h"
+#include "kinematics/PistonAndPorts.h"
+
+namespace lm {
+
+namespace {
+
+constexpr int kRowCount = 19;
+constexpr int kStepsPerRow = 90;  // one revolution in 4-degree steps
+constexpr int kAnchorRow = 13;    // the row the cycle annotation runs along
+constexpr int kAnchorY = PortRowY(kAnchorRow);
+
+void DrawFrameAndGrid(Canvas& c) {
+    c.SetPenColor(colors::Black);
+    c.Line({9, 42}, {9, 353});
+    c.Line({9, 343}, {549, 343});
+    c.Line({549, 353}, {549, 42});
+    for (int i = 0; i <= 9; ++i) {
+        const int y = 32 * i;
+        for (int j = 2; j <= 20; ++j) c.Line({27 * j - 18, y + 52}, {27 * j - 18, y + 58});
+        for (int k = 2; k <= 10; ++k) c.Line({54 * k - 45, y + 45}, {54 * k - 45, y + 65});
+        for (int l = 2; l <= 22; ++l) c.Line({27 * l - 49, y + 55}, {27 * l - 40, y + 55});
+    }
+}
+
+// The row of the normal working gear, where full gear is row 55. None for a gear whose
+// full travel is zero: the scale then has no length to place it on.
+std::optional<int> NormalGearRow(const Model& m) {
+    const Real max = m.Frame.RevArmCentMax;
+    if (max == 0) return std::nullopt;
+    const Real y = 343 - 288 * static_cast<Real>(m.Frame.RevArmCentNorm) / max;
+    constexpr std::int32_t kFar = 1 << 24;  // far off the canvas, yet safe to offset
+    return std::clamp(RoundToInt(y), -kFar, kFar);
+}
+
+void DrawGearMarks(const Model& m, Canvas& c) {
+    c.SetFontColor(colors::Red);
+    c.TextOut({420, 47}, "Maximum");
+    if (const std::optional<int> yN = NormalGearRow(m)) {
+        c.SetPenColor(colors::Blue);
+        c.Line({59, *yN}, {650, *yN});
+        c.SetPenColor(colors::Black);
+        c.SetFontColor(colors::Blue);
+        c.TextOut({345, *yN - 7}, "Normal");
+    }
+    c.SetFontColor(colors::Black);
+}
+
+void DrawLabels(Canvas& c) {
+    constexpr struct { int x; const char* text; } percents[] = {
+        {10, "0"},   {56, "10"},  {110, "20"}, {164, "30"}, {218, "40"},
+        {272, "50"}, {326, "60"}, {380, "70"}, {434, "80"}, {488, "90"},
+    };
+    for (const auto& l : percents) c.TextOut({l.x, 353}, l.text);
+    c.TextOut({529, 350}, "100");
+    c.TextOut({200, 367}, "Percent Piston Travel");
+    c.TextOut({568, 350}, "Center");
+
+    const auto column = [&c](const std::string& word, std::initializer_list<int> rows) {
+        std::size_t k = 0;
+        for (int row : rows) {
+            const char letter = word[k++];
+            c.TextOut({letter == 'I' ? 537 : 535, row}, std::string(1, letter));
+        }
+    };
+    column("REVERSE", {76, 90, 104, 118, 132, 146, 160});
+    column("ARM", {178, 192, 206});
+    column("POSITION", {224, 238, 252, 266, 280, 294, 308, 322});
+}
+
+void DrawGraphLegend(Canvas& c, char graph) {
+    if (graph == 'R') {
+        c.TextOut({415, 321}, "Rev.");
+        c.SetFontColor(kReverseFrontColour);
+        c.TextOut({446, 315}, "Front Port");
+        c.SetFontColor(kReverseRearColour);
+        c.TextOut({446, 327}, "Rear Port");
+    } else {
+        c.TextOut({415, 290}, "Fwd.");
+        c.SetFontColor(kForwardFrontColour);
+        c.TextOut({446, 284}, "Front Port");
+        c.SetFontColor(kForwardRearColour);
+        c.TextOut({446, 296}, "Rear Port");
+    }
+    c.SetFontColor(colors::Black);
+}
+
+// Where the forward graph's cycle annotation meets row 13: the columns (unrounded) of
+// admission, cut-off, release and compression at the front end.
+struct Anchors {
+    float admission = 0, cutOff = 0, release = 0, compression = 0;
+    void Place(PortEvent e, float column) {
+        switch (e) {
+            case FrontSteamOpens: admission = column; break;
+            case FrontExhaustOpens: release = column; break;
+            case FrontSteamCloses: cutOff = column; break;
+            case FrontExhaustCloses: compression = column; break;
+            default: break;
+        }
+    }
+};
+
+// Each event's curve joins its crossing on one row to its next one.
+struct EventTrack {
+    float last = -1;
+    float copy = 0;
+};
+
+struct RowSweep {
+    std::array<EventTrack, kPortEventCount> tracks{};
+    Anchors anchors;
+    float previousTravel = 0;
+    PortOpenings previous;
+};
+
+float StepAngle(float angle, char graph) {
+    if (graph == 'R') {
+        float a = Store(static_cast<Real>(angle) - 4);
+        if (a < 0) a = Store(a + 360.0L);
+        return a;
+    }
+    float a = Store(static_cast<Real>(angle) + 4);
+    if (a > 360) a = Store(a - 360.0L);
+    return a;
+}
+
+void SweepRow(Model& m, Canvas& c, char graph, int row, RowSweep& sweep, PortRowReport& report) {
+    m.Gear.DriverAngle = 0;
+    m.Valve.PistonPos = 0;
+    sweep.previousTravel = 0;
+    for (int j = 0; j <= kStepsPerRow; ++j) {
+        m.Gear.DriverAngle = StepAngle(m.Gear.DriverAngle, graph);
+        SolveLinkage(m);
+        SolvePistonAndPorts(m);
+        const float t = m.Valve.PistonPos;
+        const PortOpenings now = PortOpenings::Of(m.Valve);
+        if (j >= 1) {
+            for (int k = 0; k < kPortEventCount; ++k) {
+                const auto e = static_cast<PortEvent>(k);
+                const float o = OpeningFor(e, now);
+                const float o0 = OpeningFor(e, sweep.previous);
+                if (!EventHappens(e, o0, o)) continue;
+                const float crossing = CrossingTravel(t, sweep.previousTravel, o, o0);
+                EventTrack& track = sweep.tracks[static_cast<std::size_t>(k)];
+                if (track.copy == track.last) {
+                    c.SetPenColor(EventColour(e, graph));
+                    c.Line({EventColumn(e, track.last), PortRowY(row - 1)}, {EventColumn(e, crossing), PortRowY(row)});
+                }
+                track.last = crossing;
+                track.copy = crossing;
+                if (row == kAnchorRow) sweep.anchors.Place(e, Store(9 + 0.84375L * crossing));
+                report.Crossings[static_cast<std::size_t>(k)].push_back(crossing);
+            }
+            c.SetPenColor(colors::Black);
+        }
+        sweep.previousTravel = t;
+        sweep.previous = now;
+    }
+}
+
+void DrawRows(Model& m, Canvas& c, char graph, RowSweep& sweep, std::vector<PortRowReport>* report) {
+    for (int i = 0; i < kRowCount; ++i) {
+        m.Gear.RevArmPos = PortRowRevArmPos(m, graph, i);
+        const int valueRow = 336 - 16 * i;
+        if (graph == 'R') {
+            c.TextOut({605, 32}, "Rev.");
+            c.TextOut({596, valueRow}, FormatFixed(m.Gear.RevArmPos, 7, 3));
+        } else {
+            c.TextOut({554, 32}, "Forward");
+            c.TextOut({556, valueRow}, FormatFixed(m.Gear.RevArmPos, 7, 3));
+        }
+        PortRowReport row;
+        row.Row = i;
+        row.RevArmPos = m.Gear.RevArmPos;
+        SweepRow(m, c, graph, i, sweep, row);
+        if (report) report->push_back(std::move(row));
+    }
+}
+
+int X(Real x) { return RoundToInt(x); }
+
+// The Adm - Exp - Exh - Com cycle drawn along row 13 and the tracks above and below it.
+void DrawCycleAnnotation(Canvas& c, const Anchors& an) {
+    const Real a = an.admission, p = an.cutOff, q = an.release, r = an.compression;
+    constexpr int y = kAnchorY, above = kAnchorY - 34, below = kAnchorY + 34;
+    c.SetPenColor(colors::Black);
+    c.SetFontBold(true);
+    const ScreenPoint expansion[] = {{X(p - 110), above}, {X(p - 70), above}, {X(p - 20), y}, {X(p), y},
+                                     {X(p - 12), y - 4},  {X(p - 12), y + 4}, {X(p), y}};
+    c.Polyline(expansion);
+    c.TextOut({X(p + 10), y - 6}, "Exp");
+    const ScreenPoint toRelease[] = {{X(p + 40), y}, {X(q), y}, {X(q - 12), y - 4}, {X(q - 12), y + 4}, {X(q), y}};
+    c.Polyline(toRelease);
+    const ScreenPoint exhaust[] = {{X(q + 8), y}, {549, y}, {529, below}, {X(q - 160), below}};
+    c.Polyline(exhaust);
+    c.TextOut({X(q - 190), below - 6}, "Exh");
+    const ScreenPoint compression[] = {{X(q - 200), below}, {X(r + 100), below}, {X(r + 50), y}, {X(r), y},
+                                       {X(r + 12), y - 4},  {X(r + 12), y + 4},  {X(r), y}};
+    c.Polyline(compression);
+    c.TextOut({X(r - 25), y - 6}, "Com");
+    const ScreenPoint admission[] = {{X(r - 30), y}, {X(a), y},  {X(a + 12), y + 4}, {X(a + 12), y - 4},
+                                     {X(a), y},      {9, y},     {27, above},        {X(p - 150), above}};
+    c.Polyline(admission);
+    c.TextOut({X(p - 140), above - 6}, "Adm");
+    c.SetFontBold(false);
+}
+
+}  // namespace
+
+void DrawPortDiagram(Model& m, Canvas& c, char graph, bool cycleLabels, std::vector<PortRowReport>* report) {
+    if (graph != 'R') graph = 'F';
+    const SavedGearState saved(m);
+    BeginDiagramDrawing(m, c);
+    RowSweep sweep;
+
+    DrawFrameAndGrid(c);
+    DrawGearMarks(m, c);
+    DrawLabels(c);
+    DrawGraphLegend(c, graph);
+    DrawRows(m, c, graph, sweep, report);
+    if (cycleLabels) DrawCycleAnnotation(c, sweep.anchors);
+    DrawDiagramFooter(m, c);
+}
+
+}  // namespace lm
