@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "diagrams/Diagrams.h"
 #include "graphics/qt/PictureExport.h"
+#include "kinematics/RevArmPositionSet.h"
 #include "mainwindow/AnimationTick.h"
 #include "mainwindow/MainRender.h"
 
@@ -34,6 +36,30 @@ void DrawGearPicture(Model& m, const std::string& path) {
                [&](Canvas& canvas) { RenderMainWindow(m, state, canvas); });
 }
 
+// A diagram as its window shows it after the position window has been through the set.
+void DrawDiagramPicture(Model& m, const std::string& what, const std::string& graph,
+                        const std::string& path) {
+    ApplyRevArmRunRule(m);
+    if (what == "sine") {
+        SaveOrFail(path, kDiagramWidth, kSineDiagramHeight, [&](Canvas& c) { DrawSineDiagram(m, c); });
+    } else if (what == "oval") {
+        SaveOrFail(path, kDiagramWidth, kOvalDiagramHeight, [&](Canvas& c) { DrawOvalDiagram(m, c); });
+    } else if (what == "steam") {
+        SaveOrFail(path, kDiagramWidth, kSteamDiagramHeight, [&](Canvas& c) { DrawSteamDiagram(m, c); });
+    } else if (graph == "F" || graph == "R") {
+        SaveOrFail(path, kDiagramWidth, kPortDiagramHeight,
+                   [&](Canvas& c) { DrawPortDiagram(m, c, graph[0], true); });
+    } else if (graph == "B") {
+        // Both graphs share the frame; the cycle annotation belongs to the forward one.
+        SaveOrFail(path, kDiagramWidth, kPortDiagramHeight, [&](Canvas& c) {
+            DrawPortDiagram(m, c, 'F', true);
+            DrawPortDiagram(m, c, 'R', false);
+        });
+    } else {
+        throw UsageError("--graph: expected F, R or B, got '" + graph + "'");
+    }
+}
+
 }  // namespace
 
 void RunDraw(Model& m, const Arguments& args) {
@@ -49,8 +75,14 @@ void RunDraw(Model& m, const Arguments& args) {
     char name[] = "linkmotion-cli";
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
+    const std::string graph = args.Last("graph").value_or("F");
     if (*what == "gear") {
+        if (args.Has("graph")) throw UsageError("--graph applies to the port diagram only");
         DrawGearPicture(m, *out);
+    } else if (*what == "sine" || *what == "oval" || *what == "steam" || *what == "port") {
+        if (args.Has("graph") && *what != "port")
+            throw UsageError("--graph applies to the port diagram only");
+        DrawDiagramPicture(m, *what, graph, *out);
     } else {
         throw UsageError("--what: expected gear, sine, oval, steam or port, got '" + *what + "'");
     }

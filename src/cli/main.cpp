@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/Arguments.h"
+#include "cli/DiagramCommands.h"
 #include "cli/DimsCommand.h"
 #include "cli/DrawCommand.h"
 #include "cli/GearOptions.h"
@@ -34,7 +35,17 @@ Commands:
                        a JSON array, or CSV rows with --csv
   dims [--save FILE]   print the dimensions and settings as JSON; --save also writes
                        them as a .lmd file
-  draw --what gear --out FILE.png|FILE.svg
+  events [--graph F|R] [--csv]
+                       the port open/close diagram's valve events for its 19 rows, as
+                       percent of stroke (front events from the front dead centre, rear
+                       events from the rear); both graphs when --graph is omitted
+  steam [--positions a,b,...] [--csv]
+                       the steam diagram's cut-off for each reverse-arm position (default:
+                       the position set as start-up or the file leaves it; --positions
+                       replaces it, as typed into the position window: clamped into the
+                       arm's travel, a 0 ends the set)
+  leadlap              lead, lap and exhaust clearance of both ends at mid gear
+  draw --what gear|sine|oval|steam|port [--graph F|R|B] --out FILE.png|FILE.svg
                        the picture the program draws for that view (PNG or SVG)
 
 Dimension code names:
@@ -74,6 +85,15 @@ int Run(int argc, char** argv) {
     } else if (args.command == "dims") {
         ApplyGearOptions(model, args);
         RunDims(model, args, std::cout);
+    } else if (args.command == "events") {
+        ApplyGearOptions(model, args);
+        RunEvents(model, args, std::cout);
+    } else if (args.command == "steam") {
+        ApplyGearOptions(model, args);
+        RunSteam(model, args, std::cout);
+    } else if (args.command == "leadlap") {
+        ApplyGearOptions(model, args);
+        RunLeadLap(model, args, std::cout);
     } else if (args.command == "draw") {
         ApplyGearOptions(model, args);
         RunDraw(model, args);

@@ -43,6 +43,27 @@ TEST(CliDraw, GearPictureIsTheClientAreaAsPngOrSvg) {
     std::remove(svg.c_str());
 }
 
+TEST(CliDraw, DiagramsAreTheirWindowsPictures) {
+    const struct { const char* what; const char* graph; std::uint32_t height; } views[] = {
+        {"sine", nullptr, 414}, {"oval", nullptr, 426}, {"steam", nullptr, 414},
+        {"port", "F", 414}, {"port", "B", 414},
+    };
+    for (const auto& v : views) {
+        const std::string png = TempPath(std::string(v.what) + ".png");
+        std::vector<std::string> args = {"draw", "--what", v.what, "--out", png};
+        if (v.graph) args.insert(args.end(), {"--graph", v.graph});
+        const CliRun r = RunCli(args);
+        ASSERT_EQ(r.status, 0) << v.what << r.err;
+        const std::string bytes = ReadFile(png);
+        ASSERT_GT(bytes.size(), 24u);
+        EXPECT_EQ(BigEndian32(bytes, 16), 632u) << v.what;
+        EXPECT_EQ(BigEndian32(bytes, 20), v.height) << v.what;
+        std::remove(png.c_str());
+    }
+    EXPECT_EQ(RunCli({"draw", "--what", "port", "--graph", "Q", "--out", TempPath("q.png")}).status, 2);
+    EXPECT_EQ(RunCli({"draw", "--what", "sine", "--graph", "F", "--out", TempPath("q.png")}).status, 2);
+}
+
 TEST(CliDraw, RefusesWhatItCannotDrawOrWrite) {
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"draw", "--out", TempPath("x.png")},

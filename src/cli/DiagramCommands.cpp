@@ -1,0 +1,154 @@
+#include "cli/DiagramCommands.h"
+
+#include <array>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/Json.h"
+#include "diagrams/Diagrams.h"
+#include "graphics/NullCanvas.h"
+#include "kinematics/RevArmPositionSet.h"
+
+namespace lm::cli {
+
+namespace {
+
+constexpr std::array<const char*, kPortEventCount> kEventKeys = {
+    "FrontSteamOpens",  "FrontExhaustOpens",  "RearSteamOpens",  "RearExhaustOpens",
+    "FrontSteamCloses", "FrontExhaustCloses", "RearSteamCloses", "RearExhaustCloses",
+};
+
+bool IsFrontEvent(int e) {
+    return e == FrontSteamOpens || e == FrontExhaustOpens || e == FrontSteamCloses ||
+           e == FrontExhaustCloses;
+}
+
+// Front events are measured from the front dead centre, rear ones from the rear.
+double EventPercent(int e, float travel) {
+    return IsFrontEvent(e) ? travel / 6.4 : (640.0 - travel) / 6.4;
+}
+
+std::vector<PortRowReport> PortRows(Model& m, char graph) {
+    std::vector<PortRowReport> rows;
+    NullCanvas canvas;
+    DrawPortDiagram(m, canvas, graph, false, &rows);
+    return rows;
+}
+
+std::string RowJson(const PortRowReport& row) {
+    JsonObject o;
+    o.Number("row", row.Row).Number("RevArmPos", row.RevArmPos);
+    for (int e = 0; e < kPortEventCount; ++e) {
+        std::string list = "[";
+        const auto& crossings = row.Crossings[static_cast<std::size_t>(e)];
+        for (std::size_t i = 0; i < crossings.size(); ++i)
+            list += (i ? ", " : "") + JsonNumber(EventPercent(e, crossings[i]));
+        o.Raw(kEventKeys[static_cast<std::size_t>(e)], list + "]");
+    }
+    return o.Text();
+}
+
+std::vector<char> ChosenGraphs(const Arguments& args) {
+    const auto g = args.Last("graph");
+    if (!g) return {'F', 'R'};
+    if (*g == "F" || *g == "R") return {(*g)[0]};
+    throw UsageError("--graph: expected F or R, got '" + *g + "'");
+}
+
+// Positions as typed into the position window's boxes: clamped into the arm's travel,
+// position 1 never 0, and a 0 ends the run.
+void ReplacePositions(Model& m, const std::string& list) {
+    std::vector<float> values;
+    std::stringstream ss(list);
+    std::string item;
+    while (std::getline(ss, item, ',')) {
+        const double v = NumberOption("positions", item);
+        values.push_back(static_cast<float>(v));
+    }
+    if (values.empty() || values.size() > static_cast<std::size_t>(kRevArmPositionCount))
+        throw UsageError("--positions: expected 1 to 9 comma-separated positions");
+    m.Gear.RevArmPositions.fill(0);
+    for (std::size_t k = 0; k < values.size(); ++k)
+        StoreEditedRevArmPosition(m, static_cast<int>(k) + 1, values[k]);
+}
+
+std::string OptionalJson(const std::optional<float>& v) { return v ? JsonNumber(*v) : "null"; }
+
+}  // namespace
+
+void RunEvents(Model& m, const Arguments& args, std::ostream& out) {
+    CheckOptionsFor(args, {"graph", "csv"});
+    const std::vector<char> graphs = ChosenGraphs(args);
+    if (args.Has("csv")) {
+        out << "graph,row,RevArmPos,event,percent\n";
+        for (char g : graphs)
+            for (const PortRowReport& row : PortRows(m, g))
+                for (int e = 0; e < kPortEventCount; ++e)
+                    for (float t : row.Crossings[static_cast<std::size_t>(e)])
+                        out << g << ',' << row.Row << ',' << JsonNumber(row.RevArmPos) << ','
+                            << kEventKeys[static_cast<std::size_t>(e)] << ','
+                            << JsonNumber(EventPercent(e, t)) << '\n';
+        return;
+    }
+    JsonObject o;
+    for (char g : graphs) {
+        std::string rows = "[";
+        bool first = true;
+        for (const PortRowReport& row : PortRows(m, g)) {
+            rows += (first ? "\n  " : ",\n  ") + RowJson(row);
+            first = false;
+        }
+        o.Raw(std::string(1, g), rows + "]");
+    }
+    out << o.Text() << '\n';
+}
+
+void RunSteam(Model& m, const Arguments& args, std::ostream& out) {
+    CheckOptionsFor(args, {"positions", "csv"});
+    if (auto list = args.Last("positions")) ReplacePositions(m, *list);
+    ApplyRevArmRunRule(m);  // as the position window does before every diagram
+    std::vector<SteamPositionReport> report;
+    NullCanvas canvas;
+    DrawSteamDiagram(m, canvas, &report);
+    if (args.Has("csv")) {
+        out << "position,RevArmPos,FrontCutOff,RearCutOff\n";
+        for (const SteamPositionReport& r : report)
+            out << r.Position << ',' << JsonNumber(r.RevArmPos) << ','
+                << (r.FrontCutOff ? JsonNumber(*r.FrontCutOff) : "") << ','
+                << (r.RearCutOff ? JsonNumber(*r.RearCutOff) : "") << '\n';
+        return;
+    }
+    out << '[';
+    for (std::size_t i = 0; i < report.size(); ++i) {
+        const SteamPositionReport& r = report[i];
+        JsonObject o;
+        o.Number("position", r.Position).Number("RevArmPos", r.RevArmPos);
+        o.Raw("FrontCutOff", OptionalJson(r.FrontCutOff)).Raw("RearCutOff", OptionalJson(r.RearCutOff));
+        out << (i ? ",\n" : "\n") << o.Text();
+    }
+    out << (report.empty() ? "]\n" : "\n]\n");
+}
+
+void RunLeadLap(Model& m, const Arguments& args, std::ostream& out) {
+    CheckOptionsFor(args, {});
+    m.Gear.RevArmPositions.fill(0);
+    m.Gear.RevArmPositions[1] = m.Gear.RevArmCenter;
+    m.Gear.RevArmPosCount = 1;
+    SineOvalReport report;
+    NullCanvas canvas;
+    DrawSineDiagram(m, canvas, &report);
+    JsonObject o;
+    if (report.Blocks.empty()) {
+        for (const char* k : {"FrontLead", "RearLead", "FrontLap", "RearLap", "FrontExCl", "RearExCl"})
+            o.Raw(k, "null");
+    } else {
+        const MidGearBlock& b = report.Blocks.back();
+        o.Number("FrontLead", b.FrontLead).Number("RearLead", b.RearLead);
+        o.Number("FrontLap", b.FrontLap).Number("RearLap", b.RearLap);
+        o.Number("FrontExCl", b.FrontExCl).Number("RearExCl", b.RearExCl);
+    }
+    out << o.Text() << '\n';
+}
+
+}  // namespace lm::cli
