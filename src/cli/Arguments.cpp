@@ -57,17 +57,17 @@ Arguments ParseArguments(int argc, char** argv) {
             value = name.substr(eq + 1);
             name.erase(eq);
         }
-        const OptionSpec* spec = FindOption(name);
-        if (!spec) throw UsageError("unknown option '" + token + "' (try --help)");
+        const OptionSpec* option = FindOption(name);
+        if (!option) throw UsageError("unknown option '" + token + "' (try --help)");
         if (name == "help" || name == "h") {
             args.help = true;
             continue;
         }
-        if (spec->takesValue && !value) {
+        if (option->takesValue && !value) {
             if (i + 1 >= argc) throw UsageError("option --" + name + " needs a value");
             value = argv[++i];
         }
-        if (!spec->takesValue && value) throw UsageError("option --" + name + " takes no value");
+        if (!option->takesValue && value) throw UsageError("option --" + name + " takes no value");
         args.options.emplace_back(name, value.value_or(""));
     }
     return args;

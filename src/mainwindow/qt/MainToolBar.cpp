@@ -69,18 +69,18 @@ void MainForm::BuildToolBar() {
     ToolBar1->setAttribute(Qt::WA_NoMousePropagation);
 
     int number = 0;
-    for (const ToolSpec& spec : kTools) {
-        if (spec.startsGroup) ToolBar1->addSeparator();
-        QAction* a = ToolBar1->addAction(MakeToolIcon(spec.picture), spec.hint);
-        a->setToolTip(spec.hint);
+    for (const ToolSpec& tool : kTools) {
+        if (tool.startsGroup) ToolBar1->addSeparator();
+        QAction* a = ToolBar1->addAction(MakeToolIcon(tool.picture), tool.hint);
+        a->setToolTip(tool.hint);
         a->setObjectName(QString("ToolAction%1").arg(++number));
-        connect(a, &QAction::triggered, this, spec.handler);
+        connect(a, &QAction::triggered, this, tool.handler);
         if (auto* b = qobject_cast<QToolButton*>(ToolBar1->widgetForAction(a))) {
             b->setObjectName(QString("ToolButton%1").arg(number));
             b->setFixedWidth(kToolButtonWidth);
             b->setAutoRaise(true);
         }
-        if (spec.handler == &MainForm::DrawLines1Click) DrawLinesTool = a;
+        if (tool.handler == &MainForm::DrawLines1Click) DrawLinesTool = a;
     }
     DrawLinesTool->setEnabled(false);  // until the reference points are on
 }
