@@ -1,5 +1,9 @@
 // Menu commands of the main window: reset all, exit, and the commands that open the
 // editors, dialogs, diagrams and help windows.
+#include <QTimer>
+
+#include "diagrams/qt/DiagramWindows.h"
+#include "diagrams/qt/SetRevArm.h"
 #include "kinematics/MidGear.h"
 #include "mainwindow/SoundOutput.h"
 #include "mainwindow/qt/MainForm.h"
@@ -43,6 +47,40 @@ void MainForm::DrawLines1Click() {
     // The lines and circles window opens here once it exists.
 }
 
+void MainForm::BuildDiagramWindows() {
+    setRevArm_ = new SetRevArm(model_, this);
+    sineDia_ = new SineDia(model_, DiagramHostFor(SineTitle), this);
+    ovalDia_ = new OvalDia(model_, DiagramHostFor(OvalTitle), this);
+    steamDia_ = new SteamDia(model_, DiagramHostFor(SteamTitle), this);
+    portDia_ = new PortDia(model_, DiagramHostFor(PortTitle), this);
+}
+
+DiagramHost MainForm::DiagramHostFor(TitleIndex title) {
+    DiagramHost host;
+    host.SetMainTimerEnabled = [this](bool enabled) {
+        if (enabled)
+            timer_->start();
+        else
+            timer_->stop();
+    };
+    host.ShowMainControls = [this] {
+        ShowDynVarControls();
+        ShowUndoButton();
+    };
+    host.Title = [this, title] { return state_.Titles[title]; };
+    host.ShowSetRevArm = [this] { setRevArm_->Open(); };
+    return host;
+}
+
+void MainForm::SineDiagClick() { sineDia_->Open(); }
+void MainForm::OvalDiagClick() { ovalDia_->Open(); }
+void MainForm::SteamDiagClick() { steamDia_->Open(); }
+
+void MainForm::FourEventsClick() {
+    model_.Diagram.GraphChoice = 'F';
+    portDia_->Open();
+}
+
 // The windows below arrive with their own work; each command is the one place that will
 // show its window modally.
 void MainForm::RevArmPosClick() {}
@@ -52,10 +90,6 @@ void MainForm::RefPoints1Click() {}
 void MainForm::FrameDimClick() {}
 void MainForm::CylDimClick() {}
 void MainForm::SetGraphicZoomClick() {}
-void MainForm::SineDiagClick() {}
-void MainForm::OvalDiagClick() {}
-void MainForm::SteamDiagClick() {}
-void MainForm::FourEventsClick() {}
 void MainForm::InstructionsClick() {}
 void MainForm::SpecInstrClick() {}
 void MainForm::About1Click() {}

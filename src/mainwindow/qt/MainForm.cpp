@@ -100,6 +100,7 @@ MainForm::MainForm(Model& model, MainFormOptions options, QWidget* parent)
     connect(timer_, &QTimer::timeout, this, &MainForm::Timer1Timer);
 
     FormCreate();
+    BuildDiagramWindows();
     CentreOnScreen();
     SBRevArm->setFocus();
     if (options_.startTimer) timer_->start();

@@ -22,7 +22,10 @@ class QWidget;
 
 namespace lm {
 
+class DiagramWindow;
 class DrawingArea;
+class SetRevArm;
+struct DiagramHost;
 
 struct MainFormOptions {
     int tickMs = 16;
@@ -135,7 +138,14 @@ public:
     void SBDynVar4Change(int position) { SBDynVarChange(4, position); }
     void UnDoDnClick();
 
-    // Commands whose windows are built later: each is the one place that will open it.
+    // The reverse-arm positions of the diagrams and the four diagram windows, made once.
+    SetRevArm* RevArmPositionsWindow() const { return setRevArm_; }
+    DiagramWindow* SineDiaWindow() const { return sineDia_; }
+    DiagramWindow* OvalDiaWindow() const { return ovalDia_; }
+    DiagramWindow* SteamDiaWindow() const { return steamDia_; }
+    DiagramWindow* PortDiaWindow() const { return portDia_; }
+
+    // Commands that open windows: each is the one place that opens its window.
     void RevArmPosClick();
     void DriverAngClick();
     void StepAng1Click();
@@ -156,8 +166,6 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
-    // Sees the dynamic-variable bars gain the focus and end a scroll.
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();
@@ -167,6 +175,8 @@ private:
     void BuildMenus();
     void FitMenuBar(QMenuBar* bar);
     void BuildToolBar();
+    void BuildDiagramWindows();
+    DiagramHost DiagramHostFor(TitleIndex title);
     // What the render decided for the window's own widgets: the error item, the title,
     // the dynamic bars' enabling, the UnDo button.
     void ShowRenderState();
@@ -179,7 +189,6 @@ private:
     void ShowUndoButton();
     void SetScreenControlsVisible(bool visible);
     void RunFileCommand(const QString& path, bool olderFormat);
-    int DynBarIndex(const QObject* watched) const;
     void CentreOnScreen();
     void ApplyStepChoice(float step, QPushButton* pressed, int barPosition);
     void DrawPicture();
@@ -230,6 +239,12 @@ private:
     QPushButton* DataTableBut = nullptr;
 
     std::unique_ptr<SoundOutput> sound_;
+
+    SetRevArm* setRevArm_ = nullptr;
+    DiagramWindow* sineDia_ = nullptr;
+    DiagramWindow* ovalDia_ = nullptr;
+    DiagramWindow* steamDia_ = nullptr;
+    DiagramWindow* portDia_ = nullptr;
 
     // The menu bar's items, by the names they are known by.
     QAction* OpenDimensions = nullptr;
