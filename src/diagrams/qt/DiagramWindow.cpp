@@ -19,6 +19,7 @@
 
 #include <algorithm>
 
+#include "common/TextScaleExtent.h"
 #include "diagrams/Diagrams.h"
 #include "graphics/qt/PictureExport.h"
 #include "mainwindow/qt/DynBarWiring.h"
@@ -210,10 +211,23 @@ void DiagramWindow::CloseClick() { close(); }
 // ---- Drawing ----
 
 void DiagramWindow::DrawOnce(bool clearFirst) {
-    if (clearFirst) picture_.Clear(PixelRatio());
+    if (clearFirst) {
+        FitToTextScale();
+        picture_.Clear(PixelRatio());
+    }
     picture_.Draw([this](Canvas& canvas) { DrawDiagram(canvas); });
     ShowControls();
     surface_->update();
+}
+
+// The large-font layout moves the legend and header texts right and down; the window
+// grows with it so they stay in view.
+void DiagramWindow::FitToTextScale() {
+    const int width = TextScaleExtent(kDiagramWidth, model_.Display.TextScaleX);
+    const int height = TextScaleExtent(layout_.Height, model_.Display.TextScaleY);
+    if (width == picture_.width() && height == picture_.height()) return;
+    picture_.Resize(width, height);
+    surface_->setFixedSize(width, height);
 }
 
 void DiagramWindow::Drawing(bool clearFirst) { DrawOnce(clearFirst); }

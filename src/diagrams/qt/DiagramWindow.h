@@ -104,6 +104,7 @@ protected:
     virtual void Redraw() { Drawing(true); }
 
     void DrawOnce(bool clearFirst);
+    void FitToTextScale();
     void Perform(const RedrawPlan& plan);
     QAction* AddMenuItem(QWidget* into, const char* name, const char* caption,
                          std::function<void()> handler);

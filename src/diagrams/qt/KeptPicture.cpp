@@ -14,6 +14,13 @@ void KeptPicture::Clear(double devicePixelRatio) {
     image_ = RenderPicture(width_, height_, ratio_, nullptr);
 }
 
+void KeptPicture::Resize(int width, int height) {
+    width_ = width;
+    height_ = height;
+    drawings_.clear();
+    image_ = QImage();
+}
+
 void KeptPicture::Draw(const std::function<void(Canvas&)>& draw) {
     if (image_.isNull() && drawings_.empty()) Clear(ratio_);
     RecordingCanvas recorder;

@@ -23,6 +23,8 @@ public:
 
     // White again, at the given device-pixel ratio; the kept drawings are forgotten.
     void Clear(double devicePixelRatio);
+    // A new size; what was kept is forgotten and the next drawing starts white.
+    void Resize(int width, int height);
     // One more drawing over what is there (the first one clears).
     void Draw(const std::function<void(Canvas&)>& draw);
     // Plays every kept drawing onto a white canvas of the picture's size.

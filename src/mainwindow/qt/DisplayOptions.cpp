@@ -94,6 +94,7 @@ void MainForm::LargeFontClick() {
         d.TextScaleY = 1;
         LargeFont->setText("SetLarge&Font");
     }
+    FitClientAreaToText();
 }
 
 void MainForm::SetPivotDataClick() {

@@ -10,10 +10,12 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <QToolBar>
 
 #include <algorithm>
 
 #include "common/Numbers.h"
+#include "common/TextScaleExtent.h"
 #include "graphics/qt/QPainterCanvas.h"
 #include "kinematics/ReverseArm.h"
 #include "kinematics/StartUp.h"
@@ -234,17 +236,26 @@ void MainForm::BuildPanels() {
         {9, {539, 70, 0, 0}, false},    {10, {0, 26, 4, 41}, true},
         {11, {0, 72, 4, 49}, false},    {12, {628, 26, 4, 108}, true},
     };
-    for (const PanelSpec& spec : panels) {
+    for (const PanelSpec& panel : panels) {
         auto* p = new QFrame(area_);
-        p->setObjectName(QString("Panel%1").arg(spec.number));
-        p->setGeometry(spec.geometry);
+        p->setObjectName(QString("Panel%1").arg(panel.number));
+        p->setGeometry(panel.geometry);
         p->setFrameStyle(QFrame::Panel | QFrame::Raised);
         p->setAutoFillBackground(true);
         // A press on a frame is not a press on the drawing.
         p->setAttribute(Qt::WA_NoMousePropagation);
-        p->setVisible(spec.shown);
-        Panel[static_cast<std::size_t>(spec.number)] = p;
+        p->setVisible(panel.shown);
+        Panel[static_cast<std::size_t>(panel.number)] = p;
     }
+}
+
+void MainForm::FitClientAreaToText() {
+    const QSize size(TextScaleExtent(kClientAreaWidth, model_.Display.TextScaleX),
+                     TextScaleExtent(kClientAreaHeight, model_.Display.TextScaleY));
+    if (area_->size() == size) return;
+    area_->setFixedSize(size);
+    ToolBar1->resize(size.width(), ToolBar1->height());
+    adjustSize();
 }
 
 void MainForm::CentreOnScreen() {

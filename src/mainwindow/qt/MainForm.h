@@ -190,6 +190,8 @@ private:
     void SetScreenControlsVisible(bool visible);
     void RunFileCommand(const QString& path, bool olderFormat);
     void CentreOnScreen();
+    // The large-font layout moves the readouts right and down; the client area grows with it.
+    void FitClientAreaToText();
     void ApplyStepChoice(float step, QPushButton* pressed, int barPosition);
     void DrawPicture();
     void SyncViewControls();

@@ -271,6 +271,19 @@ TEST_F(DiagramWindowsTest, TheReverseArmPositionsAskForARedrawAtTheNextMouseMove
     port->close();
 }
 
+TEST_F(DiagramWindowsTest, TheLargeFontGrowsThePictureSoTheMovedLegendStaysInView) {
+    auto* w = showWindow(kOval);
+    in<QAction>(w, "ReDraw1")->trigger();
+    EXPECT_EQ(w->picture().width() / w->picture().devicePixelRatio(), 632);
+    model.Display.TextScaleX = 1.27f;
+    model.Display.TextScaleY = 1.22f;
+    in<QAction>(w, "ReDraw1")->trigger();
+    EXPECT_EQ(w->picture().width() / w->picture().devicePixelRatio(), 803);  // 632 x 1.27
+    EXPECT_EQ(w->picture().height() / w->picture().devicePixelRatio(), 520);  // 426 x 1.22
+    EXPECT_EQ(in<QWidget>(w, "ClientArea")->width(), 803);
+    w->close();
+}
+
 TEST_F(DiagramWindowsTest, ThePortWindowDrawsForwardReverseOrBothGraphsOnOneFrame) {
     const QRgb teal = qRgb(0, 128, 128), red = qRgb(255, 0, 0);
     const QRgb green = qRgb(0, 128, 0), maroon = qRgb(128, 0, 0);

@@ -182,7 +182,10 @@ TEST_F(MainMenusTest, OptionsToggleAndTheirCaptionsSayWhatTheNextClickDoes) {
     EXPECT_EQ(model.Display.TextScaleX, 1.27f);
     EXPECT_EQ(model.Display.TextScaleY, 1.22f);
     EXPECT_EQ(action("LargeFont")->text(), "SetSmall&Font");
+    // The readouts move right and down with the text scale; the client area follows.
+    EXPECT_EQ(form->centralWidget()->size(), QSize(803, 464));
     action("LargeFont")->trigger();
+    EXPECT_EQ(form->centralWidget()->size(), QSize(632, 380));
     EXPECT_EQ(model.Display.TextScaleX, 1.0f);
     EXPECT_EQ(model.Display.TextScaleY, 1.0f);
     EXPECT_EQ(action("LargeFont")->text(), "SetLarge&Font");
