@@ -2,10 +2,8 @@
 // windows and the command line's draw command do it: clear to white, then draw.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <cstdlib>
 
 #include "diagrams/Diagrams.h"
 #include "graphics/qt/QPainterCanvas.h"
@@ -69,12 +67,3 @@ void BM_PortDiagramBothGraphs(benchmark::State& state) {
 BENCHMARK(BM_PortDiagramBothGraphs)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,10 +4,8 @@
 // picture white and copy it once.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <cstdlib>
 
 #include "graphics/qt/QPainterCanvas.h"
 #include "kinematics/StartUp.h"
@@ -55,12 +53,3 @@ void BM_Tick(benchmark::State& state) {
 BENCHMARK(BM_Tick)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "graphics/Canvas.h"
@@ -118,6 +119,12 @@ void DrawMidGearBlock(Canvas& canvas, const MidGearBlock& block);
 // to the report.
 void FinishMidGearBlock(const Model& m, Canvas& canvas, const MidGearTracker& tracker, int position,
                         SineOvalReport* report);
+
+// The sine and oval diagrams' loop over the position set: for each position the arm is
+// set and recorded, its legend row drawn, the curve drawn (tracking mid gear) and, for a
+// mid-gear position, the lead/lap block printed.
+void DrawEachPosition(Model& m, Canvas& canvas, SineOvalReport* report,
+                      const std::function<void(int position, MidGearTracker& tracker)>& drawCurve);
 
 // ---- Dynamic-variable header and undo line (all four diagrams) -------------------
 

@@ -85,4 +85,19 @@ void FinishMidGearBlock(const Model& m, Canvas& canvas, const MidGearTracker& tr
     if (report != nullptr) report->Blocks.push_back(block);
 }
 
+void DrawEachPosition(Model& m, Canvas& canvas, SineOvalReport* report,
+                      const std::function<void(int position, MidGearTracker& tracker)>& drawCurve) {
+    const int count = DiagramPositionCount(m);
+    for (int i = 1; i <= count; ++i) {
+        const float position = m.Gear.RevArmPositions[static_cast<std::size_t>(i)];
+        m.Gear.RevArmPos = position;
+        m.Diagram.DiagramRevArmPos = position;
+        DrawLegendRow(m, canvas, i, position);
+        MidGearTracker tracker;
+        tracker.Start(m, position);
+        drawCurve(i, tracker);
+        FinishMidGearBlock(m, canvas, tracker, i, report);
+    }
+}
+
 }  // namespace lm

@@ -70,17 +70,9 @@ void DrawOvalDiagram(Model& m, Canvas& canvas, SineOvalReport* report) {
     DrawPortLines(m, canvas, kOvalPortLines);
 
     const PistonColumn column(m);
-    const int count = DiagramPositionCount(m);
-    for (int i = 1; i <= count; ++i) {
-        const float position = m.Gear.RevArmPositions[static_cast<std::size_t>(i)];
-        m.Gear.RevArmPos = position;
-        m.Diagram.DiagramRevArmPos = position;
-        DrawLegendRow(m, canvas, i, position);
-        MidGearTracker tracker;
-        tracker.Start(m, position);
+    DrawEachPosition(m, canvas, report, [&](int i, MidGearTracker& tracker) {
         DrawOval(m, canvas, i, column, tracker);
-        FinishMidGearBlock(m, canvas, tracker, i, report);
-    }
+    });
     DrawDiagramFooter(m, canvas);
 }
 

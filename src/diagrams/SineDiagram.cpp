@@ -59,17 +59,8 @@ void DrawSineDiagram(Model& m, Canvas& canvas, SineOvalReport* report) {
     DrawLegendHeader(m, canvas);
     DrawPortLines(m, canvas, kSinePortLines);
 
-    const int count = DiagramPositionCount(m);
-    for (int i = 1; i <= count; ++i) {
-        const float position = m.Gear.RevArmPositions[static_cast<std::size_t>(i)];
-        m.Gear.RevArmPos = position;
-        m.Diagram.DiagramRevArmPos = position;
-        DrawLegendRow(m, canvas, i, position);
-        MidGearTracker tracker;
-        tracker.Start(m, position);
-        DrawSineCurve(m, canvas, i, tracker);
-        FinishMidGearBlock(m, canvas, tracker, i, report);
-    }
+    DrawEachPosition(m, canvas, report,
+                     [&](int i, MidGearTracker& tracker) { DrawSineCurve(m, canvas, i, tracker); });
     DrawDiagramFooter(m, canvas);
 }
 

@@ -5,7 +5,7 @@
 namespace lm {
 
 // Draws nothing: for running a picture's code only for the numbers it computes.
-class NullCanvas final : public Canvas {
+class NullCanvas : public Canvas {
 public:
     void Clear(Rgb) override {}
     void SetPenColor(Rgb) override {}

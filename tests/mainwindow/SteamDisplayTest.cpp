@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "graphics/NullCanvas.h"
 #include "graphics/RecordingCanvas.h"
 #include "kinematics/ReverseArm.h"
 #include "kinematics/StartUp.h"
@@ -237,23 +238,9 @@ TEST_F(SteamDisplay, BeatsFireOncePerExhaustWithTheOtherEndsLevel) {
 }
 
 // Counts dots only: a broken view would make a recording too large to keep.
-class DotCounter final : public Canvas {
+class DotCounter final : public NullCanvas {
 public:
-    void Clear(Rgb) override {}
-    void SetPenColor(Rgb) override {}
-    void SetPenWidth(int) override {}
-    void SetHollowBrush() override {}
-    void MoveTo(ScreenPoint) override {}
-    void LineTo(ScreenPoint) override {}
-    void Polyline(std::span<const ScreenPoint>) override {}
-    void Ellipse(int, int, int, int) override {}
-    void Arc(int, int, int, int, ScreenPoint, ScreenPoint) override {}
     void SetPixel(ScreenPoint, Rgb) override { ++dots; }
-    void TextOut(ScreenPoint, std::string_view) override {}
-    void SetTextBackground(bool, Rgb) override {}
-    void SetFontColor(Rgb) override {}
-    void SetFontBold(bool) override {}
-    void SetFontSize(int) override {}
     long long dots = 0;
 };
 

@@ -14,31 +14,14 @@
 
 #include "mainwindow/StepAngleBands.h"
 #include "mainwindow/qt/MainForm.h"
+#include "MainWindowFixture.h"
 
 namespace lm {
 namespace {
 
-class MainFormTest : public ::testing::Test {
+class MainFormTest : public test::MainWindowFixture {
 protected:
-    void SetUp() override {
-        form = std::make_unique<MainForm>(model, MainFormOptions{16, false});
-    }
-
-    QPushButton* button(const char* name) {
-        auto* b = form->findChild<QPushButton*>(name);
-        EXPECT_NE(b, nullptr) << name;
-        return b;
-    }
-    QScrollBar* bar(const char* name) {
-        auto* b = form->findChild<QScrollBar*>(name);
-        EXPECT_NE(b, nullptr) << name;
-        return b;
-    }
-    void tick() { form->Timer1Timer(); }
     float angle() const { return model.Gear.DriverAngle; }
-
-    Model model;
-    std::unique_ptr<MainForm> form;
 };
 
 struct ControlSpec {
