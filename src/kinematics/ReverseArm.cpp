@@ -1,5 +1,7 @@
 #include "kinematics/ReverseArm.h"
 
+#include <algorithm>
+
 #include "common/Numbers.h"
 #include "kinematics/Guards.h"
 
@@ -12,7 +14,9 @@ bool PlainSense(const Model& m) {
 }
 
 int RevArmBarMax(const Model& m) {
-    return RoundToInt(static_cast<Real>(m.Frame.RevArmCentMax) * 1000);
+    // A travel read from a file may be negative or huge: the bar never gets an inverted
+    // range, nor one whose negation does not fit.
+    return std::max(0, RoundToInt(static_cast<Real>(m.Frame.RevArmCentMax) * 1000));
 }
 
 void SetRevArmFromBar(Model& m, int p) {

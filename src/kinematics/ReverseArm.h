@@ -8,7 +8,8 @@ namespace lm {
 // lifting-arm length agree in sign; otherwise the sense is mirrored.
 bool PlainSense(const Model& m);
 
-// The bar's end, in steps of 0.001 length unit from mid gear: its range is -max..max.
+// The bar's end, in steps of 0.001 length unit from mid gear: its range is -max..max,
+// with max never below 0.
 int RevArmBarMax(const Model& m);
 
 // What moving the bar to position p does to the gear: the arm position, the sense of

@@ -89,6 +89,10 @@ TEST(ReverseArmBar, DegenerateTravelsGiveSafeBarPositions) {
     m.Frame.RevArmCentNorm = 3e38f;
     EXPECT_EQ(RevArmBarMax(m), 2147483647);
     EXPECT_EQ(NormalReverseBarPosition(m), -2147483647);
+    // A negative travel gives no range rather than an inverted one.
+    m.Frame.RevArmCentMax = -3e38f;
+    EXPECT_EQ(RevArmBarMax(m), 0);
+    EXPECT_EQ(NormalReverseBarPosition(m), 0);
 }
 
 }  // namespace

@@ -275,9 +275,8 @@ void MainForm::FormCreate() {
     StartUp(model_);
     // One bar step is 0.001 length unit of arm travel from mid gear. Set quietly: mid
     // gear has just put the arm where position 0 says.
-    const int max = RevArmBarMax(model_);
+    SetRevArmBarRange();
     const QSignalBlocker quiet(SBRevArm);
-    SBRevArm->setRange(-max, max);
     SBRevArm->setValue(0);
     // No system mixer is set: the sound output keeps its own volume.
 }

@@ -87,9 +87,7 @@ void MainForm::FindRevArmCentClick() {
 }
 
 void MainForm::SetRevArmBarRange() {
-    // A travel read from a file may be negative or huge: the bar never gets an inverted
-    // range, nor one whose negation does not fit.
-    const int max = std::max(0, RevArmBarMax(model_));
+    const int max = RevArmBarMax(model_);
     const QSignalBlocker quiet(SBRevArm);
     SBRevArm->setRange(-max, max);
 }
