@@ -32,16 +32,21 @@ bool SearchLinkHeight(Model& m) {
 
     g.SolverStep = 0.5f;
     p10.Y = Store(static_cast<Real>(p15.Y) + f.LinkEccPivotVert - 0.6L * f.LiftingLinkLen);
+    // What the rounds share, worked out once.
+    const Real fwdRod2 = Sq(f.EccRodFwd);
+    const Real revRod2 = Sq(f.EccRodRev);
+    const Real pinSpan2 = Sq(2 * static_cast<Real>(f.LinkEccPivotVert));
+    const Real arcToPins = static_cast<Real>(f.LinkRadius) - f.LinkEccPivotBackSet;
+    const Real arcToCentrePivot = static_cast<Real>(f.LinkRadius) - f.LinkCentBackSet;
     int rounds = 0;
     for (;;) {
-        float c = Store(Sq(f.EccRodFwd) - Sq(static_cast<Real>(p12.Y) - p10.Y));
+        float c = Store(fwdRod2 - Sq(static_cast<Real>(p12.Y) - p10.Y));
         c = GuardRoot(m, c);
         p10.X = Store(p12.X + std::sqrt(static_cast<Real>(c)));
 
         c = Store(Distance(p13, p10));
         const float span = c;
-        c = Store((Sq(span) + Sq(f.EccRodRev) - Sq(2 * static_cast<Real>(f.LinkEccPivotVert))) / 2 /
-                  span);
+        c = Store((Sq(span) + revRod2 - pinSpan2) / 2 / span);
         float d = GuardDivisor(m, f.EccRodRev);
         c = Store(c / static_cast<Real>(d));
 
@@ -56,12 +61,12 @@ bool SearchLinkHeight(Model& m) {
         d = GuardDivisor(m, Store(static_cast<Real>(p10.Y) - p11.Y));
         g.LinkAngle = Store(std::atan((static_cast<Real>(p10.X) - p11.X) / d));
 
-        const Real k = static_cast<Real>(f.LinkRadius) - f.LinkEccPivotBackSet;
-        p14.X = Store((static_cast<Real>(p10.X) + p11.X) / 2 - k * std::cos(static_cast<Real>(g.LinkAngle)));
-        p14.Y = Store((static_cast<Real>(p10.Y) + p11.Y) / 2 + k * std::sin(static_cast<Real>(g.LinkAngle)));
-        const Real mm = static_cast<Real>(f.LinkRadius) - f.LinkCentBackSet;
-        p9.X = Store(p14.X + mm * std::cos(static_cast<Real>(g.LinkAngle)));
-        p9.Y = Store(p14.Y - mm * std::sin(static_cast<Real>(g.LinkAngle)));
+        const Real cosLink = std::cos(static_cast<Real>(g.LinkAngle));
+        const Real sinLink = std::sin(static_cast<Real>(g.LinkAngle));
+        p14.X = Store((static_cast<Real>(p10.X) + p11.X) / 2 - arcToPins * cosLink);
+        p14.Y = Store((static_cast<Real>(p10.Y) + p11.Y) / 2 + arcToPins * sinLink);
+        p9.X = Store(p14.X + arcToCentrePivot * cosLink);
+        p9.Y = Store(p14.Y - arcToCentrePivot * sinLink);
 
         g.LiftLinkSpan = Store(Distance(p15, p9));
         if (g.LiftLinkSpan < f.LiftingLinkLen)
