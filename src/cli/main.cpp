@@ -10,6 +10,7 @@
 #include "cli/DrawCommand.h"
 #include "cli/GearOptions.h"
 #include "cli/SolveCommands.h"
+#include "model/DimensionTable.h"
 #include "model/Model.h"
 
 namespace {
@@ -49,24 +50,33 @@ Commands:
                        the picture the program draws for that view (PNG or SVG)
 
 Dimension code names:
-  DriverDia Stroke MainRodLen EccCircleDia EccDia EccAngFwd EccAngRev EccRodFwd
-  EccRodRev LinkRadius LinkCentBackSet LinkEccPivotVert LinkEccPivotBackSet
-  RockerUpperLen RockerUpperBackSet RockerLowerLen RockerPivotVert RockerPivotHorz
-  ValveConRodLen LiftingLinkLen RevArmLen RevArmBackSet LiftingArmLen RevLiftPivotVert
-  RevLiftPivotHorz RevArmCentNorm RevArmCentMax CylCtrToDriver CylCLAboveDriver
-  CylBoreDia CylBoreLen CylPortWidth PistonToCrosshead PistonWidth ValveCLToCylCL
-  ValveBoreDia ValveBoreLen ValveBoreCtrToPort ValvePortWidthRear ValvePortWidthFront
-  ValveCtrToRing ValveEndWidthRear ValveEndWidthFront ValveCtrToJoint
+)";
 
+constexpr const char* kUsageEnd = R"(
 Bad input prints one line starting "linkmotion-cli: " on standard error and exits
 with status 2.
 )";
+
+// The names --set takes, from the table every dimension is known by, wrapped as the
+// rest of the help.
+std::string CodeNameLines() {
+    constexpr std::size_t kWidth = 88;
+    std::string lines, line;
+    for (const lm::DimensionInfo& d : lm::AllDimensions()) {
+        if (!line.empty() && line.size() + 1 + d.CodeName.size() > kWidth) {
+            lines += line + '\n';
+            line.clear();
+        }
+        line += (line.empty() ? "  " : " ") + std::string(d.CodeName);
+    }
+    return lines + line + '\n';
+}
 
 int Run(int argc, char** argv) {
     using namespace lm::cli;
     const Arguments args = ParseArguments(argc, argv);
     if (args.help) {
-        std::cout << kUsage;
+        std::cout << kUsage << CodeNameLines() << kUsageEnd;
         return 0;
     }
     if (args.Has("version")) {

@@ -2,16 +2,10 @@
 
 #include <cmath>
 
+#include "common/Real.h"
 #include "model/Model.h"
 
 namespace lm {
-
-// Gear quantities are stored as singles and worked in extended precision between.
-using Real = long double;
-inline constexpr Real kPi = 3.1415926535897932385L;
-
-inline float Store(Real v) { return static_cast<float>(v); }
-inline Real Rad(Real degrees) { return degrees * kPi / 180; }
 
 // Raises GearError, but only while error announcing is on.
 inline void RaiseGearError(Model& m) {

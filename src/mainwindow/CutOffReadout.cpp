@@ -1,4 +1,5 @@
 #include "common/Numbers.h"
+#include "common/Real.h"
 #include "mainwindow/ReadoutText.h"
 #include "mainwindow/RefPointDrawing.h"
 #include "mainwindow/RenderHooks.h"
@@ -6,8 +7,6 @@
 namespace lm {
 
 namespace {
-
-using Real = long double;
 
 // Ticks a new cut-off stays on screen: about 400 degrees of rotation.
 int HoldTicks(float stepAngle) { return RoundToInt(400 / (static_cast<Real>(stepAngle) + 0.1L)); }

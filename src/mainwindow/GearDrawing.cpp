@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "kinematics/Guards.h"
+#include "common/Real.h"
 #include "mainwindow/ViewMapping.h"
 
 namespace lm {

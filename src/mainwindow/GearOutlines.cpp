@@ -1,12 +1,9 @@
 #include "mainwindow/GearOutlines.h"
 
+#include "common/Real.h"
 #include "mainwindow/ViewMapping.h"
 
 namespace lm {
-
-namespace {
-using Real = long double;
-}
 
 CylinderOutline ComputeCylinderOutline(const Model& m) {
     const CylinderRecord& cyl = m.Cyl;

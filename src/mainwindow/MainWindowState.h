@@ -66,6 +66,11 @@ struct MainWindowState {
 
     // The step the user chose (Step buttons, bar); StepAngle is 0 while stopped.
     float StepAngleSetting = 10;
+    // The driver turns; "Stop" is shown on the Run button.
+    bool Running = true;
+    // Cleared by whoever moves the step bar after setting the step itself, so that the
+    // move is not interpreted.
+    bool StepBarLive = true;
 
     // Shown by the window after every render.
     std::array<std::string, kTitleCount> Titles;

@@ -1,6 +1,7 @@
 #include <string>
 
 #include "common/Numbers.h"
+#include "common/Real.h"
 #include "mainwindow/ReadoutText.h"
 #include "mainwindow/RefPointDrawing.h"
 #include "mainwindow/RenderHooks.h"
@@ -8,9 +9,6 @@
 namespace lm {
 
 namespace {
-
-using Real = long double;
-constexpr Real kPi = 3.1415926535897932385L;
 
 // A label, its number and the two spaces that separate it from whatever follows.
 std::string Labelled(const char* label, Real value, int width, int decimals) {

@@ -4,13 +4,12 @@
 #include <string>
 
 #include "common/Numbers.h"
+#include "common/Real.h"
 #include "mainwindow/ViewMapping.h"
 
 namespace lm {
 
 namespace {
-
-using Real = long double;
 
 std::string Number(Real v) { return FormatFixed(static_cast<double>(v), 6, 3); }
 

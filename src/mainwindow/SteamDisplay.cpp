@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "common/Numbers.h"
+#include "common/Real.h"
 #include "mainwindow/ExhaustBeats.h"
 #include "mainwindow/RenderHooks.h"
 #include "mainwindow/SoundOutput.h"
@@ -12,7 +13,6 @@ namespace lm {
 
 namespace {
 
-using Real = long double;
 using Wide = long long;  // pixel arithmetic that cannot overflow for any outline
 
 // More dots than the largest zoom asks for in one band; a broken view scale cannot make

@@ -4,16 +4,13 @@
 #include <cmath>
 
 #include "common/Numbers.h"
+#include "common/Real.h"
 #include "common/RelativeBar.h"
 #include "mainwindow/ViewMapping.h"
 
 namespace lm {
 
 namespace {
-
-using Real = long double;
-
-float Store(Real v) { return static_cast<float>(v); }
 
 void SetView(ViewState& v, const ViewTriple& t) {
     v.ViewScale = t.Scale;

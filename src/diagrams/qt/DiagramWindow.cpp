@@ -1,58 +1,25 @@
 #include "diagrams/qt/DiagramWindow.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 #include "common/TextScaleExtent.h"
+#include "common/qt/DynBarWiring.h"
+#include "common/qt/PictureDialogs.h"
+#include "common/qt/PictureWidget.h"
+#include "common/qt/PixelRatio.h"
+#include "common/qt/PushButton.h"
 #include "diagrams/Diagrams.h"
 #include "graphics/qt/PictureExport.h"
-#include "mainwindow/qt/DynBarWiring.h"
 #include "model/DynamicVariables.h"
 
 namespace lm {
-
-// The client area: shows the kept picture, passes mouse movement to the window and offers
-// the picture on a right click. Nothing is drawn or opened from inside the paint.
-class DiagramSurface : public QWidget {
-public:
-    explicit DiagramSurface(DiagramWindow* window) : QWidget(window), window_(window) {
-        setMouseTracking(true);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.fillRect(rect(), Qt::white);
-        const QImage& image = window_->picture();
-        if (!image.isNull()) p.drawImage(0, 0, image);
-    }
-    void mouseMoveEvent(QMouseEvent*) override { window_->FormMouseMove(); }
-    void contextMenuEvent(QContextMenuEvent* e) override {
-        QMenu menu(this);
-        menu.addAction(window_->savePictureAs_);
-        menu.addAction(window_->copyPicture_);
-        menu.exec(e->globalPos());
-    }
-
-private:
-    DiagramWindow* window_;
-};
 
 namespace {
 
@@ -64,30 +31,7 @@ QFont WindowFont() {
     return f;
 }
 
-void ShowPictureErrorInBox(QWidget* parent, const QString& message) {
-    QMessageBox::warning(parent, QStringLiteral("Save Picture As"), message);
-}
-
 }  // namespace
-
-QString AskPicturePathWithDialog(QWidget* parent, const QString& suggestedName) {
-    static QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
-    const QString png = QStringLiteral("PNG picture (*.png)");
-    const QString svg = QStringLiteral("SVG picture, vector (*.svg)");
-    QFileDialog dialog(parent, QStringLiteral("Save Picture As"), folder);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({png, svg});
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, svg](const QString& f) {
-        dialog.setDefaultSuffix(f == svg ? QStringLiteral("svg") : QStringLiteral("png"));
-    });
-    dialog.selectFile(suggestedName);
-    if (dialog.exec() != QDialog::Accepted) return {};
-    const QString path = dialog.selectedFiles().value(0);
-    if (!path.isEmpty()) folder = QFileInfo(path).absolutePath();
-    return path;
-}
 
 DiagramWindow::DiagramWindow(Model& model, DiagramHost host, const DiagramWindowLayout& layout,
                              QWidget* parent)
@@ -111,7 +55,14 @@ DiagramWindow::DiagramWindow(Model& model, DiagramHost host, const DiagramWindow
     menuBar_->setObjectName(layout.MenuBarName);
     column->setMenuBar(menuBar_);
 
-    surface_ = new DiagramSurface(this);
+    surface_ = new PictureWidget(this, [this]() -> const QImage& { return picture(); }, Qt::white);
+    surface_->SetMouseMoved([this] { FormMouseMove(); });
+    surface_->ContextMenuAsked = [this](QPoint at) {
+        QMenu menu(this);
+        menu.addAction(savePictureAs_);
+        menu.addAction(copyPicture_);
+        menu.exec(at);
+    };
     surface_->setObjectName("ClientArea");
     surface_->setFixedSize(kDiagramWidth, layout.Height);
     // Buttons this small leave no room for the style's padding.
@@ -127,16 +78,10 @@ DiagramWindow::DiagramWindow(Model& model, DiagramHost host, const DiagramWindow
             CreateDynBar(surface_, k, QString("%1%2").arg(layout.BarPrefix).arg(k),
                          QRect(112, 3 + 12 * (k - 1), 121, 10), reactions);
 
-    close_ = new QPushButton("Close", surface_);
-    close_->setObjectName(layout.CloseName);
-    close_->setGeometry(layout.CloseGeometry);
-    close_->setAutoDefault(false);
+    close_ = MakePushButton(surface_, layout.CloseName, layout.CloseGeometry, "Close");
     connect(close_, &QPushButton::clicked, this, &DiagramWindow::CloseClick);
 
-    undo_ = new QPushButton("UnDo", surface_);
-    undo_->setObjectName(layout.UndoName);
-    undo_->setGeometry(110, 54, 40, 16);
-    undo_->setAutoDefault(false);
+    undo_ = MakePushButton(surface_, layout.UndoName, QRect(110, 54, 40, 16), "UnDo");
     undo_->setEnabled(false);
     undo_->hide();
     connect(undo_, &QPushButton::clicked, this, &DiagramWindow::UnDoButtonClick);
@@ -163,7 +108,7 @@ QAction* DiagramWindow::AddMenuItem(QWidget* into, const char* name, const char*
 }
 
 double DiagramWindow::PixelRatio() const {
-    return std::clamp(surface_->devicePixelRatioF(), 1.0, 4.0);
+    return PictureRatio(surface_);
 }
 
 // ---- Opening and closing ----
@@ -301,8 +246,7 @@ void DiagramWindow::SavePictureAsClick() {
 }
 
 void DiagramWindow::CopyPictureClick() {
-    if (picture_.image().isNull()) return;
-    QGuiApplication::clipboard()->setImage(picture_.image());
+    CopyPictureToClipboard(picture_.image());
 }
 
 }  // namespace lm

@@ -17,7 +17,7 @@ class QScrollBar;
 
 namespace lm {
 
-class DiagramSurface;
+class PictureWidget;
 
 // What a diagram window needs from the main window.
 struct DiagramHost {
@@ -123,19 +123,13 @@ private:
     bool activationPending_ = false;
 
     QMenuBar* menuBar_ = nullptr;
-    DiagramSurface* surface_ = nullptr;
+    PictureWidget* surface_ = nullptr;
     QPushButton* close_ = nullptr;
     QPushButton* undo_ = nullptr;
     std::array<QScrollBar*, 5> bars_{};  // [1]..[4]
     QAction* savePictureAs_ = nullptr;
     QAction* copyPicture_ = nullptr;
 
-    friend class DiagramSurface;
 };
-
-// The standard file dialog for the picture: PNG or SVG, the extension from the chosen
-// filter when none is typed. It opens where the last picture was saved, at first in the
-// user's pictures folder.
-QString AskPicturePathWithDialog(QWidget* parent, const QString& suggestedName);
 
 }  // namespace lm

@@ -1,14 +1,16 @@
 #include "diagrams/qt/SetRevArm.h"
 
 #include <QFocusEvent>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 
 #include <algorithm>
 
 #include "common/Numbers.h"
+#include "common/TextScaleExtent.h"
+#include "common/qt/NumericEdit.h"
+#include "common/qt/PixelRatio.h"
+#include "common/qt/PushButton.h"
 #include "graphics/qt/QPainterCanvas.h"
 #include "kinematics/Guards.h"
 #include "kinematics/ReverseArm.h"
@@ -26,8 +28,8 @@ constexpr int kVerticalScaleBox = 10;
 
 // The boxes stand where the large-font layout puts them; at a smaller text scale the
 // labels would drift a row away from their boxes, so the texts never go below it.
-constexpr float kBoxLayoutScaleX = 1.27f;
-constexpr float kBoxLayoutScaleY = 1.22f;
+constexpr float kBoxLayoutScaleX = kLargeTextScaleX;
+constexpr float kBoxLayoutScaleY = kLargeTextScaleY;
 
 struct Place {
     int x, y;
@@ -77,19 +79,20 @@ SetRevArm::SetRevArm(Model& model, QWidget* parent)
     setPalette(pal);
 
     for (int k = 1; k <= kVerticalScaleBox; ++k) {
-        auto* e = new QLineEdit(this);
+        auto* e = new NumericEdit(this);
+        e->SetEnterRefused(true);
         e->setObjectName(QString("Edit%1").arg(k));
         e->setGeometry(kBoxPlaces[static_cast<std::size_t>(k)].x,
                        kBoxPlaces[static_cast<std::size_t>(k)].y, 49, 16);
         e->setFrame(false);
         e->setStyleSheet("QLineEdit { background: silver; border: none; padding: 0px; }");
         e->installEventFilter(this);
+        // Any key typed into a position box opens the next position.
+        if (k < kRevArmPositionCount)
+            connect(e, &NumericEdit::KeyTyped, this, [this, k] { ShowNextPosition(k); });
         edits_[static_cast<std::size_t>(k)] = e;
     }
-    close1_ = new QPushButton("Close", this);
-    close1_->setObjectName("Close1");
-    close1_->setGeometry(158, 114, 92, 31);
-    close1_->setAutoDefault(false);
+    close1_ = MakePushButton(this, "Close1", QRect(158, 114, 92, 31), "Close");
     connect(close1_, &QPushButton::clicked, this, &SetRevArm::Close1Click);
 
     const int order[] = {2, 3, 4, 6, 7, 8, 9, 10, 1, 5};
@@ -135,7 +138,7 @@ void SetRevArm::DrawText(int x, int y, const std::string& text) {
 }
 
 void SetRevArm::ShowRevArmPositions() {
-    const qreal dpr = std::clamp(devicePixelRatioF(), 1.0, 4.0);
+    const qreal dpr = PictureRatio(this);
     surface_ = QImage(qRound(kClientWidth * dpr), qRound(kClientHeight * dpr), QImage::Format_RGB32);
     surface_.setDevicePixelRatio(dpr);
     surface_.fill(Qt::white);
@@ -201,32 +204,9 @@ int SetRevArm::BoxIndex(const QObject* watched) const {
 bool SetRevArm::eventFilter(QObject* watched, QEvent* event) {
     const int k = BoxIndex(watched);
     if (k != 0) {
-        if (event->type() == QEvent::KeyPress)
-            return EditKeyPress(k, static_cast<const QKeyEvent&>(*event));
         if (event->type() == QEvent::FocusOut) EditExit(k);
     }
     return QDialog::eventFilter(watched, event);
-}
-
-bool SetRevArm::EditKeyPress(int k, const QKeyEvent& key) {
-    // Navigation, deletion and the clipboard shortcuts keep working: what they leave is
-    // converted like typed text.
-    if (key.key() == Qt::Key_Delete || key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab ||
-        key.key() == Qt::Key_Escape)
-        return false;
-    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
-    const QString text = key.text();
-    const bool backspace = key.key() == Qt::Key_Backspace;
-    if (text.isEmpty() && !backspace) return false;
-
-    // Any character typed into a position box opens the next position.
-    if (k < kRevArmPositionCount) ShowNextPosition(k);
-
-    if (backspace) return false;
-    const QChar ch = text.at(0);
-    if (ch.isDigit() && ch.unicode() < 128) return false;
-    if ((ch == '-' || ch == '.') && !Edit(k)->text().contains(ch)) return false;
-    return true;
 }
 
 void SetRevArm::EditExit(int k) {

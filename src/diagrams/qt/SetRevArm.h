@@ -7,7 +7,6 @@
 
 #include "model/Model.h"
 
-class QKeyEvent;
 class QLineEdit;
 class QPushButton;
 
@@ -45,8 +44,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // What a key press in box k does; true when the key is swallowed.
-    bool EditKeyPress(int k, const QKeyEvent& key);
     // Shows box k + 1 and its label.
     void ShowNextPosition(int k);
     void DrawText(int x, int y, const std::string& text);

@@ -1,26 +1,20 @@
 // The display options of the SetUp menu and the on/off switches on the menu bar.
 #include <QAction>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QToolBar>
 
+#include "common/TextScaleExtent.h"
 #include "mainwindow/ViewControls.h"
 #include "mainwindow/qt/MainForm.h"
 
 namespace lm {
 
-namespace {
-constexpr float kLargeTextScaleX = 1.27f;
-constexpr float kLargeTextScaleY = 1.22f;
-}  // namespace
-
 void MainForm::SetScreenControlsVisible(bool visible) {
     for (int n : {1, 2, 3, 4, 9, 10, 12}) Panel[static_cast<std::size_t>(n)]->setVisible(visible);
-    for (QPushButton* b : Preset) b->setVisible(visible);
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             NormVHZ, RefPt1, RefPt2, Rev, Center, Fwd, Deg180, Run, Deg00, Step1, Step10,
-             Step45, SBPanVert, SBPanHorz, SBZoom, SBRevArm, SBDrvAng, SBStepAng, ToolBar1})
-        w->setVisible(visible);
+    view_->SetScreenVisible(visible);
+    revArm_->SetScreenVisible(visible);
+    drive_->SetScreenVisible(visible);
+    ToolBar1->setVisible(visible);
     for (QAction* a : {DriverAng, FindRevArmCent, DynamicVariables, RefPoints, SetUnDo,
                        SetPivotData})
         a->setEnabled(visible);
@@ -38,18 +32,18 @@ void MainForm::SetScreenDataClick() {
         d.UndoLineShown = false;
         d.PivotDataOn = false;
         SetScreenControlsVisible(false);
-        SyncViewControls();
-        ShowDynVarControls();
-        UnDoDn->hide();
+        view_->Sync();
+        dynVars_->ShowBars();
+        dynVars_->HideUndoButton();
         SetScreenData->setText("SetScree&nData On");
     } else {
         // The reference-point, dynamic-variable and undo controls wait for their own
         // commands.
         SetScreenControlsVisible(true);
-        SyncViewControls();
+        view_->Sync();
         SetPanZoom->setText("Set&PanZoom On");
         SetScreenData->setText("SetScree&nData Off");
-        SBRevArm->setFocus();
+        revArm_->Bar()->setFocus();
     }
 }
 
@@ -57,7 +51,7 @@ void MainForm::SetPanZoomClick() {
     const PanZoomToggle next = lm::SetPanZoomClick(SetPanZoom->text().toStdString());
     SetPanZoom->setText(QString::fromUtf8(next.caption.data(),
                                           static_cast<qsizetype>(next.caption.size())));
-    for (QScrollBar* b : {SBPanVert, SBPanHorz, SBZoom}) b->setVisible(next.barsShown);
+    view_->ShowPanZoomBars(next.barsShown);
 }
 
 void MainForm::SetSteamClick() {
@@ -85,15 +79,10 @@ void MainForm::SetLineWidthClick() {
 
 void MainForm::LargeFontClick() {
     DisplayState& d = model_.Display;
-    if (LargeFont->text() == "SetLarge&Font") {
-        d.TextScaleX = kLargeTextScaleX;
-        d.TextScaleY = kLargeTextScaleY;
-        LargeFont->setText("SetSmall&Font");
-    } else {
-        d.TextScaleX = 1;
-        d.TextScaleY = 1;
-        LargeFont->setText("SetLarge&Font");
-    }
+    const bool large = d.TextScaleX == 1 && d.TextScaleY == 1;
+    d.TextScaleX = large ? kLargeTextScaleX : 1;
+    d.TextScaleY = large ? kLargeTextScaleY : 1;
+    LargeFont->setText(large ? "SetSmall&Font" : "SetLarge&Font");
     FitClientAreaToText();
 }
 
@@ -106,7 +95,7 @@ void MainForm::SetPivotDataClick() {
         // The pivots are picked with the reference points.
         if (!d.RefPointsOn) lm::RefPointsClick(d);
     }
-    SyncViewControls();
+    view_->Sync();
 }
 
 }  // namespace lm

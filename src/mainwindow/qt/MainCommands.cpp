@@ -21,7 +21,7 @@ void MainForm::ResetAllClick() {
     // The frame and cylinder editors' resets (the arm's travel comes back with the
     // frame), then mid gear and the normal view; the working state is emptied last.
     ResetFrameDimensions(model_);
-    SetRevArmBarRange();
+    revArm_->SetBarRange();
     ResetCylinderDimensions(model_);
     FindMidGear(model_);
     CenterClick();
@@ -29,11 +29,11 @@ void MainForm::ResetAllClick() {
     model_.DataSetName = "Nominal";
     model_.Diagram.VerticalScale = kDefaultVerticalScale;
     model_.Display.DynVarsShown = false;
-    ShowDynVarControls();
+    dynVars_->ShowBars();
     ResetDynQueue(model_);
     ClearUndo(model_);
     model_.Display.UndoLineShown = false;
-    ShowUndoButton();
+    dynVars_->ShowUndoButton();
 }
 
 void MainForm::Exit1Click() { close(); }
@@ -64,8 +64,8 @@ DiagramHost MainForm::DiagramHostFor(TitleIndex title) {
             timer_->stop();
     };
     host.ShowMainControls = [this] {
-        ShowDynVarControls();
-        ShowUndoButton();
+        dynVars_->ShowBars();
+        dynVars_->ShowUndoButton();
     };
     host.Title = [this, title] { return state_.Titles[title]; };
     host.ShowSetRevArm = [this] { setRevArm_->Open(); };

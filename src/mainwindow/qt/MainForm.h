@@ -7,15 +7,17 @@
 #include <memory>
 
 #include "mainwindow/MainWindowState.h"
-#include "mainwindow/ViewControls.h"
+#include "mainwindow/qt/DriveControls.h"
+#include "mainwindow/qt/DynVarControls.h"
+#include "mainwindow/qt/FileCommands.h"
 #include "mainwindow/qt/FileDialogs.h"
+#include "mainwindow/qt/ReverseArmControls.h"
+#include "mainwindow/qt/ViewPanel.h"
 #include "model/Model.h"
 
 class QAction;
-class QMenu;
 class QMenuBar;
 class QPushButton;
-class QScrollBar;
 class QTimer;
 class QToolBar;
 class QWidget;
@@ -23,8 +25,9 @@ class QWidget;
 namespace lm {
 
 class DiagramWindow;
-class DrawingArea;
+class PictureWidget;
 class SetRevArm;
+class SoundOutput;
 struct DiagramHost;
 
 struct MainFormOptions {
@@ -34,9 +37,9 @@ struct MainFormOptions {
 };
 
 // The main window: the gear picture with the controls, tool bar and menus on top of it.
-// The window wires its controls to the model, to the view and tick logic and to the file
-// commands; its own state lives in MainWindowState. The handlers are spread over a few
-// files by the controls they serve.
+// It builds the window and wires the control groups (drive, reverse arm, view, dynamic
+// variables, files) to the menus and the tick; each group works on the Model and on
+// MainWindowState. The commands below are what the menus and the tool bar call.
 class MainForm : public QMainWindow {
     Q_OBJECT
 
@@ -49,73 +52,31 @@ public:
     QTimer* timer() const { return timer_; }
     // The last finished picture: 1280 x 1024 logical pixels at the screen's ratio.
     const QImage& picture() const { return picture_; }
-    bool running() const;
+    bool running() const { return state_.Running; }
 
-    // Cleared by whoever moves the step bar after setting the step itself, so that the
-    // move is not interpreted.
-    bool StepBarLive = true;
-
-    // Start-up and lifecycle.
-    void FormCreate();
-    void FormActivate();
-    void FormClose();
-
-    // One animation tick: solve, map, advance the angle, draw.
+    // One animation tick: solve, map, advance the angle, draw, show.
     void Timer1Timer();
 
-    // Run/stop, driver angle and step angle.
-    void RunClick();
-    void Deg00Click();
-    void Deg180Click();
-    void SBDrvAngChange(int position);
-    void SBStepAngChange(int position);
-    void Step1Click();
-    void Step10Click();
-    void Step45Click();
+    // Drive, reverse arm, view and dynamic variables: handled by their groups.
+    void RunClick() { drive_->RunClick(); }
+    void FwdClick() { revArm_->FwdClick(); }
+    void RevClick() { revArm_->RevClick(); }
+    void CenterClick() { revArm_->CenterClick(); }
+    void FindRevArmCentClick() { revArm_->FindRevArmCentClick(); }
+    void NormVHZClick() { view_->NormVHZClick(); }
+    void RefPointsClick() { view_->RefPointsClick(); }
+    void DynamicVariablesClick() { dynVars_->DynamicVariablesClick(); }
+    void SetUnDoClick() { dynVars_->SetUnDoClick(); }
+    void UnDoDnClick() { dynVars_->UnDoDnClick(); }
 
-    // Pan, zoom and presets.
-    void SBPanVertChange(int position);
-    void SBPanHorzChange(int position);
-    void SBZoomChange(int position);
-    void NormVHZClick();
-    void Preset0Click();
-    void Preset1Click() { PresetClick(1); }
-    void Preset2Click() { PresetClick(2); }
-    void Preset3Click() { PresetClick(3); }
-    void Preset4Click() { PresetClick(4); }
-    void Preset5Click() { PresetClick(5); }
-    void Preset6Click() { PresetClick(6); }
-    void PresetClick(int slot);
-
-    // Reference points.
-    void RefPointsClick();
-    void RefPt1Click();
-    void RefPt2Click();
-    void SBRef1VertChange(int position);
-    void SBRef1HorzChange(int position);
-    void SBRef2VertChange(int position);
-    void SBRef2HorzChange(int position);
-    void RefPt1ZeroClick();
-    void RefPt2ZeroClick();
-    // A press on the drawing at client-area pixel (x, y).
-    void FormMouseDown(Qt::MouseButton button, int x, int y);
-
-    // Reverse arm.
-    void SBRevArmChange(int position);
-    void FwdClick();
-    void RevClick();
-    void CenterClick();
-    void FindRevArmCentClick();
-
-    // File commands.
-    void OpenDimensionsClick();
-    void OpenDosVersionDimClick();
-    void SaveAsDimensionsClick();
-    void Exit1Click();
-    // The dialogs and the error box; tests replace them.
+    // File commands. The dialogs and the error box; tests replace them.
     FileCommandHooks FileHooks;
+    void OpenDimensionsClick() { files_->OpenDimensionsClick(); }
+    void OpenDosVersionDimClick() { files_->OpenDosVersionDimClick(); }
+    void SaveAsDimensionsClick() { files_->SaveAsDimensionsClick(); }
+    void Exit1Click();
 
-    // Display options.
+    // Display options of the SetUp menu and the switches on the menu bar.
     void SetScreenDataClick();
     void SetSteamClick();
     void SetBeepOnErrorClick();
@@ -123,20 +84,7 @@ public:
     void LargeFontClick();
     void SetPanZoomClick();
     void SetPivotDataClick();
-
     void ResetAllClick();
-
-    // Dynamic variables and undo. Bar k is SBDynVar<k>, 1..4.
-    void DynamicVariablesClick();
-    void SetUnDoClick();
-    void SBDynVarChange(int bar, int position);
-    void SBDynVarEnter(int bar);
-    void SBDynVarScroll(int bar);
-    void SBDynVar1Change(int position) { SBDynVarChange(1, position); }
-    void SBDynVar2Change(int position) { SBDynVarChange(2, position); }
-    void SBDynVar3Change(int position) { SBDynVarChange(3, position); }
-    void SBDynVar4Change(int position) { SBDynVarChange(4, position); }
-    void UnDoDnClick();
 
     // The reverse-arm positions of the diagrams and the four diagram windows, made once.
     SetRevArm* RevArmPositionsWindow() const { return setRevArm_; }
@@ -145,7 +93,8 @@ public:
     DiagramWindow* SteamDiaWindow() const { return steamDia_; }
     DiagramWindow* PortDiaWindow() const { return portDia_; }
 
-    // Commands that open windows: each is the one place that opens its window.
+    // Commands that open windows: each is the one place that opens its window
+    // (MainCommands.cpp). Those without a window yet do nothing.
     void RevArmPosClick();
     void DriverAngClick();
     void StepAng1Click();
@@ -168,76 +117,39 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    void BuildControls();
-    void BuildReverseArmControls();
-    void BuildDynVarControls();
     void BuildPanels();
     void BuildMenus();
     void FitMenuBar(QMenuBar* bar);
     void BuildToolBar();
+    void BuildShortcuts();
     void BuildDiagramWindows();
     DiagramHost DiagramHostFor(TitleIndex title);
-    // What the render decided for the window's own widgets: the error item, the title,
-    // the dynamic bars' enabling, the UnDo button.
-    void ShowRenderState();
-    void ShowRevArmButtons(int barPosition);
-    // The bar's range from the arm's full-gear travel, set quietly.
-    void SetRevArmBarRange();
-    // The bar's range and position for the arm as it stands, without moving the arm.
-    void ShowRevArmBar();
-    void ShowDynVarControls();
-    void ShowUndoButton();
+    // What the tick decided for the window's own widgets: the error item, the title, the
+    // dynamic bars' enabling, the UnDo button and its shortcut.
+    void ShowTickState();
+    // What follows the view and reference-point state outside the view controls.
+    void ShowViewDependents();
     void SetScreenControlsVisible(bool visible);
-    void RunFileCommand(const QString& path, bool olderFormat);
-    void CentreOnScreen();
+    void OpenAtClientSize();
     // The large-font layout moves the readouts right and down; the client area grows with it.
     void FitClientAreaToText();
-    void ApplyStepChoice(float step, QPushButton* pressed, int barPosition);
     void DrawPicture();
-    void SyncViewControls();
-    void ResetRelativeBar(QScrollBar* bar);
-    void RefBarChange(RefPointBar which, QScrollBar* bar, int position);
 
     Model& model_;
     MainWindowState state_;
     MainFormOptions options_;
     QTimer* timer_ = nullptr;
-    DrawingArea* area_ = nullptr;
+    PictureWidget* area_ = nullptr;
     QImage picture_;
 
-    QScrollBar* SBRevArm = nullptr;
-    QScrollBar* SBDrvAng = nullptr;
-    QScrollBar* SBStepAng = nullptr;
-    QPushButton* Run = nullptr;
-    QPushButton* Deg180 = nullptr;
-    QPushButton* Deg00 = nullptr;
-    QPushButton* Step1 = nullptr;
-    QPushButton* Step10 = nullptr;
-    QPushButton* Step45 = nullptr;
+    std::unique_ptr<ReverseArmControls> revArm_;
+    std::unique_ptr<DriveControls> drive_;
+    std::unique_ptr<ViewPanel> view_;
+    std::unique_ptr<DynVarControls> dynVars_;
+    std::unique_ptr<FileCommands> files_;
 
-    QScrollBar* SBPanVert = nullptr;
-    QScrollBar* SBPanHorz = nullptr;
-    QScrollBar* SBZoom = nullptr;
-    QPushButton* NormVHZ = nullptr;
-    QPushButton* Preset[7] = {};
-    QPushButton* RefPt1 = nullptr;
-    QPushButton* RefPt2 = nullptr;
-    QScrollBar* SBRef1Vert = nullptr;
-    QScrollBar* SBRef1Horz = nullptr;
-    QScrollBar* SBRef2Vert = nullptr;
-    QScrollBar* SBRef2Horz = nullptr;
-    QPushButton* RefPt1Zero = nullptr;
-    QPushButton* RefPt2Zero = nullptr;
     // Panel1..Panel12; [0] unused.
     std::array<QWidget*, 13> Panel{};
-
-    QPushButton* Rev = nullptr;
-    QPushButton* Center = nullptr;
-    QPushButton* Fwd = nullptr;
-
-    // SBDynVar1..4 at [1]..[4]; [0] unused.
-    std::array<QScrollBar*, 5> SBDynVar{};
-    QPushButton* UnDoDn = nullptr;
     QPushButton* DataTableBut = nullptr;
 
     std::unique_ptr<SoundOutput> sound_;
@@ -281,6 +193,8 @@ private:
     QAction* SpecInstr = nullptr;
     QAction* About1 = nullptr;
     QAction* Error = nullptr;
+    // Ctrl+Z: the UnDo button's command while it is enabled.
+    QAction* UndoShortcut = nullptr;
 
     QToolBar* ToolBar1 = nullptr;
     // The tool button "Draw Lines and Circles", enabled with DrawLines1.

@@ -1,24 +1,26 @@
-// The reverse-arm bar and its Rev / Cen / Fwd buttons.
+#include "mainwindow/qt/ReverseArmControls.h"
+
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
 #include <algorithm>
 
+#include "common/qt/HorizontalBar.h"
+#include "common/qt/PushButton.h"
 #include "kinematics/MidGear.h"
 #include "kinematics/ReverseArm.h"
-#include "mainwindow/qt/MainForm.h"
 
 namespace lm {
 
-void MainForm::BuildReverseArmControls() {
-    auto button = [this](const char* name, QRect geometry, const char* caption,
+ReverseArmControls::ReverseArmControls(QWidget* area, Model& model) : model_(model) {
+    // One bar step is 0.001 length unit of arm travel from mid gear; the range is set at
+    // start-up from the geometry.
+    SBRevArm = MakeHorizontalBar(area, "SBRevArm", {336, 26, 121, 12}, -100, 100, 1, 20,
+                                 "Set Reverse Arm Between Max & Min");
+    auto button = [area](const char* name, QRect geometry, const char* caption,
                          const char* hint) {
-        auto* b = new QPushButton(caption, centralWidget());
-        b->setObjectName(name);
-        b->setGeometry(geometry);
-        b->setToolTip(hint);
-        return b;
+        return MakePushButton(area, name, geometry, caption, hint);
     };
     Rev = button("Rev", {252, 25, 28, 14}, "Rev", "Set Reverse Arm to Normal Reverse");
     Center = button("Center", {280, 25, 27, 14}, "Cen", "Set Reverse Arm to Mid Gear");
@@ -26,27 +28,44 @@ void MainForm::BuildReverseArmControls() {
     // The arm starts at mid gear.
     Center->setEnabled(false);
 
-    connect(SBRevArm, &QScrollBar::valueChanged, this, &MainForm::SBRevArmChange);
-    connect(Fwd, &QPushButton::clicked, this, &MainForm::FwdClick);
-    connect(Rev, &QPushButton::clicked, this, &MainForm::RevClick);
-    connect(Center, &QPushButton::clicked, this, &MainForm::CenterClick);
+    QObject::connect(SBRevArm, &QScrollBar::valueChanged, area, [this](int p) { BarChanged(p); });
+    QObject::connect(Fwd, &QPushButton::clicked, area, [this] { FwdClick(); });
+    QObject::connect(Rev, &QPushButton::clicked, area, [this] { RevClick(); });
+    QObject::connect(Center, &QPushButton::clicked, area, [this] { CenterClick(); });
+}
+
+void ReverseArmControls::ShowMidGear() {
+    SetBarRange();
+    const QSignalBlocker quiet(SBRevArm);
+    SBRevArm->setValue(0);
+}
+
+void ReverseArmControls::SetScreenVisible(bool visible) {
+    for (QWidget* w : {static_cast<QWidget*>(SBRevArm), static_cast<QWidget*>(Rev),
+                       static_cast<QWidget*>(Center), static_cast<QWidget*>(Fwd)})
+        w->setVisible(visible);
+}
+
+void ReverseArmControls::ArmJumped() {
+    model_.Display.FrontCutOffText.clear();
+    model_.Display.RearCutOffText.clear();
 }
 
 // Fwd and Rev are disabled while the bar stands where they would put it. Compared in bar
 // steps: the arm position itself is a sum of singles and may miss the button's position
 // by a rounding bit.
-void MainForm::ShowRevArmButtons(int p) {
+void ReverseArmControls::ShowButtons(int p) {
     Fwd->setEnabled(p != NormalForwardBarPosition(model_));
     Rev->setEnabled(p != NormalReverseBarPosition(model_));
     Center->setEnabled(p != 0);
 }
 
-void MainForm::SBRevArmChange(int position) {
+void ReverseArmControls::BarChanged(int position) {
     SetRevArmFromBar(model_, position);
-    ShowRevArmButtons(position);
+    ShowButtons(position);
 }
 
-void MainForm::FwdClick() {
+void ReverseArmControls::FwdClick() {
     const GearState& g = model_.Gear;
     model_.Gear.RevArmPos =
         static_cast<float>(static_cast<long double>(g.RevArmCenter) + model_.Frame.RevArmCentNorm);
@@ -55,11 +74,10 @@ void MainForm::FwdClick() {
     Fwd->setEnabled(false);
     Rev->setEnabled(true);
     Center->setEnabled(true);
-    model_.Display.FrontCutOffText.clear();
-    model_.Display.RearCutOffText.clear();
+    ArmJumped();
 }
 
-void MainForm::RevClick() {
+void ReverseArmControls::RevClick() {
     const GearState& g = model_.Gear;
     model_.Gear.RevArmPos =
         static_cast<float>(static_cast<long double>(g.RevArmCenter) - model_.Frame.RevArmCentNorm);
@@ -67,33 +85,31 @@ void MainForm::RevClick() {
     Rev->setEnabled(false);
     Fwd->setEnabled(true);
     Center->setEnabled(true);
-    model_.Display.FrontCutOffText.clear();
-    model_.Display.RearCutOffText.clear();
+    ArmJumped();
 }
 
-void MainForm::CenterClick() {
+void ReverseArmControls::CenterClick() {
     SBRevArm->setValue(0);
     model_.Gear.RevArmPos = model_.Gear.RevArmCenter;
     Fwd->setEnabled(true);
     Rev->setEnabled(true);
     Center->setEnabled(false);
-    model_.Display.FrontCutOffText.clear();
-    model_.Display.RearCutOffText.clear();
+    ArmJumped();
 }
 
-void MainForm::FindRevArmCentClick() {
+void ReverseArmControls::FindRevArmCentClick() {
     FindMidGear(model_);
     CenterClick();
 }
 
-void MainForm::SetRevArmBarRange() {
+void ReverseArmControls::SetBarRange() {
     const int max = RevArmBarMax(model_);
     const QSignalBlocker quiet(SBRevArm);
     SBRevArm->setRange(-max, max);
 }
 
-void MainForm::ShowRevArmBar() {
-    SetRevArmBarRange();
+void ReverseArmControls::ShowBar() {
+    SetBarRange();
     {
         // Quietly: the bar is made to show the arm, not to move it.
         const QSignalBlocker quiet(SBRevArm);
@@ -101,9 +117,8 @@ void MainForm::ShowRevArmBar() {
     }
     // The bar's right half is forward gear in either sense.
     model_.Gear.RotationDir = SBRevArm->value() >= 0 ? Rotation::Fwd : Rotation::Rev;
-    model_.Display.FrontCutOffText.clear();
-    model_.Display.RearCutOffText.clear();
-    ShowRevArmButtons(SBRevArm->value());
+    ArmJumped();
+    ShowButtons(SBRevArm->value());
 }
 
 }  // namespace lm

@@ -130,7 +130,7 @@ TEST_F(MainFormTest, StartsRunningWithTheTimerAndTheReverseArmFocused) {
     EXPECT_TRUE(form->running());
     EXPECT_EQ(model.Gear.StepAngle, 10.0f);
     EXPECT_EQ(form->state().StepAngleSetting, 10.0f);
-    EXPECT_TRUE(form->StepBarLive);
+    EXPECT_TRUE(form->state().StepBarLive);
     EXPECT_EQ(form->focusWidget(), bar("SBRevArm"));
     auto* timer = form->findChild<QTimer*>("Timer1");
     ASSERT_NE(timer, nullptr);
@@ -287,9 +287,9 @@ TEST_F(MainFormTest, StepButtonsMoveTheBarAndEnableEachOther) {
 TEST_F(MainFormTest, AStepBarMoveThatIsNotLiveIsNotInterpretedOnce) {
     // As the step dialog does it: the step set first, then the bar moved without meaning.
     form->state().StepAngleSetting = 7;
-    form->StepBarLive = false;
+    form->state().StepBarLive = false;
     bar("SBStepAng")->setValue(11380);
-    EXPECT_TRUE(form->StepBarLive);
+    EXPECT_TRUE(form->state().StepBarLive);
     EXPECT_EQ(form->state().StepAngleSetting, 7.0f);
     EXPECT_EQ(model.Gear.StepAngle, 10.0f);
     EXPECT_TRUE(button("Step1")->isEnabled());

@@ -1,4 +1,4 @@
-#include "mainwindow/qt/DynBarWiring.h"
+#include "common/qt/DynBarWiring.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "common/qt/HorizontalBar.h"
 #include "model/DynamicVariables.h"
 
 namespace lm {
@@ -60,13 +61,8 @@ private:
 
 QScrollBar* CreateDynBar(QWidget* parent, int k, const QString& name, const QRect& geometry,
                          DynBarReactions reactions) {
-    auto* b = new QScrollBar(Qt::Horizontal, parent);
-    b->setObjectName(name);
-    b->setGeometry(geometry);
-    b->setRange(kDynBarMin, kDynBarMax);
-    b->setSingleStep(kDynBarSmallChange);
-    b->setPageStep(kDynBarLargeChange);
-    b->setFocusPolicy(Qt::StrongFocus);
+    QScrollBar* b = MakeHorizontalBar(parent, name, geometry, kDynBarMin, kDynBarMax,
+                                      kDynBarSmallChange, kDynBarLargeChange);
     b->hide();
     auto shared = std::make_shared<const DynBarReactions>(std::move(reactions));
     b->installEventFilter(new DynBarWatcher(b, k, shared));

@@ -1,0 +1,45 @@
+#include "common/qt/PictureWidget.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QResizeEvent>
+
+namespace lm {
+
+PictureWidget::PictureWidget(QWidget* parent, std::function<const QImage&()> picture,
+                             QColor background)
+    : QWidget(parent), picture_(std::move(picture)), background_(background) {}
+
+void PictureWidget::SetMouseMoved(std::function<void()> moved) {
+    mouseMoved_ = std::move(moved);
+    setMouseTracking(static_cast<bool>(mouseMoved_));
+}
+
+void PictureWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QImage& image = picture_();
+    const QSize shown = image.isNull() ? QSize() : image.deviceIndependentSize().toSize();
+    if (shown.width() < width() || shown.height() < height()) p.fillRect(rect(), background_);
+    if (!image.isNull()) p.drawImage(0, 0, image);
+}
+
+void PictureWidget::mousePressEvent(QMouseEvent* e) {
+    if (MousePressed) MousePressed(e->button(), e->position().toPoint());
+}
+
+void PictureWidget::mouseMoveEvent(QMouseEvent*) {
+    if (mouseMoved_) mouseMoved_();
+}
+
+void PictureWidget::contextMenuEvent(QContextMenuEvent* e) {
+    if (ContextMenuAsked) ContextMenuAsked(e->globalPos());
+    else QWidget::contextMenuEvent(e);
+}
+
+void PictureWidget::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    if (Resized) Resized(e->size());
+}
+
+}  // namespace lm
