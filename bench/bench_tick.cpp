@@ -11,6 +11,7 @@
 #include "kinematics/StartUp.h"
 #include "mainwindow/AnimationTick.h"
 #include "mainwindow/MainRender.h"
+#include "mainwindow/WindowControlState.h"
 
 namespace {
 
@@ -41,6 +42,7 @@ void BM_Tick(benchmark::State& state) {
     lm::MainWindowState windowState;
     for (auto _ : state) {
         lm::AnimationTick(m, windowState);
+        lm::UpdateWindowControlState(m, windowState);
         {
             QPainter painter(&s.picture);
             lm::QPainterCanvas canvas(painter);

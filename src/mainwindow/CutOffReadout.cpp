@@ -1,8 +1,9 @@
+#include "mainwindow/CutOffReadout.h"
+
 #include "common/Numbers.h"
 #include "common/Real.h"
 #include "mainwindow/ReadoutText.h"
 #include "mainwindow/RefPointDrawing.h"
-#include "mainwindow/RenderHooks.h"
 
 namespace lm {
 

@@ -1,12 +1,13 @@
+#include "mainwindow/DynVarLines.h"
+
 #include "common/Numbers.h"
 #include "mainwindow/ReadoutText.h"
 #include "mainwindow/RefPointDrawing.h"
-#include "mainwindow/RenderHooks.h"
 #include "model/DynamicVariables.h"
 
 namespace lm {
 
-void DrawDynVarLines(Model& m, MainWindowState& state, Canvas& canvas) {
+void DrawDynVarLines(const Model& m, Canvas& canvas) {
     if (!m.Display.DynVarsShown) return;
     UsePlainText(canvas);
     const auto& queue = m.Dyn.DynQueue;
@@ -24,8 +25,6 @@ void DrawDynVarLines(Model& m, MainWindowState& state, Canvas& canvas) {
             canvas.TextOut(TextPosition(m, 498, y), FormatFixed(slot.Value, 6, 3));
         }
     }
-    for (int k = 1; k <= 4; ++k)
-        state.DynBarEnabled[static_cast<std::size_t>(k)] = DynSlotUsed(queue[static_cast<std::size_t>(k)]);
 }
 
 }  // namespace lm

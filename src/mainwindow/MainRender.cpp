@@ -5,7 +5,13 @@
 #include "common/Numbers.h"
 #include "mainwindow/GearDrawing.h"
 #include "mainwindow/RefPointDrawing.h"
-#include "mainwindow/RenderHooks.h"
+#include "mainwindow/CutOffReadout.h"
+#include "mainwindow/DynVarLines.h"
+#include "mainwindow/PendingRenderSteps.h"
+#include "mainwindow/Readouts.h"
+#include "mainwindow/SteamDisplay.h"
+#include "mainwindow/UndoLine.h"
+#include "mainwindow/WindowTitles.h"
 
 namespace lm {
 
@@ -23,15 +29,14 @@ void RenderMainWindow(Model& m, MainWindowState& state, Canvas& canvas) {
     UpdateWindowTitles(m, state);
     DrawGear(m, state, canvas);
     DrawOverlayEntries(m, state, canvas);
-    DrawUndoLine(m, state, canvas);
+    DrawUndoLine(m, canvas);
     if (m.Display.ScreenDataOn) {
         DrawReadouts(m, state, canvas);
-        DrawErrorIndicator(m, state, canvas);
         DrawPivotDisplay(m, state, canvas);
         DrawOverlayPrompts(m, state, canvas);
         DrawCutOffReadout(m, state, canvas);
         if (m.Display.RefPointsOn) DrawReferencePoints(m, canvas);
-        DrawDynVarLines(m, state, canvas);
+        DrawDynVarLines(m, canvas);
     }
     DrawDimensionHighlight(m, state, canvas);
 }

@@ -6,7 +6,8 @@
 
 namespace lm {
 
-// The main window's picture, 1280 x 1024 pixels, drawn after AnimationTick: steam
+// The main window's picture, 1280 x 1024 pixels, drawn after AnimationTick and
+// UpdateWindowControlState: steam
 // display, titles, gear, overlay, then the readouts and reference points while the screen
 // data are on, and the dimension highlight last. The caller copies the canvas to the
 // window.

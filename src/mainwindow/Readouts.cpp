@@ -1,10 +1,11 @@
+#include "mainwindow/Readouts.h"
+
 #include <string>
 
 #include "common/Numbers.h"
 #include "common/Real.h"
 #include "mainwindow/ReadoutText.h"
 #include "mainwindow/RefPointDrawing.h"
-#include "mainwindow/RenderHooks.h"
 
 namespace lm {
 
@@ -17,7 +18,7 @@ std::string Labelled(const char* label, Real value, int width, int decimals) {
 
 }  // namespace
 
-void DrawReadouts(Model& m, MainWindowState& state, Canvas& canvas) {
+void DrawReadouts(const Model& m, const MainWindowState& state, Canvas& canvas) {
     UsePlainText(canvas);
     const auto text = [&](int x, int y, const std::string& s) { canvas.TextOut(TextPosition(m, x, y), s); };
     const ValveState& v = m.Valve;

@@ -6,7 +6,6 @@
 #include "common/Numbers.h"
 #include "common/Real.h"
 #include "mainwindow/ExhaustBeats.h"
-#include "mainwindow/RenderHooks.h"
 #include "mainwindow/SoundOutput.h"
 
 namespace lm {

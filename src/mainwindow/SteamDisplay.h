@@ -18,4 +18,7 @@ Rgb SteamEndColour(float steamOpening, float exhaustOpening, SteamPhase& phase);
 // The steam level rises while the end admits and falls while it exhausts, within 25..2000.
 void UpdateSteamLevel(float& level, Rgb colour, float stepAngle, float steamOpening, float exhaustOpening);
 
+// Dots for the steam in both cylinder ends, their legend and the exhaust beats.
+void DrawSteamDisplay(Model& m, MainWindowState& state, Canvas& canvas);
+
 }  // namespace lm

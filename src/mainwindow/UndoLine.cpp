@@ -2,7 +2,6 @@
 
 #include "common/Numbers.h"
 #include "mainwindow/ReadoutText.h"
-#include "mainwindow/RenderHooks.h"
 
 namespace lm {
 
@@ -12,14 +11,12 @@ std::string UndoLineText(const UndoHistory& undo) {
            " to " + FormatFixed(top.Before, 6, 3);
 }
 
-void DrawUndoLine(Model& m, MainWindowState& state, Canvas& canvas) {
-    state.UndoButtonVisible = m.Display.ScreenDataOn && m.Display.UndoLineShown;
-    if (!state.UndoButtonVisible) return;
+void DrawUndoLine(const Model& m, Canvas& canvas) {
+    if (!m.Display.ScreenDataOn || !m.Display.UndoLineShown) return;
     // The line sits below the dynamic-variable lines when they show. Its height follows
     // the large font's width factor, as the button beside it always has.
     const long double sx = m.Display.TextScaleX;
     const int lineTop = m.Display.DynVarsShown ? 128 : 73;
-    state.UndoButtonTop = RoundToInt((lineTop - 1) * sx);
     UsePlainText(canvas);
     canvas.TextOut({RoundToInt(320 * sx), RoundToInt(lineTop * sx)}, UndoLineText(m.Undo));
 }

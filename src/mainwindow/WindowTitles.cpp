@@ -2,7 +2,6 @@
 
 #include <ctime>
 
-#include "mainwindow/RenderHooks.h"
 
 namespace lm {
 

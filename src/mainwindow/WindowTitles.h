@@ -15,4 +15,7 @@ std::array<std::string, kTitleCount> BuildWindowTitles(const std::string& setNam
 std::string ShortDateNow();
 std::string LongTimeNow();
 
+// The six window titles into state.Titles, from the set's name and the clock.
+void UpdateWindowTitles(Model& m, MainWindowState& state);
+
 }  // namespace lm

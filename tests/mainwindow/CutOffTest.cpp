@@ -11,7 +11,7 @@
 #include "kinematics/ReverseArm.h"
 #include "kinematics/StartUp.h"
 #include "mainwindow/AnimationTick.h"
-#include "mainwindow/RenderHooks.h"
+#include "mainwindow/CutOffReadout.h"
 
 namespace lm {
 namespace {

@@ -6,8 +6,10 @@
 
 #include "graphics/RecordingCanvas.h"
 #include "kinematics/StartUp.h"
-#include "mainwindow/RenderHooks.h"
+#include "mainwindow/DynVarLines.h"
+#include "mainwindow/Readouts.h"
 #include "mainwindow/UndoLine.h"
+#include "mainwindow/WindowControlState.h"
 #include "mainwindow/WindowTitles.h"
 #include "RecordingSound.h"
 
@@ -74,7 +76,8 @@ TEST_F(Readouts, UndoLineTextAndPlaceFollowTheDynamicLines) {
     m.Display.UndoLineShown = true;
     m.Display.TextScaleX = 1.27f;
     m.Display.TextScaleY = 1.22f;
-    DrawUndoLine(m, s, canvas);
+    DrawUndoLine(m, canvas);
+    UpdateUndoButtonPlace(m, s);
     // Both coordinates take the width factor.
     EXPECT_EQ(PlacedTexts(canvas), (std::vector<Placed>{{{406, 93}, " 3- Stroke  6.250 to  6.000"}}));
     EXPECT_TRUE(s.UndoButtonVisible);
@@ -82,20 +85,23 @@ TEST_F(Readouts, UndoLineTextAndPlaceFollowTheDynamicLines) {
 
     canvas.Forget();
     m.Display.DynVarsShown = true;
-    DrawUndoLine(m, s, canvas);
+    DrawUndoLine(m, canvas);
+    UpdateUndoButtonPlace(m, s);
     EXPECT_EQ(PlacedTexts(canvas)[0].first, (ScreenPoint{406, 163}));
     EXPECT_EQ(s.UndoButtonTop, 161);
 
     canvas.Forget();
     m.Display.ScreenDataOn = false;
-    DrawUndoLine(m, s, canvas);
+    DrawUndoLine(m, canvas);
+    UpdateUndoButtonPlace(m, s);
     EXPECT_FALSE(s.UndoButtonVisible);
     EXPECT_TRUE(canvas.Texts().empty());
 }
 
 TEST_F(Readouts, DynamicLinesPromptInRedUntilAPickThenNamesAndBars) {
     m.Display.DynVarsShown = true;
-    DrawDynVarLines(m, s, canvas);
+    DrawDynVarLines(m, canvas);
+    UpdateDynBarEnabling(m, s);
     const auto texts = canvas.OfKind(CanvasOp::TextOut);
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_EQ(texts[1].text, "* First Select Dimensions *");
@@ -106,7 +112,8 @@ TEST_F(Readouts, DynamicLinesPromptInRedUntilAPickThenNamesAndBars) {
     canvas.Forget();
     m.Dyn.DynQueue[1] = {2, 3.001f, "Stroke"};
     m.Dyn.DynQueue[2] = {3, 10.0f, "Main Rod Length"};
-    DrawDynVarLines(m, s, canvas);
+    DrawDynVarLines(m, canvas);
+    UpdateDynBarEnabling(m, s);
     const std::vector<Placed> expected{{{377, 71}, "Stroke"},          {{498, 71}, " 3.001"},
                                        {{377, 83}, "Main Rod Length"}, {{498, 83}, "10.000"},
                                        {{377, 95}, DynVarEmptyName},   {{498, 95}, " 0.000"},
@@ -140,12 +147,11 @@ TEST(ErrorIndicator, ShownNineTicksSoundedAtTenClearedAfterTwentyOne) {
     MainWindowState s;
     RecordingSound sound;
     s.Sound = &sound;
-    RecordingCanvas canvas;
     m.Gear.GearError = true;
     std::vector<bool> shown;
     for (int tick = 1; tick <= 21; ++tick) {
         if (tick == 5) m.Gear.GearError = true;  // a raise while counting changes nothing
-        DrawErrorIndicator(m, s, canvas);
+        CountErrorTicks(m, s);
         shown.push_back(s.ErrorItemVisible);
         if (tick == 10) {
             EXPECT_EQ(sound.calls, std::vector<std::string>{"play Error.wav"});
@@ -155,7 +161,7 @@ TEST(ErrorIndicator, ShownNineTicksSoundedAtTenClearedAfterTwentyOne) {
     for (int tick = 1; tick <= 21; ++tick) EXPECT_EQ(shown[tick - 1], tick < 10) << tick;
     EXPECT_EQ(sound.calls.size(), 1u);
     EXPECT_EQ(s.ErrorTicks, 0);
-    DrawErrorIndicator(m, s, canvas);  // nothing raised: nothing happens
+    CountErrorTicks(m, s);  // nothing raised: nothing happens
     EXPECT_FALSE(s.ErrorItemVisible);
     EXPECT_EQ(s.ErrorTicks, 0);
 }

@@ -13,7 +13,6 @@
 #include "kinematics/StartUp.h"
 #include "mainwindow/AnimationTick.h"
 #include "mainwindow/ExhaustBeats.h"
-#include "mainwindow/RenderHooks.h"
 #include "mainwindow/SteamDisplay.h"
 #include "RecordingSound.h"
 

@@ -22,6 +22,7 @@
 #include "kinematics/StartUp.h"
 #include "mainwindow/AnimationTick.h"
 #include "mainwindow/MainRender.h"
+#include "mainwindow/WindowControlState.h"
 #include "mainwindow/qt/QtSoundOutput.h"
 
 namespace lm {
@@ -181,6 +182,7 @@ void MainForm::closeEvent(QCloseEvent* e) {
 
 void MainForm::Timer1Timer() {
     AnimationTick(model_, state_);
+    UpdateWindowControlState(model_, state_);
     DrawPicture();
     ShowTickState();
     // Painted with the next paint event; nothing is opened or drawn from inside the paint.

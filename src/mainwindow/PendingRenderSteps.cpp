@@ -1,4 +1,4 @@
-#include "mainwindow/RenderHooks.h"
+#include "mainwindow/PendingRenderSteps.h"
 
 #include "mainwindow/OverlayPen.h"
 
