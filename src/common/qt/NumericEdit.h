@@ -20,7 +20,6 @@ public:
 
 private:
     bool minusAllowed_;
-    bool enterRefused_ = false;
 };
 
 class NumericEdit : public QLineEdit {
