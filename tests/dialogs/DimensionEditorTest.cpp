@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "dialogs/EditorLabels.h"
+#include "graphics/RecordingCanvas.h"
 #include "kinematics/MidGear.h"
 #include "kinematics/StartUp.h"
 
@@ -213,6 +215,25 @@ TEST(DimensionEditor, SmallButtonsAskForTheirDimensionsHighlight) {
     EXPECT_EQ(m.Highlight.Dim, 106);
     EXPECT_EQ(EditorBoxText(m, kFrame, 6), "242.000");
     EXPECT_EQ(EditorBoxText(m, kFrame, 28), "");
+}
+
+TEST(DimensionEditor, LabelsMoveWithTheLargeFontFootersStayAtTheLeftEdge) {
+    RecordingCanvas normal, large;
+    DrawEditorLabels(kFrame, 1, 1, normal);
+    DrawEditorLabels(kFrame, 1.27f, 1.22f, large);
+    const auto n = normal.OfKind(CanvasOp::TextOut);
+    const auto l = large.OfKind(CanvasOp::TextOut);
+    ASSERT_EQ(n.size(), 27u + 2u);
+    EXPECT_EQ(n[26].points[0], (ScreenPoint{234, 156}));  // Edit27's ditto label, row 12
+    EXPECT_EQ(l[26].points[0], (ScreenPoint{297, 190}));
+    EXPECT_EQ(l[27].points[0], (ScreenPoint{1, 232}));
+    EXPECT_EQ(l[28].text, "To Select Dynamic Variable, Click Dimension in Gray Area");
+
+    RecordingCanvas cyl;
+    DrawEditorLabels(kCyl, 1, 1, cyl);
+    const auto c = cyl.OfKind(CanvasOp::TextOut);
+    ASSERT_EQ(c.size(), 21u + 2u);  // four two-line labels
+    EXPECT_EQ(c.back().text, "To Select Dynamic Variable, ClickDimension in GrayArea");
 }
 
 }  // namespace
