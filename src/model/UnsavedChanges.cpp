@@ -37,4 +37,18 @@ bool DimensionSetChanged(const Model& m) {
            std::memcmp(now.data(), m.SavedDimensionSet.data(), now.size() * sizeof(float)) != 0;
 }
 
+bool MayDropDimensionSet(const Model& m, const std::function<UnsavedAnswer()>& ask,
+                         const std::function<bool()>& save) {
+    if (!DimensionSetChanged(m)) return true;
+    for (;;) {
+        switch (ask()) {
+            case UnsavedAnswer::Discard: return true;
+            case UnsavedAnswer::Cancel: return false;
+            case UnsavedAnswer::Save:
+                if (save()) return true;
+                break;  // the save failed and said so: ask again
+        }
+    }
+}
+
 }  // namespace lm

@@ -85,5 +85,35 @@ TEST(UnsavedChanges, ASuccessfulSaveOrOpenIsTheNewBaselineARefusedFileIsNot) {
     EXPECT_TRUE(DimensionSetChanged(never));
 }
 
+TEST(UnsavedChanges, TheQuestionIsAskedOnlyForAChangedSetAndAFailedSaveAsksAgain) {
+    Model m = Started();
+    int asked = 0, saves = 0;
+    std::vector<UnsavedAnswer> answers;
+    bool saveWorks = false;
+    const auto ask = [&] { return answers.at(static_cast<std::size_t>(asked++)); };
+    const auto save = [&] { ++saves; return saveWorks; };
+    EXPECT_TRUE(MayDropDimensionSet(m, ask, save));
+    EXPECT_EQ(asked, 0);
+
+    m.Frame.EccDia = 2.5f;
+    answers = {UnsavedAnswer::Cancel};
+    EXPECT_FALSE(MayDropDimensionSet(m, ask, save));
+    EXPECT_FLOAT_EQ(m.Frame.EccDia, 2.5f);
+
+    asked = 0;
+    answers = {UnsavedAnswer::Save, UnsavedAnswer::Save, UnsavedAnswer::Cancel};
+    EXPECT_FALSE(MayDropDimensionSet(m, ask, save));  // two failed saves, then Cancel
+    EXPECT_EQ(asked, 3);
+    EXPECT_EQ(saves, 2);
+
+    asked = 0;
+    answers = {UnsavedAnswer::Save};
+    saveWorks = true;
+    EXPECT_TRUE(MayDropDimensionSet(m, ask, save));
+    asked = 0;
+    answers = {UnsavedAnswer::Discard};
+    EXPECT_TRUE(MayDropDimensionSet(m, ask, save));
+}
+
 }  // namespace
 }  // namespace lm
