@@ -46,7 +46,8 @@ Commands:
                        arm's travel, a 0 ends the set)
   leadlap              lead, lap and exhaust clearance of both ends at mid gear
   draw --what gear|sine|oval|steam|port [--graph F|R|B] --out FILE.png|FILE.svg
-                       the picture the program draws for that view (PNG or SVG)
+                       the picture the program draws for that view (PNG or SVG);
+                       gear with --highlight NAME: where that dimension lies
 
 Dimension code names:
   DriverDia Stroke MainRodLen EccCircleDia EccDia EccAngFwd EccAngRev EccRodFwd

@@ -13,6 +13,4 @@ void DrawPivotDisplay(Model&, MainWindowState&, Canvas&) {}
 
 void DrawOverlayPrompts(Model&, MainWindowState&, Canvas&) {}
 
-void DrawDimensionHighlight(Model&, MainWindowState&, Canvas&) {}
-
 }  // namespace lm

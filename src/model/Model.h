@@ -3,9 +3,11 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "common/RelativeBar.h"
 #include "model/Dimensions.h"
+#include "model/Highlight.h"
 
 namespace lm {
 
@@ -216,6 +218,9 @@ struct Model {
     UndoHistory Undo;
     Overlay Lines;
     std::string DataSetName;
+    HighlightState Highlight;
+    // The dimension set as it was last opened or saved (see UnsavedChanges.h).
+    std::vector<float> SavedDimensionSet;
 
     Pivot& P(int n) { return Pivots[static_cast<std::size_t>(n)]; }
     const Pivot& P(int n) const { return Pivots[static_cast<std::size_t>(n)]; }
