@@ -60,9 +60,8 @@ void DrawEntry(const Model& m, Canvas& canvas, const OverlayEntry& e) {
 
 }  // namespace
 
+// Pen width (the gear's line width) and hollow brush are the render's, as for the gear.
 void DrawOverlayEntries(Model& m, MainWindowState&, Canvas& canvas) {
-    canvas.SetPenWidth(m.Display.LineWidth);
-    canvas.SetHollowBrush();
     for (int k = 1; k <= kOverlayEntryCount; ++k) {
         const OverlayEntry& e = m.Lines.Entries[static_cast<std::size_t>(k)];
         canvas.SetPenColor(OverlayPenColour(e.Color));
