@@ -1,5 +1,5 @@
 // `pivots`: the table's rows as JSON and CSV, checked against `solve` at the same angles.
-#include <sstream>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -30,22 +30,12 @@ TEST(CliPivots, RowsAreTheSolvedPivotsAtEachStep) {
     EXPECT_EQ(JsonValue(nine, "Y"), pivots[19]);
 }
 
-TEST(CliPivots, CsvAndTheStepFloor) {
+TEST(CliPivots, CsvHasOneLinePerAngle) {
     const CliRun r = RunCli({"pivots", "--track", "3", "--step", "180", "--csv"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "DriverAngle,P3.X,P3.Y");
     EXPECT_NE(r.out.find("\n180,8.5,0\n"), std::string::npos) << r.out;  // 11.5 less the stroke
-
-    const CliRun tiny = RunCli({"pivots", "--track", "1", "--step", "0", "--csv"});
-    ASSERT_EQ(tiny.status, 0);
-    // A step of 0 would never end: the table's floor of 0.01 applies.
-    std::istringstream lines(tiny.out);
-    std::string header, first, second;
-    std::getline(lines, header);
-    std::getline(lines, first);
-    std::getline(lines, second);
-    EXPECT_EQ(first.rfind("0,", 0), 0u);
-    EXPECT_EQ(second.rfind("0.00999999978,", 0), 0u) << second;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 4);  // header, 0, 180, 360
 }
 
 TEST(CliPivots, BadPivotListsAreRefused) {

@@ -81,10 +81,5 @@ TEST_F(PivotDisplay, LargeFontMovesTheRowsButNotTheHeadingsLeftEdge) {
     EXPECT_EQ(Find(texts, "  1.500")->points[0], (ScreenPoint{63, 183}));
 }
 
-TEST_F(PivotDisplay, NothingWhileOff) {
-    m.Display.PivotDataOn = false;
-    EXPECT_TRUE(Draw().Ops().empty());
-}
-
 }  // namespace
 }  // namespace lm
