@@ -11,6 +11,7 @@
 #include "graphics/RecordingCanvas.h"
 #include "kinematics/StartUp.h"
 #include "mainwindow/AnimationTick.h"
+#include "mainwindow/MainRender.h"
 #include "mainwindow/PressHandler.h"
 #include "overlay/OverlayDrawing.h"
 #include "overlay/OverlayEditor.h"
@@ -115,6 +116,15 @@ TEST_F(Overlay, FixedCircleTakesItsRadiusAndRefusesItsThirdBox) {
     ASSERT_EQ(ellipses.size(), 1u);
     EXPECT_EQ(ellipses[0].box, (Box{-4, 70, 282, 356}));
     EXPECT_EQ(ellipses[0].pen, colors::Blue);
+
+    // The gear's line width thickens the overlay too.
+    m.Display.LineWidth = 2;
+    RecordingCanvas frame;
+    RenderMainWindow(m, s, frame);
+    const auto thick = frame.OfKind(CanvasOp::Ellipse);
+    ASSERT_FALSE(thick.empty());
+    EXPECT_EQ(thick.back().pen, colors::Blue);
+    EXPECT_EQ(thick.back().penWidth, 2);
 
     // Leaving a box untouched keeps its number, right-aligning blanks and all.
     LeaveOverlayBox(m, 1, 0, Row(1).Boxes[0]);
