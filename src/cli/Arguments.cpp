@@ -16,11 +16,11 @@ struct OptionSpec {
 };
 
 // Gear options apply to every command; the rest belong to one command or another.
-constexpr std::array<OptionSpec, 19> kOptions = {{
+constexpr std::array<OptionSpec, 21> kOptions = {{
     {"open", true},   {"import", true}, {"set", true},   {"revarm", true}, {"gear", true},
     {"angle", true},  {"step", true},   {"from", true},  {"to", true},     {"csv", false},
     {"save", true},   {"graph", true},  {"positions", true}, {"what", true}, {"out", true},
-    {"highlight", true},
+    {"highlight", true}, {"track", true},
     {"help", false},  {"h", false},     {"version", false},
 }};
 

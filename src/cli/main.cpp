@@ -9,6 +9,7 @@
 #include "cli/DimsCommand.h"
 #include "cli/DrawCommand.h"
 #include "cli/GearOptions.h"
+#include "cli/PivotsCommand.h"
 #include "cli/SolveCommands.h"
 #include "model/Model.h"
 
@@ -45,6 +46,10 @@ Commands:
                        replaces it, as typed into the position window: clamped into the
                        arm's travel, a 0 ends the set)
   leadlap              lead, lap and exhaust clearance of both ends at mid gear
+  pivots --track N[,N...] [--step S] [--csv]
+                       the pivot data table: X and Y of the given pivots (0..26) at
+                       0, S, 2S, ... not above 360 (S defaults to 10; a step below
+                       0.01 is taken as 0.01); JSON, or CSV rows with --csv
   draw --what gear|sine|oval|steam|port [--graph F|R|B] --out FILE.png|FILE.svg
                        the picture the program draws for that view (PNG or SVG);
                        gear with --highlight NAME: where that dimension lies
@@ -95,6 +100,9 @@ int Run(int argc, char** argv) {
     } else if (args.command == "leadlap") {
         ApplyGearOptions(model, args);
         RunLeadLap(model, args, std::cout);
+    } else if (args.command == "pivots") {
+        ApplyGearOptions(model, args);
+        RunPivots(model, args, std::cout);
     } else if (args.command == "draw") {
         ApplyGearOptions(model, args);
         RunDraw(model, args);

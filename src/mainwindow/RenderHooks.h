@@ -14,8 +14,8 @@ namespace lm {
 void DrawSteamDisplay(Model& m, MainWindowState& state, Canvas& canvas);
 // The six window titles into state.Titles, from the set's name and the clock.
 void UpdateWindowTitles(Model& m, MainWindowState& state);
-// Sets the pen to each entry's colour in turn, so the reference-point crosses take the
-// last entry's colour; the entries' shapes are not drawn yet.
+// The lines and circles, fixed or travelling with their pivots; the pen keeps the last
+// entry's colour, which the reference-point crosses then take.
 void DrawOverlayEntries(Model& m, MainWindowState& state, Canvas& canvas);
 // The top undo entry; also decides whether UnDoDn shows, and where.
 void DrawUndoLine(Model& m, MainWindowState& state, Canvas& canvas);
