@@ -44,6 +44,7 @@ public:
         if (r && !(best_ <= *r)) {
             best_ = *r;
             bestValues_ = values;
+            bestU_ = u;
         }
         if (o_.Progress && !o_.Progress({evaluations_, o_.MaxEvaluations, best_})) cancelled_ = true;
         return r ? *r * *r : kMissingEventCost;
@@ -60,6 +61,7 @@ public:
     int evaluations_ = 0;
     double best_ = std::numeric_limits<double>::quiet_NaN();
     std::vector<float> bestValues_;
+    std::vector<double> bestU_;
     bool cancelled_ = false;
 
 private:
@@ -97,22 +99,33 @@ FitResult RunFit(const Model& m, const FitProblem& p, const FitOptions& options)
     const double tolerance = options.Tolerance;
     bool cancelled = false;
     nlopt::result stop = nlopt::FAILURE;
+    // A search that settles short of the goals starts again from its best point with a
+    // smaller first step: the events' kinks can stall a quadratic model.
+    constexpr int kStarts = 3;
+    const int budget = std::max(1, options.MaxEvaluations);
+    double firstStep = 0.1;
     try {
-        // BOBYQA wants two dimensions at least; one is searched by the simplex method.
-        nlopt::opt opt(n >= 2 ? nlopt::LN_BOBYQA : nlopt::LN_NELDERMEAD, static_cast<unsigned>(n));
-        opt.set_lower_bounds(std::vector<double>(n, 0.0));
-        opt.set_upper_bounds(std::vector<double>(n, 1.0));
-        opt.set_min_objective(&Search::Call, &search);
-        opt.set_stopval(tolerance * tolerance);
-        opt.set_maxeval(std::max(1, options.MaxEvaluations));
-        opt.set_xtol_abs(1e-7);  // below what a stored single can tell apart
-        opt.set_initial_step(0.1);
-        double cost = 0;
-        stop = opt.optimize(u, cost);
+        for (int start = 0; start < kStarts && search.evaluations_ < budget; ++start, firstStep /= 4) {
+            if (!search.bestU_.empty()) u = search.bestU_;
+            // BOBYQA wants two dimensions at least; one is searched by the simplex method.
+            nlopt::opt opt(n >= 2 ? nlopt::LN_BOBYQA : nlopt::LN_NELDERMEAD, static_cast<unsigned>(n));
+            opt.set_lower_bounds(std::vector<double>(n, 0.0));
+            opt.set_upper_bounds(std::vector<double>(n, 1.0));
+            opt.set_min_objective(&Search::Call, &search);
+            opt.set_stopval(tolerance * tolerance);
+            opt.set_maxeval(budget - search.evaluations_);
+            opt.set_xtol_abs(1e-7);  // below what a stored single can tell apart
+            opt.set_initial_step(firstStep);
+            double cost = 0;
+            try {
+                stop = opt.optimize(u, cost);
+            } catch (const nlopt::roundoff_limited&) {
+                stop = nlopt::XTOL_REACHED;  // as close as the arithmetic allows
+            }
+            if (search.best_ <= tolerance || stop == nlopt::MAXEVAL_REACHED) break;
+        }
     } catch (const nlopt::forced_stop&) {
         cancelled = true;
-    } catch (const nlopt::roundoff_limited&) {
-        stop = nlopt::XTOL_REACHED;  // as close as the arithmetic allows
     } catch (const std::exception& e) {
         result.Message = std::string("the search failed: ") + e.what();
         return result;
