@@ -66,7 +66,8 @@ Valve-events workbench:
                        FrontCompression RearCompression
   fit --vary NAME[=LO:HI][,...] --goal GOAL[,...] [--save FILE.lmd]
                        searches up to 4 dimensions (default bounds +-10 % of the
-                       value) for the values that meet the goals; prints each
+                       value; not RevArmCentNorm or RevArmCentMax, which undo
+                       cannot record) for the values that meet the goals; prints each
                        dimension before and after, the residual (percent of stroke)
                        before and after, and whether it converged; --save writes the
                        fitted set. A fit that does not converge saves nothing and
