@@ -45,10 +45,10 @@ PortRowSweep SweepPortRow(Model& m, char graph, float revArmPos, int row = 0);
 // diagram has always swept them.
 std::vector<PortRowSweep> SweepPortRowsInOrder(Model& m, char graph);
 
-// The same rows on every core, each on its own copy of the model, with results and the
-// model left identical bit for bit to SweepPortRowsInOrder. A gear whose link search
-// gives up at the start of a row is swept in order, since each row then depends on the
-// one before.
+// The same rows on every core, each half row on its own copy of the model, with results
+// and the model left identical bit for bit to SweepPortRowsInOrder. A gear whose link
+// search gives up where a half row starts is swept in order, since that half then
+// depends on the steps before it.
 std::vector<PortRowSweep> SweepPortRows(Model& m, char graph);
 
 }  // namespace lm

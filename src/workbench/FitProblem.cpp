@@ -51,6 +51,8 @@ std::string ParseFitVariable(std::string_view text, const Model& m, FitVariable&
         if (!(reach > 0) || !std::isfinite(reach))
             return std::string(name) + " is " + FormatFixed(v, 1, 3) + ", so it has no default bounds; give them as " +
                    std::string(name) + "=LO:HI";
+        if (std::fabs(v) + reach > std::numeric_limits<float>::max())
+            return std::string(name) + " is too large for default bounds; give them as " + std::string(name) + "=LO:HI";
         out.Low = static_cast<float>(v - reach);
         out.High = static_cast<float>(v + reach);
         return {};
@@ -86,6 +88,9 @@ std::string ParseFitGoal(std::string_view text, FitGoal& out) {
     if (TakesTarget(out.Kind)) {
         double v = 0;
         if (!ParseStrictNumber(head.substr(eq + 1), v)) return "goal " + Quoted(text) + ": the target is not a number";
+        if (out.Kind == FitGoalKind::CutOff && (v < 0 || v > 100))
+            return "goal " + Quoted(text) + ": a cut-off is a percent of stroke, 0 to 100";
+        if (std::fabs(v) > std::numeric_limits<float>::max()) return "goal " + Quoted(text) + ": the target is out of range";
         out.Target = v;
     }
     return {};

@@ -95,7 +95,7 @@ TEST(Fit, RefusesProblemsItCannotTry) {
     EXPECT_NE(ParseFitVariable("RockerUpperBackSet", m, v), "");  // 0: no default bounds
     FitGoal g;
     for (const char* bad : {"equal-cutoff", "equal-cutoff@top", "cutoff@fwd", "lead=x@mid", "equal-lead=2@mid",
-                            "speed=3@fwd"})
+                            "speed=3@fwd", "cutoff=120@fwd", "lead=1e300@mid"})
         EXPECT_NE(ParseFitGoal(bad, g), "") << bad;
     ASSERT_EQ(ParseFitGoal("lead=0.02@full-rev", g), "");
     EXPECT_EQ(FitGoalText(g), "lead=0.020@full-rev");
