@@ -2,6 +2,7 @@
 // missing, and the About lines.
 #include "dialogs/qt/AboutBox.h"
 #include "dialogs/qt/InstructionWindows.h"
+#include "dialogs/qt/ProgramIcon.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -69,6 +70,16 @@ TEST(AboutBox, EightLinesWithNameVersionHistoryAndContact) {
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->text(), lines[i]);
         EXPECT_LE(label->geometry().right(), box.width());  // nothing cut off
+    }
+}
+
+TEST(ProgramIcon, IsCompiledInAndDrawsAtAnySize) {
+    const QIcon icon = ProgramIcon();
+    ASSERT_FALSE(icon.isNull());
+    for (int size : {16, 48, 256}) {
+        const QImage image = icon.pixmap(size, size).toImage();
+        ASSERT_EQ(image.width(), size);
+        EXPECT_NE(image.pixel(size / 2, size / 2), image.pixel(0, 0)) << size;  // not blank
     }
 }
 
