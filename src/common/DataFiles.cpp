@@ -1,11 +1,13 @@
 #include "common/DataFiles.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <system_error>
+#include <vector>
 
 namespace lm {
 
@@ -67,8 +69,11 @@ DataText LoadDataText(const std::string& name, const DataFolders& folders, std::
     DataText result;
     std::string lastProblem;
     std::string searched;
+    std::vector<std::string> seen;
     for (const std::string* folder : InOrder(folders)) {
-        if (folder->empty()) continue;
+        // Started from its own folder, the program's folder is the current one.
+        if (folder->empty() || std::find(seen.begin(), seen.end(), *folder) != seen.end()) continue;
+        seen.push_back(*folder);
         searched += (searched.empty() ? "" : ", ") + *folder;
         const fs::path candidate = fs::path(*folder) / name;
         const std::string problem = ReadWhole(candidate, maxBytes, result.text);

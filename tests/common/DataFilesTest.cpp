@@ -49,6 +49,10 @@ TEST_F(DataFilesTest, NoneGivesTheErrorTextNamingFileAndFolders) {
     EXPECT_NE(loaded.error.find(root_ / "share"), std::string::npos) << loaded.error;
     EXPECT_EQ(FindDataFile("guide.doc", folders_), "");
     EXPECT_FALSE(LoadDataText("guide.doc", DataFolders{}).ok());
+
+    // Started from its own folder, that folder is named once.
+    const DataText same = LoadDataText("guide.doc", {folders_.current, folders_.current, ""});
+    EXPECT_EQ(same.error, "Error Loading guide.doc: no such file in " + folders_.current);
 }
 
 TEST_F(DataFilesTest, UnreadableCandidatesArePassedOverAndNamedWhenNothingElseReads) {
