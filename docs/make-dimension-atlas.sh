@@ -5,6 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cli=${1:-build/src/cli/linkmotion-cli}
+err=$(mktemp)
+trap 'rm -f "$err"' EXIT
 [ -x "$cli" ] || { echo "no $cli: build first" >&2; exit 2; }
 
 # code name | the editor's label | what it is
@@ -57,6 +59,10 @@ TABLE
 )
 
 mkdir -p docs/dimensions
+if ! "$cli" draw --what gear --highlight Stroke --out docs/dimensions/Stroke.png 2>"$err"; then
+    echo "$cli cannot draw a highlighted dimension yet: $(cat "$err")" >&2
+    exit 1
+fi
 out=docs/dimensions.md
 {
     echo "# Dimension atlas"
@@ -68,9 +74,9 @@ out=docs/dimensions.md
 missing=0
 while IFS='|' read -r name label what; do
     [ -n "$name" ] || continue
-    if ! "$cli" draw --what gear --highlight "$name" --out "docs/dimensions/$name.png" 2>/tmp/atlas.err; then
+    if ! "$cli" draw --what gear --highlight "$name" --out "docs/dimensions/$name.png" 2>"$err"; then
         missing=$((missing + 1))
-        echo "cannot draw $name: $(cat /tmp/atlas.err)" >&2
+        echo "cannot draw $name: $(cat "$err")" >&2
     fi
     {
         echo "## $name"
