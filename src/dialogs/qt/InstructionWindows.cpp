@@ -66,9 +66,13 @@ void TextFileWindow::Load(const DataFolders& folders) {
     label1_->setText(fileName_);
 }
 
-void TextFileWindow::LoadAtStartUp() {
+void TextFileWindow::LoadAtStartUp(const std::function<void(const QString&)>& report) {
     Load(StandardDataFolders(QCoreApplication::applicationDirPath().toStdString()));
-    if (!loadError_.isEmpty()) ShowLoadError(parentWidget(), loadError_);
+    if (loadError_.isEmpty()) return;
+    if (report)
+        report(loadError_);
+    else
+        ShowLoadError(parentWidget(), loadError_);
 }
 
 Inst::Inst(QWidget* parent)

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <functional>
+
 #include "common/DataFiles.h"
 
 class QLabel;
@@ -23,8 +25,9 @@ public:
 
     // Reads the file from the first of the folders that has it.
     void Load(const DataFolders& folders);
-    // Loads from the standard folders and, on failure, shows the "Error Loading " box.
-    void LoadAtStartUp();
+    // Loads from the standard folders; on failure hands the error text to `report`,
+    // which by default shows the modal "Error Loading " box.
+    void LoadAtStartUp(const std::function<void(const QString&)>& report = {});
 
     const QString& fileName() const { return fileName_; }
     // "Error Loading NAME: why" after a failed load, else empty.

@@ -54,6 +54,16 @@ TEST(InstructionWindows, MissingFileKeepsThePlaceholderAndShowsTheErrorBox) {
     EXPECT_EQ(shown, window.loadError());
 }
 
+TEST(InstructionWindows, StartUpFindsTheShippedTextBesideTheProgram) {
+    // The build puts the texts beside the test program, as an install puts them in its
+    // data folder; start-up must find them there from any current folder.
+    QString reported;
+    Inst window;
+    window.LoadAtStartUp([&reported](const QString& error) { reported = error; });
+    EXPECT_TRUE(reported.isEmpty()) << reported.toStdString();
+    EXPECT_TRUE(window.memo()->toPlainText().contains(QStringLiteral("User Guide")));
+}
+
 TEST(AboutBox, EightLinesWithNameVersionHistoryAndContact) {
     AboutBox box;
     EXPECT_EQ(box.windowTitle(), QStringLiteral("About These Programs"));
