@@ -60,7 +60,8 @@ std::string FindDataFile(const std::string& name, const DataFolders& folders) {
         if (folder->empty()) continue;
         const fs::path candidate = fs::path(*folder) / name;
         std::error_code ec;
-        if (fs::is_regular_file(candidate, ec)) return candidate.string();
+        if (fs::is_regular_file(candidate, ec) && std::ifstream(candidate, std::ios::binary).is_open())
+            return candidate.string();
     }
     return {};
 }

@@ -20,7 +20,8 @@ std::string InstalledDataFolder();
 // The current folder, the given program folder and the installed data folder.
 DataFolders StandardDataFolders(const std::string& programFolder);
 
-// Full path of the first regular file called `name` in the folders; empty when none.
+// Full path of the first readable regular file called `name` in the folders; empty
+// when none.
 std::string FindDataFile(const std::string& name, const DataFolders& folders);
 
 struct DataText {
