@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/FirstFrameProbe.h"
 #include "common/Numbers.h"
 #include "mainwindow/qt/MainForm.h"
 #include "model/Model.h"
@@ -77,6 +78,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("linkmotion");
+    lm::InstallFirstFrameProbe(app);
 
     lm::Model model;
     lm::MainForm form(model, options);

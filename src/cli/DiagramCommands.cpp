@@ -7,6 +7,7 @@
 
 #include "cli/Json.h"
 #include "diagrams/Diagrams.h"
+#include "diagrams/PortEvents.h"
 #include "graphics/NullCanvas.h"
 #include "kinematics/RevArmPositionSet.h"
 
@@ -18,16 +19,6 @@ constexpr std::array<const char*, kPortEventCount> kEventKeys = {
     "FrontSteamOpens",  "FrontExhaustOpens",  "RearSteamOpens",  "RearExhaustOpens",
     "FrontSteamCloses", "FrontExhaustCloses", "RearSteamCloses", "RearExhaustCloses",
 };
-
-bool IsFrontEvent(int e) {
-    return e == FrontSteamOpens || e == FrontExhaustOpens || e == FrontSteamCloses ||
-           e == FrontExhaustCloses;
-}
-
-// Front events are measured from the front dead centre, rear ones from the rear.
-double EventPercent(int e, float travel) {
-    return IsFrontEvent(e) ? travel / 6.4 : (640.0 - travel) / 6.4;
-}
 
 std::vector<PortRowReport> PortRows(Model& m, char graph) {
     std::vector<PortRowReport> rows;
@@ -43,7 +34,7 @@ std::string RowJson(const PortRowReport& row) {
         std::string list = "[";
         const auto& crossings = row.Crossings[static_cast<std::size_t>(e)];
         for (std::size_t i = 0; i < crossings.size(); ++i)
-            list += (i ? ", " : "") + JsonNumber(EventPercent(e, crossings[i]));
+            list += (i ? ", " : "") + JsonNumber(EventPercent(static_cast<PortEvent>(e), crossings[i]));
         o.Raw(kEventKeys[static_cast<std::size_t>(e)], list + "]");
     }
     return o.Text();
@@ -88,7 +79,7 @@ void RunEvents(Model& m, const Arguments& args, std::ostream& out) {
                     for (float t : row.Crossings[static_cast<std::size_t>(e)])
                         out << g << ',' << row.Row << ',' << JsonNumber(row.RevArmPos) << ','
                             << kEventKeys[static_cast<std::size_t>(e)] << ','
-                            << JsonNumber(EventPercent(e, t)) << '\n';
+                            << JsonNumber(EventPercent(static_cast<PortEvent>(e), t)) << '\n';
         return;
     }
     JsonObject o;

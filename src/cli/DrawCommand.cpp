@@ -8,7 +8,9 @@
 #include "graphics/qt/PictureExport.h"
 #include "kinematics/RevArmPositionSet.h"
 #include "mainwindow/AnimationTick.h"
+#include "mainwindow/DimensionHighlight.h"
 #include "mainwindow/MainRender.h"
+#include "model/DimensionTable.h"
 
 namespace lm::cli {
 
@@ -26,12 +28,27 @@ void SaveOrFail(const std::string& path, int width, int height, const DrawPictur
     if (!error.empty()) throw UsageError(error);
 }
 
-// The main window's picture of the gear standing at the chosen angle.
-void DrawGearPicture(Model& m, const std::string& path) {
+// The number the highlight knows a dimension by: its frame editor box, or 100 + its
+// cylinder editor box.
+int HighlightNumber(const std::string& codeName) {
+    const DimensionInfo* d = FindDimension(codeName);
+    if (!d) throw UsageError("--highlight: no dimension is called '" + codeName + "' (see the dims command)");
+    return d->Group == DimensionGroup::Cylinder ? 100 + d->EditorNumber : d->EditorNumber;
+}
+
+// The main window's picture of the gear standing at the chosen angle; with a highlight,
+// the first highlighted tick drawn in the dimension's own view (one unseen tick sets the
+// view, as the window's first highlighted tick does, so the pivots are mapped with it).
+void DrawGearPicture(Model& m, const std::string& path, const std::optional<std::string>& highlight) {
     MainWindowState state;
     m.Gear.StepAngle = 0;
     m.Gear.GearError = false;
     AnimationTick(m, state);
+    if (highlight) {
+        m.Highlight.Dim = HighlightNumber(*highlight);
+        StepDimensionHighlight(m, state);
+        AnimationTick(m, state);
+    }
     SaveOrFail(path, kClientAreaWidth, kClientAreaHeight,
                [&](Canvas& canvas) { RenderMainWindow(m, state, canvas); });
 }
@@ -63,7 +80,7 @@ void DrawDiagramPicture(Model& m, const std::string& what, const std::string& gr
 }  // namespace
 
 void RunDraw(Model& m, const Arguments& args) {
-    CheckOptionsFor(args, {"what", "graph", "out"});
+    CheckOptionsFor(args, {"what", "graph", "out", "highlight"});
     const auto what = args.Last("what");
     const auto out = args.Last("out");
     if (!what) throw UsageError("draw needs --what gear|sine|oval|steam|port");
@@ -78,8 +95,9 @@ void RunDraw(Model& m, const Arguments& args) {
     const std::string graph = args.Last("graph").value_or("F");
     if (*what == "gear") {
         if (args.Has("graph")) throw UsageError("--graph applies to the port diagram only");
-        DrawGearPicture(m, *out);
+        DrawGearPicture(m, *out, args.Last("highlight"));
     } else if (*what == "sine" || *what == "oval" || *what == "steam" || *what == "port") {
+        if (args.Has("highlight")) throw UsageError("--highlight applies to the gear picture only");
         if (args.Has("graph") && *what != "port")
             throw UsageError("--graph applies to the port diagram only");
         DrawDiagramPicture(m, *what, graph, *out);

@@ -1,11 +1,12 @@
 #include "cli/GearOptions.h"
 
 #include <limits>
+#include <optional>
 
 #include "files/DimensionFile.h"
 #include "files/OlderFormatFile.h"
+#include "kinematics/GearPositions.h"
 #include "kinematics/MidGear.h"
-#include "kinematics/ReverseArm.h"
 #include "kinematics/StartUp.h"
 #include "model/DimensionEdit.h"
 #include "model/DimensionTable.h"
@@ -47,29 +48,10 @@ void SetDimensions(Model& m, const Arguments& args) {
     if (any) FindMidGear(m);  // as closing an editor does
 }
 
-// What the Fwd / Rev buttons and the ends of the reverse-arm bar leave, from a bar at 0.
-void MoveBarTo(Model& m, int position) {
-    if (position != 0) SetRevArmFromBar(m, position);
-}
-
 void SetGear(Model& m, const std::string& gear) {
-    GearState& g = m.Gear;
-    const FrameDimensions& f = m.Frame;
-    if (gear == "mid") {
-        g.RevArmPos = g.RevArmCenter;
-    } else if (gear == "fwd") {
-        g.RevArmPos = static_cast<float>(static_cast<long double>(g.RevArmCenter) + f.RevArmCentNorm);
-        MoveBarTo(m, NormalForwardBarPosition(m));
-    } else if (gear == "rev") {
-        g.RevArmPos = static_cast<float>(static_cast<long double>(g.RevArmCenter) - f.RevArmCentNorm);
-        MoveBarTo(m, NormalReverseBarPosition(m));
-    } else if (gear == "full-fwd") {
-        MoveBarTo(m, RevArmBarMax(m));
-    } else if (gear == "full-rev") {
-        MoveBarTo(m, -RevArmBarMax(m));
-    } else {
-        throw UsageError("--gear: expected mid, fwd, rev, full-fwd or full-rev, got '" + gear + "'");
-    }
+    const std::optional<GearPosition> g = ParseGearPosition(gear);
+    if (!g) throw UsageError("--gear: expected mid, fwd, rev, full-fwd or full-rev, got '" + gear + "'");
+    MoveToGearPosition(m, *g);
 }
 
 }  // namespace

@@ -64,12 +64,18 @@ std::string SolvedJson(const Model& m) {
         if (i == kFieldsBeforeGearError) o.Bool("GearError", m.Gear.GearError);
         o.Number(kFields[i].key, kFields[i].get(m));
     }
+    // Appended piece by piece: chains of string + trip g++ 12's -Wrestrict at -O3.
     std::string pivots = "[";
     for (int n = 0; n < kPivotCount; ++n) {
         if (n) pivots += ", ";
-        pivots += "[" + JsonNumber(m.P(n).X) + ", " + JsonNumber(m.P(n).Y) + "]";
+        pivots += '[';
+        pivots += JsonNumber(m.P(n).X);
+        pivots += ", ";
+        pivots += JsonNumber(m.P(n).Y);
+        pivots += ']';
     }
-    o.Raw("pivots", pivots + "]");
+    pivots += ']';
+    o.Raw("pivots", pivots);
     return o.Text();
 }
 
@@ -80,8 +86,13 @@ std::string CsvHeader() {
         h += kFields[i].key;
         h += ',';
     }
-    for (int n = 0; n < kPivotCount; ++n)
-        h += "X" + std::to_string(n) + ",Y" + std::to_string(n) + (n + 1 < kPivotCount ? "," : "");
+    for (int n = 0; n < kPivotCount; ++n) {
+        h += 'X';
+        h += std::to_string(n);
+        h += ",Y";
+        h += std::to_string(n);
+        if (n + 1 < kPivotCount) h += ',';
+    }
     return h;
 }
 
@@ -94,10 +105,15 @@ std::string CsvRow(const Model& m) {
     };
     for (std::size_t i = 0; i < kFields.size(); ++i) {
         if (i == kFieldsBeforeGearError) row += m.Gear.GearError ? "true," : "false,";
-        row += cell(kFields[i].get(m)) + ',';
+        row += cell(kFields[i].get(m));
+        row += ',';
     }
-    for (int n = 0; n < kPivotCount; ++n)
-        row += cell(m.P(n).X) + ',' + cell(m.P(n).Y) + (n + 1 < kPivotCount ? "," : "");
+    for (int n = 0; n < kPivotCount; ++n) {
+        row += cell(m.P(n).X);
+        row += ',';
+        row += cell(m.P(n).Y);
+        if (n + 1 < kPivotCount) row += ',';
+    }
     return row;
 }
 

@@ -9,7 +9,9 @@
 #include "cli/DimsCommand.h"
 #include "cli/DrawCommand.h"
 #include "cli/GearOptions.h"
+#include "cli/PivotsCommand.h"
 #include "cli/SolveCommands.h"
+#include "cli/WorkbenchCommands.h"
 #include "model/DimensionTable.h"
 #include "model/Model.h"
 
@@ -46,8 +48,41 @@ Commands:
                        replaces it, as typed into the position window: clamped into the
                        arm's travel, a 0 ends the set)
   leadlap              lead, lap and exhaust clearance of both ends at mid gear
+  pivots --track N[,N...] [--step S] [--csv]
+                       the pivot data table: X and Y of the given pivots (0..26) at
+                       0, S, 2S, ... not above 360 (S defaults to 10; a step below
+                       0.01 is taken as 0.01); JSON, or CSV rows with --csv
   draw --what gear|sine|oval|steam|port [--graph F|R|B] --out FILE.png|FILE.svg
-                       the picture the program draws for that view (PNG or SVG)
+                       the picture the program draws for that view (PNG or SVG);
+                       gear with --highlight NAME: where that dimension lies
+
+Valve-events workbench:
+  valve-events [--graph F|R|B] [--csv]
+                       for each row of the port open/close diagram and each cylinder
+                       end: lead (steam opening at dead centre) and greatest steam
+                       opening in length units; admission, cut-off, release and
+                       compression in percent of stroke; front minus rear of each.
+                       null (empty in CSV) where an event does not occur
+  sensitivity --event NAME [--at mid|fwd|rev|full-fwd|full-rev] [--csv]
+                       change of one event per unit change of each of the 44
+                       dimensions at that gear position (default mid), largest first;
+                       knifeEdge where a small step makes the event jump, appear or
+                       vanish (its slope is then null). Events: FrontLead RearLead
+                       FrontMaxOpening RearMaxOpening FrontAdmission RearAdmission
+                       FrontCutOff RearCutOff FrontRelease RearRelease
+                       FrontCompression RearCompression
+  fit --vary NAME[=LO:HI][,...] --goal GOAL[,...] [--save FILE.lmd]
+                       searches up to 4 dimensions (default bounds +-10 % of the
+                       value; not RevArmCentNorm or RevArmCentMax, which undo
+                       cannot record) for the values that meet the goals; prints each
+                       dimension before and after, the residual (percent of stroke)
+                       before and after, and whether it converged; --save writes the
+                       fitted set. A fit that does not converge saves nothing and
+                       exits with status 2. Goals, G = mid|fwd|rev|full-fwd|full-rev:
+                         equal-cutoff@G   front and rear cut-off equal at G
+                         equal-lead@G     front and rear lead equal at G
+                         cutoff=PCT@G     both cut-offs PCT percent of stroke at G
+                         lead=V@G         both leads V length units at G
 
 Dimension code names:
 )";
@@ -104,6 +139,18 @@ int Run(int argc, char** argv) {
     } else if (args.command == "leadlap") {
         ApplyGearOptions(model, args);
         RunLeadLap(model, args, std::cout);
+    } else if (args.command == "pivots") {
+        ApplyGearOptions(model, args);
+        RunPivots(model, args, std::cout);
+    } else if (args.command == "valve-events") {
+        ApplyGearOptions(model, args);
+        RunValveEvents(model, args, std::cout);
+    } else if (args.command == "sensitivity") {
+        ApplyGearOptions(model, args);
+        RunSensitivity(model, args, std::cout);
+    } else if (args.command == "fit") {
+        ApplyGearOptions(model, args);
+        RunFitCommand(model, args, std::cout);
     } else if (args.command == "draw") {
         ApplyGearOptions(model, args);
         RunDraw(model, args);

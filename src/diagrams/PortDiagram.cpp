@@ -7,16 +7,13 @@
 #include "diagrams/DiagramFrame.h"
 #include "diagrams/Diagrams.h"
 #include "diagrams/PortEvents.h"
+#include "diagrams/PortSweep.h"
 #include "kinematics/Guards.h"
-#include "kinematics/LinkageSolver.h"
-#include "kinematics/PistonAndPorts.h"
 
 namespace lm {
 
 namespace {
 
-constexpr int kRowCount = 19;
-constexpr int kStepsPerRow = 90;  // one revolution in 4-degree steps
 constexpr int kAnchorRow = 13;    // the row the cycle annotation runs along
 constexpr int kAnchorY = PortRowY(kAnchorRow);
 
@@ -116,73 +113,48 @@ struct EventTrack {
     float copy = 0;
 };
 
-struct RowSweep {
+struct Tracks {
     std::array<EventTrack, kPortEventCount> tracks{};
     Anchors anchors;
-    float previousTravel = 0;
-    PortOpenings previous;
 };
 
-float StepAngle(float angle, char graph) {
-    if (graph == 'R') {
-        float a = Store(static_cast<Real>(angle) - 4);
-        if (a < 0) a = Store(a + 360.0L);
-        return a;
-    }
-    float a = Store(static_cast<Real>(angle) + 4);
-    if (a > 360) a = Store(a - 360.0L);
-    return a;
-}
-
-void SweepRow(Model& m, Canvas& c, char graph, int row, RowSweep& sweep, PortRowReport& report) {
-    m.Gear.DriverAngle = 0;
-    m.Valve.PistonPos = 0;
-    sweep.previousTravel = 0;
-    for (int j = 0; j <= kStepsPerRow; ++j) {
-        m.Gear.DriverAngle = StepAngle(m.Gear.DriverAngle, graph);
-        SolveLinkage(m);
-        SolvePistonAndPorts(m);
-        const float t = m.Valve.PistonPos;
-        const PortOpenings now = PortOpenings::Of(m.Valve);
-        if (j >= 1) {
-            for (int k = 0; k < kPortEventCount; ++k) {
-                const auto e = static_cast<PortEvent>(k);
-                const float o = OpeningFor(e, now);
-                const float o0 = OpeningFor(e, sweep.previous);
-                if (!EventHappens(e, o0, o)) continue;
-                const float crossing = CrossingTravel(t, sweep.previousTravel, o, o0);
-                EventTrack& track = sweep.tracks[static_cast<std::size_t>(k)];
-                if (track.copy == track.last) {
-                    c.SetPenColor(EventColour(e, graph));
-                    c.Line({EventColumn(e, track.last), PortRowY(row - 1)}, {EventColumn(e, crossing), PortRowY(row)});
-                }
-                track.last = crossing;
-                track.copy = crossing;
-                if (row == kAnchorRow) sweep.anchors.Place(e, Store(9 + 0.84375L * crossing));
-                report.Crossings[static_cast<std::size_t>(k)].push_back(crossing);
+// Draws one swept row's curve pieces in the order the sweep found them, with the pen
+// back to black after every step as the sweep has always left it.
+void DrawRowCurves(Canvas& c, char graph, const PortRowSweep& row, Tracks& t, PortRowReport& report) {
+    auto crossing = row.Crossings.begin();
+    for (int j = 1; j <= kPortStepsPerRow; ++j) {
+        for (; crossing != row.Crossings.end() && crossing->Step == j; ++crossing) {
+            const PortEvent e = crossing->Event;
+            const float travel = crossing->Travel;
+            EventTrack& track = t.tracks[static_cast<std::size_t>(e)];
+            if (track.copy == track.last) {
+                c.SetPenColor(EventColour(e, graph));
+                c.Line({EventColumn(e, track.last), PortRowY(row.Row - 1)}, {EventColumn(e, travel), PortRowY(row.Row)});
             }
-            c.SetPenColor(colors::Black);
+            track.last = travel;
+            track.copy = travel;
+            if (row.Row == kAnchorRow) t.anchors.Place(e, Store(9 + 0.84375L * travel));
+            report.Crossings[static_cast<std::size_t>(e)].push_back(travel);
         }
-        sweep.previousTravel = t;
-        sweep.previous = now;
+        c.SetPenColor(colors::Black);
     }
 }
 
-void DrawRows(Model& m, Canvas& c, char graph, RowSweep& sweep, std::vector<PortRowReport>* report) {
-    for (int i = 0; i < kRowCount; ++i) {
-        m.Gear.RevArmPos = PortRowRevArmPos(m, graph, i);
-        const int valueRow = 336 - 16 * i;
+void DrawRows(Canvas& c, char graph, const std::vector<PortRowSweep>& rows, Tracks& tracks,
+              std::vector<PortRowReport>* report) {
+    for (const PortRowSweep& swept : rows) {
+        const int valueRow = 336 - 16 * swept.Row;
         if (graph == 'R') {
             c.TextOut({605, 32}, "Rev.");
-            c.TextOut({596, valueRow}, FormatFixed(m.Gear.RevArmPos, 7, 3));
+            c.TextOut({596, valueRow}, FormatFixed(swept.RevArmPos, 7, 3));
         } else {
             c.TextOut({554, 32}, "Forward");
-            c.TextOut({556, valueRow}, FormatFixed(m.Gear.RevArmPos, 7, 3));
+            c.TextOut({556, valueRow}, FormatFixed(swept.RevArmPos, 7, 3));
         }
         PortRowReport row;
-        row.Row = i;
-        row.RevArmPos = m.Gear.RevArmPos;
-        SweepRow(m, c, graph, i, sweep, row);
+        row.Row = swept.Row;
+        row.RevArmPos = swept.RevArmPos;
+        DrawRowCurves(c, graph, swept, tracks, row);
         if (report) report->push_back(std::move(row));
     }
 }
@@ -221,14 +193,15 @@ void DrawPortDiagram(Model& m, Canvas& c, char graph, bool cycleLabels, std::vec
     if (graph != 'R') graph = 'F';
     const SavedGearState saved(m);
     BeginDiagramDrawing(m, c);
-    RowSweep sweep;
+    const std::vector<PortRowSweep> rows = SweepPortRows(m, graph);
+    Tracks tracks;
 
     DrawFrameAndGrid(c);
     DrawGearMarks(m, c);
     DrawLabels(c);
     DrawGraphLegend(c, graph);
-    DrawRows(m, c, graph, sweep, report);
-    if (cycleLabels) DrawCycleAnnotation(c, sweep.anchors);
+    DrawRows(c, graph, rows, tracks, report);
+    if (cycleLabels) DrawCycleAnnotation(c, tracks.anchors);
     DrawDiagramFooter(m, c);
 }
 

@@ -35,6 +35,10 @@ bool EventHappens(PortEvent e, float previous, float current) {
     return IsOpeningEvent(e) ? previous < 0 && current >= 0 : previous > 0 && current <= 0;
 }
 
+double EventPercent(PortEvent e, float travel) {
+    return IsFrontEvent(e) ? travel / 6.4 : (640.0 - travel) / 6.4;
+}
+
 float CrossingTravel(float t, float t0, float o, float o0) {
     return Store(t - static_cast<Real>(o) * (static_cast<Real>(t0) - t) / (static_cast<Real>(o0) - o));
 }

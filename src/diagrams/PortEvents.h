@@ -28,6 +28,10 @@ float OpeningFor(PortEvent e, const PortOpenings& o);
 // Whether the event happens between the previous and the current opening. NaN never does.
 bool EventHappens(PortEvent e, float previous, float current);
 
+// A crossing as percent of stroke: front events from the front dead centre, rear events
+// from the rear one.
+double EventPercent(PortEvent e, float travel);
+
 // The piston travel at which the opening crosses zero, linear within the step.
 float CrossingTravel(float travel, float previousTravel, float opening, float previousOpening);
 

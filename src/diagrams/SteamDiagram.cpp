@@ -34,10 +34,14 @@ void DrawGrid(Canvas& c) {
 }
 
 void DrawPressureAxisLabel(Canvas& c) {
+    // The arrow's glyphs overlap, and an opaque box would erase part of the glyph before
+    // it (the backslash's lower half under the first bar), so they go on transparently.
+    c.SetTextBackground(false);
     c.TextOut({24, 77}, "/");
     c.TextOut({29, 77}, "\\");
     c.TextOut({28, 81}, "|");
     c.TextOut({28, 94}, "|");
+    c.SetTextBackground(true);
     constexpr int rows[] = {108, 123, 136, 149, 162, 175, 188, 201};
     const std::string cylinder = "CYLINDER", pressure = "PRESSURE";
     for (std::size_t k = 0; k < 8; ++k) {

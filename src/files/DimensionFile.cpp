@@ -7,6 +7,7 @@
 #include "files/FileLayout.h"
 #include "files/RecordFile.h"
 #include "kinematics/MidGear.h"
+#include "model/UnsavedChanges.h"
 
 namespace lm {
 
@@ -124,6 +125,7 @@ FileResult OpenDimensionFile(Model& m, const std::string& path) {
     m.Lines.CurrentEntry = std::clamp(RoundToInt(pendingEntry), 1, kOverlayEntryCount);
     m.DataSetName = DataSetNameFromPath(path);
     FindMidGear(m);
+    MarkDimensionSetSaved(m);
     return {};
 }
 
@@ -144,6 +146,7 @@ FileResult SaveDimensionFile(Model& m, const std::string& path) {
     std::string error = WriteRecordFileAtomically(path, records);
     if (!error.empty()) return {error};
     m.DataSetName = DataSetNameFromPath(path);
+    MarkDimensionSetSaved(m);
     return {};
 }
 

@@ -5,6 +5,7 @@
 #include "files/FileLayout.h"
 #include "files/RecordFile.h"
 #include "kinematics/MidGear.h"
+#include "model/UnsavedChanges.h"
 
 namespace lm {
 
@@ -57,6 +58,7 @@ FileResult ImportOlderFormatFile(Model& m, const std::string& path) {
     ApplyRecords(m, read.records, kLayout);
     m.DataSetName = DataSetNameFromPath(path);
     FindMidGear(m);
+    MarkDimensionSetSaved(m);
     return {};
 }
 

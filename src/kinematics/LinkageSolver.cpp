@@ -87,7 +87,13 @@ bool SearchLinkHeight(Model& m) {
 
 }  // namespace
 
-void SolveLinkage(Model& m) {
+void RecordSolvedSense(Model& m) {
+    m.Gear.LiftingArmLenSolved = m.Frame.LiftingArmLen;
+    const float ang = m.Frame.EccAngFwd;
+    m.Gear.EccSign = ((ang > 90 && ang < 180) || (ang > 270 && ang < 360)) ? -1.0f : 1.0f;
+}
+
+bool SolveLinkage(Model& m) {
     const FrameDimensions& f = m.Frame;
     GearState& g = m.Gear;
     const Pivot& p1 = m.P(DriverAxle);
@@ -141,7 +147,7 @@ void SolveLinkage(Model& m) {
     p15.X = Store(p17.X + f.LiftingArmLen * std::cos(phi));
     p15.Y = Store(p17.Y + f.LiftingArmLen * std::sin(phi));
 
-    if (!SearchLinkHeight(m)) return;
+    if (!SearchLinkHeight(m)) return false;
 
     if (Distance(p9, p15) - 0.002L > f.LiftingLinkLen) RaiseGearError(m);
 
@@ -176,11 +182,9 @@ void SolveLinkage(Model& m) {
     p22.X = Store(p13.X + halfSheave);
     p22.Y = Store(p13.Y - (halfSheave / d) * (static_cast<Real>(p13.Y) - p11.Y));
 
-    g.LiftingArmLenSolved = f.LiftingArmLen;
-    const float ang = f.EccAngFwd;
-    g.EccSign = ((ang > 90 && ang < 180) || (ang > 270 && ang < 360)) ? -1.0f : 1.0f;
-
+    RecordSolvedSense(m);
     ComputePortEdges(m);
+    return true;
 }
 
 }  // namespace lm

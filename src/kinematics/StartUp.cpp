@@ -2,6 +2,7 @@
 
 #include "kinematics/MidGear.h"
 #include "model/Defaults.h"
+#include "model/UnsavedChanges.h"
 
 namespace lm {
 
@@ -13,6 +14,7 @@ void StartUp(Model& m) {
     ResetFrameDimensions(m);
     ResetCylinderDimensions(m);
     FindMidGear(m);
+    MarkDimensionSetSaved(m);
 }
 
 }  // namespace lm

@@ -42,14 +42,14 @@ void SoundExhaustBeats(Model& m, MainWindowState& state) {
     SteamDisplayMemory& s = state.Steam;
     const ValveState& v = m.Valve;
 
-    if (v.FrontExhaustOpening < 0 && !state.HighlightActive) s.ExhaustArmedFront = true;
+    if (v.FrontExhaustOpening < 0 && !state.HighlightActive && m.Highlight.Dim <= 0) s.ExhaustArmedFront = true;
     if (v.FrontExhaustOpening > 0 && s.ExhaustArmedFront) {
         s.ExhaustArmedFront = false;
         s.FrontBeatLevel = m.Display.FrontSteamLevel;
         Beat(state, s.RearBeatLevel);
     }
 
-    if (v.RearExhaustOpening < 0 && !state.HighlightActive) s.ExhaustArmedRear = true;
+    if (v.RearExhaustOpening < 0 && !state.HighlightActive && m.Highlight.Dim <= 0) s.ExhaustArmedRear = true;
     if (v.RearExhaustOpening > 0 && s.ExhaustArmedRear) {
         s.ExhaustArmedRear = false;
         s.RearBeatLevel = m.Display.RearSteamLevel;

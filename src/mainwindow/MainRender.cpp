@@ -7,11 +7,13 @@
 #include "mainwindow/RefPointDrawing.h"
 #include "mainwindow/CutOffReadout.h"
 #include "mainwindow/DynVarLines.h"
-#include "mainwindow/PendingRenderSteps.h"
+#include "mainwindow/DimensionHighlight.h"
+#include "mainwindow/PivotDisplay.h"
 #include "mainwindow/Readouts.h"
 #include "mainwindow/SteamDisplay.h"
 #include "mainwindow/UndoLine.h"
 #include "mainwindow/WindowTitles.h"
+#include "overlay/OverlayDrawing.h"
 
 namespace lm {
 

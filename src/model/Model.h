@@ -3,9 +3,11 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "common/RelativeBar.h"
 #include "model/Dimensions.h"
+#include "model/Highlight.h"
 
 namespace lm {
 
@@ -201,6 +203,54 @@ struct Overlay {
     int CurrentEntry = 0;
 };
 
+// ---- Pivot tracking, the lines-and-circles window's choices, the highlight's end ----
+// (the press handler, the pivot display and table, and the overlay window share these)
+
+inline constexpr int kTrackedRowCount = 6;
+
+// A pivot number as a real, as everything else of the overlay and the table keeps it.
+struct TrackedRow {
+    float Pivot = 0;
+    bool Set = false;
+};
+
+struct PivotTracking {
+    std::array<TrackedRow, kTrackedRowCount + 1> Rows{};  // 1..6
+    int TrackRow = 1;
+    bool TrackPending = false;
+    // Last press used for a placement or a pick.
+    int ClickX = 0;
+    int ClickY = 0;
+    // A left press came after the last right-press hand-over to the overlay window.
+    bool RightClickArmed = false;
+    // What the nearest-pivot search answers when no pivot is near enough.
+    int LastNearest = 0;
+};
+
+// What the rows of the lines-and-circles window show: labels and box texts are kept
+// apart from the entries, as the window changes them at other moments.
+struct OverlayRowText {
+    std::string Type, Colour, Reference;
+    std::array<std::string, 4> Boxes;  // Vert1, Horz1, Vert2, Horz2 (or radius)
+};
+
+// The lines-and-circles window's radio choices (-1: none) and pick flow.
+struct OverlayEditorState {
+    int TypeChoice = -1;
+    int ColourChoice = -1;
+    int ReferenceChoice = -1;
+    bool DrawEnabled = false;
+    bool OverlayPickPending = false;
+    // Reference point 1 when the window was last opened with no reference chosen.
+    float ActivationRef1X = 0;
+    float ActivationRef1Y = 0;
+    // The overlay's own nearest-pivot search falls back on its last answer.
+    int LastNearest = 0;
+    std::array<OverlayRowText, kOverlayEntryCount + 1> Rows{};  // 1..20
+};
+
+// ---- end of the shared tracking / overlay window block ----
+
 // The one gear model. Zero-filled when made; SetStartupDefaults and the start-up order
 // (StartUp) give it its first values.
 struct Model {
@@ -216,6 +266,12 @@ struct Model {
     UndoHistory Undo;
     Overlay Lines;
     std::string DataSetName;
+    HighlightState Highlight;
+    // The dimension set as it was last opened or saved (see UnsavedChanges.h).
+    std::vector<float> SavedDimensionSet;
+
+    PivotTracking Tracking;
+    OverlayEditorState LinesWindow;
 
     Pivot& P(int n) { return Pivots[static_cast<std::size_t>(n)]; }
     const Pivot& P(int n) const { return Pivots[static_cast<std::size_t>(n)]; }

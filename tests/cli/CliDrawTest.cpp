@@ -64,6 +64,25 @@ TEST(CliDraw, DiagramsAreTheirWindowsPictures) {
     EXPECT_EQ(RunCli({"draw", "--what", "sine", "--graph", "F", "--out", TempPath("q.png")}).status, 2);
 }
 
+TEST(CliDraw, HighlightShowsWhereADimensionLies) {
+    const std::string svg = TempPath("highlight.svg");
+    ASSERT_EQ(RunCli({"draw", "--what", "gear", "--highlight", "EccAngFwd", "--out", svg}).status, 0);
+    const std::string text = ReadFile(svg);
+    EXPECT_NE(text.find("Eccentric Forward Angle"), std::string::npos);
+    ASSERT_EQ(RunCli({"draw", "--what", "gear", "--out", svg}).status, 0);
+    EXPECT_EQ(ReadFile(svg).find("Eccentric Forward Angle"), std::string::npos);
+    std::remove(svg.c_str());
+
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"draw", "--what", "gear", "--highlight", "Teapot", "--out", svg},
+             {"draw", "--what", "sine", "--highlight", "Stroke", "--out", svg},
+         }) {
+        const CliRun r = RunCli(args);
+        EXPECT_EQ(r.status, 2) << args[4];
+        EXPECT_EQ(r.err.rfind("linkmotion-cli: ", 0), 0u) << r.err;
+    }
+}
+
 TEST(CliDraw, RefusesWhatItCannotDrawOrWrite) {
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"draw", "--out", TempPath("x.png")},

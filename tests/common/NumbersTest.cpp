@@ -25,6 +25,11 @@ TEST(TypedNumber, NeverGivesANonFiniteValue) {
     EXPECT_TRUE(std::isfinite(v));
     EXPECT_EQ(v, std::numeric_limits<float>::max());
     EXPECT_EQ(ParseTypedNumber("-" + huge), -std::numeric_limits<float>::max());
+    // Just past the largest single, past the extended range, and digits after a point
+    // that follows an overflow: all the largest single of their sign, never infinity.
+    EXPECT_EQ(ParseTypedNumber("340282357000000000000000000000000000000"), std::numeric_limits<float>::max());
+    EXPECT_EQ(ParseTypedNumber(std::string(6000, '9') + ".5"), std::numeric_limits<float>::max());
+    EXPECT_EQ(ParseTypedNumber("-" + std::string(6000, '7') + "x"), -std::numeric_limits<float>::max());
 }
 
 TEST(StrictNumber, AcceptsPlainNumbersOnly) {

@@ -144,6 +144,9 @@ inline std::vector<std::string> Differences(const Model& a, const Model& b) {
     }
     LM_V(Lines.CurrentEntry);
     LM_V(DataSetName);
+    LM_V(Highlight.Dim); LM_V(Highlight.Ticks); LM_V(Highlight.BlinkPhase);
+    LM_V(Highlight.NotedEditor); LM_V(Highlight.CloseRequest); LM_V(Highlight.ReopenRequest);
+    LM_V(SavedDimensionSet);
 #undef LM_F
 #undef LM_V
     return d.names;

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
@@ -187,8 +188,16 @@ void QPainterCanvas::TextOut(ScreenPoint p, std::string_view text) {
     if (textOpaque_)
         painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()),
                           ToQColor(textBackground_));
+    // Leading blanks (right-aligned numbers) become an offset: SVG viewers disagree on
+    // whether blanks in a text element take up room, a position they all honour.
+    qsizetype blanks = 0;
+    while (blanks < s.size() && s.at(blanks) == QLatin1Char(' ')) ++blanks;
+    if (blanks == s.size()) return;
+    // Fractional, as the layout itself advances, so the picture keeps its pixels.
+    const QFontMetricsF exact(painter_.font(), painter_.device());
+    const double indent = exact.horizontalAdvance(s.left(blanks));
     painter_.setPen(ToQColor(fontColour_));
-    painter_.drawText(QPoint(x, y + metrics.ascent()), s);
+    painter_.drawText(QPointF(x + indent, y + metrics.ascent()), s.mid(blanks));
     ApplyPen();
 }
 

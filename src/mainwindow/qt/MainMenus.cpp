@@ -42,7 +42,7 @@ void MainForm::BuildMenus() {
         into->addAction(a);
         return a;
     };
-    auto menu = [this, bar](const char* name, const char* caption) {
+    auto menu = [bar](const char* name, const char* caption) {
         QMenu* m = bar->addMenu(caption);
         m->setObjectName(name);
         return m;

@@ -1,0 +1,158 @@
+#include "cli/WorkbenchCommands.h"
+
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/Json.h"
+#include "files/DimensionFile.h"
+#include "kinematics/GearPositions.h"
+#include "workbench/Fit.h"
+#include "workbench/Sensitivity.h"
+#include "workbench/ValveEvents.h"
+
+namespace lm::cli {
+
+namespace {
+
+std::string Optional(const std::optional<double>& v) { return v ? JsonNumber(*v) : "null"; }
+std::string CsvCell(const std::optional<double>& v) { return v ? JsonNumber(*v) : ""; }
+
+std::string DifferenceKey(int pair) { return std::string(ValveEventPairName(pair)) + "Difference"; }
+
+std::string RowJson(const ValveEventRow& row) {
+    JsonObject o;
+    o.Number("row", row.Row).Number("RevArmPos", row.RevArmPos);
+    for (int e = 0; e < kValveEventCount; ++e)
+        o.Raw(ValveEventName(static_cast<ValveEvent>(e)), Optional(row.Values[static_cast<std::size_t>(e)]));
+    for (int p = 0; p < kValveEventPairCount; ++p) o.Raw(DifferenceKey(p), Optional(row.Difference(p)));
+    return o.Text();
+}
+
+std::vector<char> ChosenGraphs(const Arguments& args) {
+    const auto g = args.Last("graph");
+    if (!g || *g == "B") return {'F', 'R'};
+    if (*g == "F" || *g == "R") return {(*g)[0]};
+    throw UsageError("--graph: expected F, R or B, got '" + *g + "'");
+}
+
+// Every occurrence of the option, each split at its commas.
+std::vector<std::string> ListOption(const Arguments& args, const std::string& name) {
+    std::vector<std::string> items;
+    for (const auto& [option, value] : args.options) {
+        if (option != name) continue;
+        std::stringstream ss(value);
+        for (std::string item; std::getline(ss, item, ',');) {
+            if (item.empty()) throw UsageError("--" + name + ": empty item in '" + value + "'");
+            items.push_back(item);
+        }
+    }
+    return items;
+}
+
+FitProblem ReadFitProblem(const Model& m, const Arguments& args) {
+    FitProblem p;
+    const std::vector<std::string> vary = ListOption(args, "vary");
+    const std::vector<std::string> goals = ListOption(args, "goal");
+    if (vary.empty()) throw UsageError("fit: --vary NAME[=LO:HI][,...] is required");
+    if (goals.empty()) throw UsageError("fit: --goal GOAL[,...] is required");
+    for (const std::string& text : vary) {
+        FitVariable v;
+        if (std::string error = ParseFitVariable(text, m, v); !error.empty()) throw UsageError("--vary: " + error);
+        p.Vary.push_back(v);
+    }
+    for (const std::string& text : goals) {
+        FitGoal g;
+        if (std::string error = ParseFitGoal(text, g); !error.empty()) throw UsageError("--goal: " + error);
+        p.Goals.push_back(g);
+    }
+    return p;
+}
+
+std::string Pair(double a, double b) { return "[" + JsonNumber(a) + ", " + JsonNumber(b) + "]"; }
+
+}  // namespace
+
+void RunValveEvents(const Model& m, const Arguments& args, std::ostream& out) {
+    CheckOptionsFor(args, {"graph", "csv"});
+    const std::vector<char> graphs = ChosenGraphs(args);
+    if (args.Has("csv")) {
+        out << "graph,row,RevArmPos";
+        for (int e = 0; e < kValveEventCount; ++e) out << ',' << ValveEventName(static_cast<ValveEvent>(e));
+        for (int p = 0; p < kValveEventPairCount; ++p) out << ',' << DifferenceKey(p);
+        out << '\n';
+        for (char g : graphs)
+            for (const ValveEventRow& row : ValveEventRows(m, g)) {
+                out << g << ',' << row.Row << ',' << JsonNumber(row.RevArmPos);
+                for (const auto& v : row.Values) out << ',' << CsvCell(v);
+                for (int p = 0; p < kValveEventPairCount; ++p) out << ',' << CsvCell(row.Difference(p));
+                out << '\n';
+            }
+        return;
+    }
+    JsonObject o;
+    for (char g : graphs) {
+        std::string rows = "[";
+        bool first = true;
+        for (const ValveEventRow& row : ValveEventRows(m, g)) {
+            rows += (first ? "\n  " : ",\n  ") + RowJson(row);
+            first = false;
+        }
+        o.Raw(std::string(1, g), rows + "]");
+    }
+    out << o.Text() << '\n';
+}
+
+void RunSensitivity(const Model& m, const Arguments& args, std::ostream& out) {
+    CheckOptionsFor(args, {"event", "at", "csv"});
+    const auto name = args.Last("event");
+    if (!name) throw UsageError("sensitivity: --event NAME is required (e.g. FrontCutOff)");
+    const std::optional<ValveEvent> event = ParseValveEvent(*name);
+    if (!event) throw UsageError("--event: unknown event '" + *name + "' (try --help)");
+    const std::string at = args.Last("at").value_or("mid");
+    const std::optional<GearPosition> gear = ParseGearPosition(at);
+    if (!gear) throw UsageError("--at: expected mid, fwd, rev, full-fwd or full-rev, got '" + at + "'");
+
+    const SensitivityResult r = ComputeSensitivity(m, *gear, *event);
+    if (!r.ok()) throw UsageError("sensitivity: " + r.Error);
+    if (args.Has("csv")) {
+        out << "name,slope,knifeEdge\n";
+        for (const SensitivityEntry& e : r.Entries)
+            out << e.Dimension->CodeName << ',' << CsvCell(e.Slope) << ',' << (e.KnifeEdge ? "true" : "false") << '\n';
+        return;
+    }
+    out << '[';
+    for (std::size_t i = 0; i < r.Entries.size(); ++i) {
+        const SensitivityEntry& e = r.Entries[i];
+        JsonObject o;
+        o.String("name", e.Dimension->CodeName).Raw("slope", Optional(e.Slope)).Bool("knifeEdge", e.KnifeEdge);
+        out << (i ? ",\n" : "\n") << o.Text();
+    }
+    out << "\n]\n";
+}
+
+void RunFitCommand(Model& m, const Arguments& args, std::ostream& out) {
+    CheckOptionsFor(args, {"vary", "goal", "save"});
+    const FitProblem problem = ReadFitProblem(m, args);
+    const FitResult r = RunFit(m, problem);
+    if (r.Outcome == FitOutcome::Refused) throw UsageError("fit: " + r.Message);
+
+    JsonObject vary;
+    for (std::size_t k = 0; k < problem.Vary.size(); ++k)
+        vary.Raw(problem.Vary[k].Dimension->CodeName, Pair(r.Before[k], r.After[k]));
+    JsonObject o;
+    o.Raw("vary", vary.Text()).Raw("residual", Pair(r.ResidualBefore, r.ResidualAfter)).Bool("converged", r.Converged());
+    out << o.Text() << '\n';
+    if (!r.Converged()) {
+        out.flush();
+        throw UsageError("fit: " + r.Message + (args.Has("save") ? "; nothing saved" : ""));
+    }
+    if (auto path = args.Last("save")) {
+        ApplyFit(m, problem, r);
+        const FileResult saved = SaveDimensionFile(m, *path);
+        if (!saved.ok()) throw UsageError(saved.error);
+    }
+}
+
+}  // namespace lm::cli

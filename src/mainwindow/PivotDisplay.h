@@ -1,0 +1,16 @@
+#pragma once
+
+// The live table of the six tracked pivots on the main window's drawing.
+
+#include "graphics/Canvas.h"
+#include "mainwindow/MainWindowState.h"
+#include "model/Model.h"
+
+namespace lm {
+
+// Six rows of vertical and horizontal position, the pair distances, and each tracked
+// pivot's row number beside it on the drawing. Only while PivotDataOn; the render calls
+// it while the screen data are shown.
+void DrawPivotDisplay(Model& m, MainWindowState& state, Canvas& canvas);
+
+}  // namespace lm

@@ -1,0 +1,93 @@
+#include "workbench/Sensitivity.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include <tbb/parallel_for.h>
+
+#include "kinematics/Guards.h"
+#include "workbench/GearTrial.h"
+
+namespace lm {
+
+namespace {
+
+// How far the jump threshold reaches in the event's own unit.
+double JumpInEventUnits(const Model& m, ValveEvent e) {
+    if (!IsLengthEvent(e)) return kKnifeEdgeJump;
+    const double stroke = std::fabs(static_cast<double>(m.Frame.Stroke));
+    return kKnifeEdgeJump / 100 * (stroke > 0 && std::isfinite(stroke) ? stroke : 1.0);
+}
+
+double StepFor(const Model& m, float value) {
+    const double stroke = std::fabs(static_cast<double>(m.Frame.Stroke));
+    const double floor = std::isfinite(stroke) && stroke > 0 ? stroke / 10 : 0.1;
+    const double size = std::isfinite(value) ? std::max(std::fabs(static_cast<double>(value)), floor) : floor;
+    return kSensitivityRelativeStep * size;
+}
+
+SensitivityEntry Probe(const Model& m, const DimensionInfo& d, GearPosition at, ValveEvent e,
+                       std::optional<double> here, double jump) {
+    SensitivityEntry entry;
+    entry.Dimension = &d;
+    const float v = GetDimension(m, d);
+    const double h = StepFor(m, v);
+    // The steps as the stored singles make them, not as asked for.
+    const float lo = Store(static_cast<Real>(v) - h);
+    const float hi = Store(static_cast<Real>(v) + h);
+    entry.Step = h;
+    const std::array<DimensionValue, 1> below{{{&d, lo}}};
+    const std::array<DimensionValue, 1> above{{{&d, hi}}};
+    const std::optional<double> fBelow = TrialEvent(m, below, at, e);
+    const std::optional<double> fAbove = TrialEvent(m, above, at, e);
+    const double stepBelow = static_cast<double>(v) - lo;
+    const double stepAbove = static_cast<double>(hi) - v;
+    entry.KnifeEdge = IsKnifeEdge(fBelow, here, fAbove, stepBelow, stepAbove, jump);
+    if (!entry.KnifeEdge) {
+        const double slope = (*fAbove - *fBelow) / (stepBelow + stepAbove);
+        // A value too large to step (or not finite) cannot be measured this way either.
+        if (std::isfinite(slope)) entry.Slope = slope;
+        else entry.KnifeEdge = true;
+    }
+    return entry;
+}
+
+}  // namespace
+
+bool IsKnifeEdge(std::optional<double> below, std::optional<double> here, std::optional<double> above,
+                 double stepBelow, double stepAbove, double jump) {
+    if (!below || !here || !above) return true;
+    if (!(stepBelow > 0) || !(stepAbove > 0)) return true;
+    const double slopeBelow = (*here - *below) / stepBelow;
+    const double slopeAbove = (*above - *here) / stepAbove;
+    const double step = std::max(stepBelow, stepAbove);
+    const double disagreement = std::fabs(slopeAbove - slopeBelow);
+    // A smooth event changes its slope little over so small a step; a jump makes one
+    // side's change much larger than the other's, and larger than rounding could.
+    return disagreement * step > jump && disagreement > 0.5 * (std::fabs(slopeAbove) + std::fabs(slopeBelow));
+}
+
+SensitivityResult ComputeSensitivity(const Model& m, GearPosition at, ValveEvent event) {
+    SensitivityResult result;
+    const std::optional<double> here = TrialEvent(m, {}, at, event);
+    if (!here) {
+        result.Error = "the " + std::string(ValveEventWords(event)) + " does not occur at " +
+                       std::string(GearPositionWords(at));
+        return result;
+    }
+    result.Value = *here;
+    const double jump = JumpInEventUnits(m, event);
+    const auto dims = AllDimensions();
+    std::vector<SensitivityEntry> entries(dims.size());
+    tbb::parallel_for(std::size_t{0}, dims.size(),
+                      [&](std::size_t k) { entries[k] = Probe(m, dims[k], at, event, here, jump); });
+    // Entries without a slope (knife edges) rank last.
+    const auto size = [](const SensitivityEntry& e) { return e.Slope ? std::fabs(*e.Slope) : -1.0; };
+    std::stable_sort(entries.begin(), entries.end(),
+                     [&size](const SensitivityEntry& a, const SensitivityEntry& b) { return size(a) > size(b); });
+    result.Entries = std::move(entries);
+    return result;
+}
+
+}  // namespace lm

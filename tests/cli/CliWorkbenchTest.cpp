@@ -1,0 +1,143 @@
+// The workbench commands as scripts use them: the keys and shapes they print, the fit's
+// saved set, and one clear line with status 2 for every bad input.
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "CliRunner.h"
+
+namespace lm::test {
+namespace {
+
+int Count(const std::string& text, const std::string& what) {
+    int n = 0;
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+}
+
+void ExpectRefused(const std::vector<std::string>& args, const std::string& mentions) {
+    const CliRun r = RunCli(args);
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_EQ(r.err.rfind("linkmotion-cli: ", 0), 0u) << r.err;
+    EXPECT_EQ(Count(r.err, "\n"), 1) << r.err;
+    EXPECT_NE(r.err.find(mentions), std::string::npos) << r.err;
+}
+
+TEST(CliValveEvents, RowsCarryTheNamedEventsAndNullWhereNoneOccurs) {
+    const CliRun r = RunCli({"valve-events", "--graph", "F"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("{\"F\": [", 0), 0u);
+    EXPECT_EQ(r.out.find("\"R\""), std::string::npos);
+    for (const char* key : {"\"row\"", "\"RevArmPos\"", "\"FrontLead\"", "\"RearLead\"", "\"FrontMaxOpening\"",
+                            "\"RearMaxOpening\"", "\"FrontAdmission\"", "\"RearAdmission\"", "\"FrontCutOff\"",
+                            "\"RearCutOff\"", "\"FrontRelease\"", "\"RearRelease\"", "\"FrontCompression\"",
+                            "\"RearCompression\"", "\"CutOffDifference\""})
+        EXPECT_EQ(Count(r.out, key), 19) << key;
+
+    // Row 14's front cut-off is the last closing `events` reports for it.
+    const CliRun events = RunCli({"events", "--graph", "F"});
+    const auto rowOf = [](const std::string& text, int row) {
+        const auto at = text.find("{\"row\": " + std::to_string(row) + ",");
+        return text.substr(at, text.find('}', at) - at);
+    };
+    const std::string closes = rowOf(events.out, 14);
+    const auto list = closes.find("\"FrontSteamCloses\": [");
+    const std::string crossings = closes.substr(list + 21, closes.find(']', list) - list - 21);
+    const double last = std::strtod(crossings.substr(crossings.rfind(' ') + 1).c_str(), nullptr);
+    EXPECT_EQ(JsonValue(rowOf(r.out, 14), "FrontCutOff"), last);
+
+    const CliRun covered = RunCli({"--set", "ValveCtrToRing=0.5", "valve-events", "--graph", "R", "--csv"});
+    ASSERT_EQ(covered.status, 0) << covered.err;
+    std::istringstream lines(covered.out);
+    std::string header, row;
+    std::getline(lines, header);
+    EXPECT_EQ(header.rfind("graph,row,RevArmPos,FrontLead,RearLead,FrontMaxOpening,", 0), 0u);
+    int rows = 0;
+    while (std::getline(lines, row)) {
+        ++rows;
+        EXPECT_EQ(row.rfind("R,", 0), 0u);
+        EXPECT_NE(row.find(",,,,"), std::string::npos) << row;  // the steam events are empty
+    }
+    EXPECT_EQ(rows, 19);
+    EXPECT_NE(RunCli({"--set", "ValveCtrToRing=0.5", "valve-events"}).out.find("\"FrontCutOff\": null"),
+              std::string::npos);
+}
+
+TEST(CliSensitivity, EveryDimensionOnceLargestSlopeFirst) {
+    const CliRun r = RunCli({"sensitivity", "--event", "RearCutOff", "--at", "rev"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Count(r.out, "{\"name\": "), 44);
+    EXPECT_EQ(Count(r.out, "\"knifeEdge\": "), 44);
+    std::istringstream lines(r.out);
+    double previous = INFINITY;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find("\"slope\": null") != std::string::npos || line.find("slope") == std::string::npos) continue;
+        const double slope = std::fabs(JsonValue(line, "slope"));
+        EXPECT_LE(slope, previous) << line;
+        previous = slope;
+    }
+    const CliRun csv = RunCli({"--gear", "fwd", "sensitivity", "--event", "FrontLead", "--csv"});
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    EXPECT_EQ(csv.out.rfind("name,slope,knifeEdge\n", 0), 0u);
+    EXPECT_EQ(Count(csv.out, "\n"), 45);
+}
+
+TEST(CliFit, SavesTheFittedSetOnlyWhenItConverges) {
+    const std::string path = TempPath("fitted.lmd");
+    std::remove(path.c_str());
+    const CliRun r = RunCli({"--set", "ValveCtrToJoint=3.2", "fit", "--vary", "ValveCtrToJoint,RockerPivotHorz=8:8.3",
+                             "--goal", "equal-cutoff@fwd", "--save", path});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("{\"vary\": {\"ValveCtrToJoint\": [3.20000005, ", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("\"RockerPivotHorz\": [8.13000011, "), std::string::npos);
+    EXPECT_NE(r.out.find("\"converged\": true"), std::string::npos);
+
+    // The saved set is the fitted one: its cut-offs at normal forward gear are equal.
+    const CliRun opened = RunCli({"--open", path, "valve-events", "--graph", "F", "--csv"});
+    ASSERT_EQ(opened.status, 0) << opened.err;
+    const CliRun there = RunCli({"--open", path, "fit", "--vary", "ValveCtrToJoint", "--goal", "equal-cutoff@fwd"});
+    ASSERT_EQ(there.status, 0) << there.err;
+    const auto at = there.out.find("\"residual\": [");
+    EXPECT_LT(std::strtod(there.out.c_str() + at + 13, nullptr), 0.2) << there.out;
+
+    // Out of reach: the result is printed, the reason is the one error line, nothing is written.
+    std::remove(path.c_str());
+    const CliRun out = RunCli({"fit", "--vary", "ValveCtrToJoint=3.17:3.18", "--goal", "cutoff=60@mid", "--save", path});
+    EXPECT_EQ(out.status, 2);
+    EXPECT_NE(out.out.find("\"converged\": false"), std::string::npos);
+    EXPECT_NE(out.err.find("cannot be met"), std::string::npos) << out.err;
+    EXPECT_EQ(Count(out.err, "\n"), 1);
+    EXPECT_FALSE(std::ifstream(path).good());
+}
+
+TEST(CliWorkbenchErrors, BadInputIsOneLineAndStatusTwo) {
+    ExpectRefused({"valve-events", "--graph", "Q"}, "--graph");
+    ExpectRefused({"valve-events", "--at", "mid"}, "does not apply");
+    ExpectRefused({"sensitivity"}, "--event");
+    ExpectRefused({"sensitivity", "--event", "FrontSpeed"}, "FrontSpeed");
+    ExpectRefused({"sensitivity", "--event", "FrontCutOff", "--at", "sideways"}, "sideways");
+    ExpectRefused({"--set", "ValveCtrToRing=0.5", "sensitivity", "--event", "FrontCutOff"}, "does not occur");
+    ExpectRefused({"fit", "--goal", "equal-lead@mid"}, "--vary");
+    ExpectRefused({"fit", "--vary", "Stroke"}, "--goal");
+    ExpectRefused({"fit", "--vary", "Strok", "--goal", "equal-lead@mid"}, "Strok");
+    ExpectRefused({"fit", "--vary", "Stroke=4:2", "--goal", "equal-lead@mid"}, "below the high");
+    ExpectRefused({"fit", "--vary", "Stroke=two:4", "--goal", "equal-lead@mid"}, "two:4");
+    ExpectRefused({"fit", "--vary", "Stroke", "--goal", "equal-speed@mid"}, "equal-speed");
+    ExpectRefused({"fit", "--vary", "Stroke", "--goal", "cutoff=abc@fwd"}, "not a number");
+    ExpectRefused({"fit", "--vary", "Stroke,Stroke", "--goal", "equal-lead@mid"}, "twice");
+    ExpectRefused({"fit", "--vary", "Stroke,MainRodLen,EccDia,EccRodFwd,EccRodRev", "--goal", "equal-lead@mid"},
+                  "at most 4");
+    ExpectRefused({"--set", "ValveCtrToRing=0.5", "fit", "--vary", "Stroke", "--goal", "equal-cutoff@fwd"},
+                  "does not occur");
+    const CliRun help = RunCli({"--help"});
+    for (const char* word : {"valve-events", "sensitivity", "knifeEdge", "equal-cutoff@G", "equal-lead@G",
+                             "cutoff=PCT@G", "lead=V@G", "FrontCompression"})
+        EXPECT_NE(help.out.find(word), std::string::npos) << word;
+}
+
+}  // namespace
+}  // namespace lm::test
