@@ -106,8 +106,6 @@ int Run(int argc, char** argv) {
     } else {
         throw UsageError("unknown command '" + args.command + "' (try --help)");
     }
-    std::cout.flush();
-    if (!std::cout) throw std::runtime_error("cannot write the output");
     return 0;
 }
 
@@ -117,7 +115,11 @@ int main(int argc, char** argv) {
     // Past the file-size limit a write should fail and be reported, not kill the program.
     std::signal(SIGXFSZ, SIG_IGN);
     try {
-        return Run(argc, argv);
+        const int status = Run(argc, argv);
+        // Help and version too: a script must learn that nothing reached its file.
+        std::cout.flush();
+        if (!std::cout) throw std::runtime_error("cannot write the output");
+        return status;
     } catch (const lm::cli::UsageError& e) {
         std::cerr << "linkmotion-cli: " << e.what() << '\n';
         return 2;

@@ -99,6 +99,7 @@ TEST_F(CliOutputs, DimsSavesOnlyUnderADimensionFileName) {
 
 TEST_F(CliOutputs, AnUnwritableStandardOutputIsAFailure) {
     ExpectOneLineFailure(RunCliIn({}, {"solve"}, "/dev/full"), "cannot write the output");
+    ExpectOneLineFailure(RunCliIn({}, {"--help"}, "/dev/full"), "cannot write the output");
     ExpectOneLineFailure(RunCliIn({}, {"sweep", "--step", "1", "--csv"}, "/dev/full"),
                          "cannot write the output");
 }
