@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <limits>
 #include <string_view>
 
 #include "common/Numbers.h"
@@ -80,6 +82,17 @@ double NumberOption(const std::string& option, const std::string& text) {
     if (!ParseStrictNumber(text, v))
         throw UsageError("--" + option + ": '" + text + "' is not a number");
     return v;
+}
+
+float SingleOption(const std::string& option, const std::string& text) {
+    const double v = NumberOption(option, text);
+    // Below half a step past the largest single, a value rounds to it rather than to
+    // infinity, so printed values (rounded to nine digits) are still taken.
+    constexpr double kMax = std::numeric_limits<float>::max();
+    constexpr double kRoundsToMax = kMax + 0x1p103;
+    if (!(std::fabs(v) < kRoundsToMax))
+        throw UsageError("--" + option + ": '" + text + "' is out of range");
+    return static_cast<float>(std::clamp(v, -kMax, kMax));
 }
 
 void CheckOptionsFor(const Arguments& args, const std::vector<std::string>& commandOptions) {

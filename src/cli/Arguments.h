@@ -29,6 +29,10 @@ Arguments ParseArguments(int argc, char** argv);
 // A finite number, or a UsageError naming the option.
 double NumberOption(const std::string& option, const std::string& text);
 
+// A number that rounds to a finite single, or a UsageError naming the option. The
+// largest single as printed (3.40282347e+38) reads back as itself.
+float SingleOption(const std::string& option, const std::string& text);
+
 // Refuses every option the command does not take.
 void CheckOptionsFor(const Arguments& args, const std::vector<std::string>& commandOptions);
 

@@ -1,6 +1,7 @@
 #include "cli/DiagramCommands.h"
 
 #include <array>
+#include <cmath>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -64,7 +65,26 @@ void ReplacePositions(Model& m, const std::string& list) {
         StoreEditedRevArmPosition(m, static_cast<int>(k) + 1, values[k]);
 }
 
-std::string OptionalJson(const std::optional<float>& v) { return v ? JsonNumber(*v) : "null"; }
+// A missing cut-off and one that could not be worked out are different findings: JSON
+// gives both as null with a reason beside, CSV leaves the first empty and writes the
+// second as nan or inf.
+constexpr const char* kNoCutOff = "no cut-off";
+constexpr const char* kNotFinite = "not finite";
+
+std::string CutOffCsv(const std::optional<float>& v) {
+    if (!v) return {};
+    if (std::isnan(*v)) return "nan";
+    if (std::isinf(*v)) return *v > 0 ? "inf" : "-inf";
+    return JsonNumber(*v);
+}
+
+void CutOffJson(JsonObject& o, const std::string& key, const std::optional<float>& v) {
+    if (v && std::isfinite(*v)) {
+        o.Number(key, *v);
+        return;
+    }
+    o.Raw(key, "null").String(key + "Reason", v ? kNotFinite : kNoCutOff);
+}
 
 }  // namespace
 
@@ -106,8 +126,7 @@ void RunSteam(Model& m, const Arguments& args, std::ostream& out) {
         out << "position,RevArmPos,FrontCutOff,RearCutOff\n";
         for (const SteamPositionReport& r : report)
             out << r.Position << ',' << JsonNumber(r.RevArmPos) << ','
-                << (r.FrontCutOff ? JsonNumber(*r.FrontCutOff) : "") << ','
-                << (r.RearCutOff ? JsonNumber(*r.RearCutOff) : "") << '\n';
+                << CutOffCsv(r.FrontCutOff) << ',' << CutOffCsv(r.RearCutOff) << '\n';
         return;
     }
     out << '[';
@@ -115,7 +134,8 @@ void RunSteam(Model& m, const Arguments& args, std::ostream& out) {
         const SteamPositionReport& r = report[i];
         JsonObject o;
         o.Number("position", r.Position).Number("RevArmPos", r.RevArmPos);
-        o.Raw("FrontCutOff", OptionalJson(r.FrontCutOff)).Raw("RearCutOff", OptionalJson(r.RearCutOff));
+        CutOffJson(o, "FrontCutOff", r.FrontCutOff);
+        CutOffJson(o, "RearCutOff", r.RearCutOff);
         out << (i ? ",\n" : "\n") << o.Text();
     }
     out << (report.empty() ? "]\n" : "\n]\n");

@@ -1,14 +1,31 @@
 #include "cli/DimsCommand.h"
 
+#include <cctype>
+#include <string>
+
 #include "cli/Json.h"
 #include "files/DimensionFile.h"
 #include "model/DimensionTable.h"
 
 namespace lm::cli {
 
+namespace {
+
+bool HasDimensionFileExtension(const std::string& path) {
+    if (path.size() < 4) return false;
+    std::string ext = path.substr(path.size() - 4);
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext == ".lmd";
+}
+
+}  // namespace
+
 void RunDims(Model& m, const Arguments& args, std::ostream& out) {
     CheckOptionsFor(args, {"save"});
     if (auto path = args.Last("save")) {
+        // A mistyped name must not turn a picture or a document into dimension data.
+        if (!HasDimensionFileExtension(*path))
+            throw UsageError("--save: '" + *path + "' does not end in .lmd");
         const FileResult r = SaveDimensionFile(m, *path);
         if (!r.ok()) throw UsageError(r.error);
     }

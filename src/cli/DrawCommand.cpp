@@ -1,10 +1,22 @@
 #include "cli/DrawCommand.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <QSize>
+#include <QSvgGenerator>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <span>
 
 #include "diagrams/Diagrams.h"
+#include "files/AtomicFile.h"
+#include "graphics/qt/QPainterCanvas.h"
 #include "graphics/qt/PictureExport.h"
 #include "kinematics/RevArmPositionSet.h"
 #include "mainwindow/AnimationTick.h"
@@ -23,8 +35,48 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& tex
         std::fprintf(stderr, "linkmotion-cli: %s\n", text.toLocal8Bit().constData());
 }
 
+bool WriteSvg(QBuffer& buffer, int width, int height, const DrawPicture& draw) {
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(QSize(width, height));
+    generator.setViewBox(QRect(0, 0, width, height));
+    generator.setResolution(96);
+    generator.setTitle(QStringLiteral("LINKMOTION Inside Admission"));
+    QPainter painter;
+    if (!painter.begin(&generator)) return false;
+    painter.fillRect(QRect(0, 0, width, height), Qt::white);
+    QPainterCanvas canvas(painter);
+    draw(canvas);
+    return painter.end();
+}
+
+std::string Lowercase(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+// The picture is made in memory and only then written, through the same safe replace
+// as dimension files: an encoder writing straight to the file could leave a truncated
+// picture on a full disk and still report success, with libpng's complaint on top.
 void SaveOrFail(const std::string& path, int width, int height, const DrawPicture& draw) {
-    const std::string error = SavePicture(path, width, height, 1.0, draw);
+    const std::string extension = Lowercase(std::filesystem::path(path).extension().string());
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    bool encoded = false;
+    if (extension == ".png") {
+        const QImage image = RenderPicture(width, height, 1.0, draw);
+        encoded = !image.isNull() && image.save(&buffer, "PNG");
+    } else if (extension == ".svg") {
+        encoded = WriteSvg(buffer, width, height, draw);
+    } else {
+        throw UsageError("Cannot save \"" + path +
+                         "\": pictures are saved as .png or .svg, chosen by the file name's extension.");
+    }
+    if (!encoded) throw UsageError("Cannot save \"" + path + "\": the picture could not be made.");
+    const std::string error = WriteFileAtomically(
+        path, std::span(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                        static_cast<std::size_t>(bytes.size())));
     if (!error.empty()) throw UsageError(error);
 }
 

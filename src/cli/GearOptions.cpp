@@ -15,13 +15,6 @@ namespace lm::cli {
 
 namespace {
 
-float SingleOption(const std::string& option, const std::string& text) {
-    const double v = NumberOption(option, text);
-    if (v > std::numeric_limits<float>::max() || v < -std::numeric_limits<float>::max())
-        throw UsageError("--" + option + ": '" + text + "' is out of range");
-    return static_cast<float>(v);
-}
-
 void LoadFiles(Model& m, const Arguments& args) {
     for (const auto& [name, value] : args.options) {
         FileResult r;

@@ -1,5 +1,6 @@
 #include "cli/SolveCommands.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -133,19 +134,31 @@ void RunSweep(Model& m, const Arguments& args, std::ostream& out) {
     const auto stepText = args.Last("step");
     if (!stepText) throw UsageError("sweep needs --step S");
     const double step = NumberOption("step", *stepText);
-    const double from = args.Has("from") ? NumberOption("from", *args.Last("from")) : 0.0;
-    const double to = args.Has("to") ? NumberOption("to", *args.Last("to")) : 360.0;
+    // The ends as typed, but only where an angle can be held as a single.
+    const auto end = [&](const char* name, double fallback) {
+        const auto text = args.Last(name);
+        if (!text) return fallback;
+        SingleOption(name, *text);
+        return NumberOption(name, *text);
+    };
+    const double from = end("from", 0.0);
+    const double to = end("to", 360.0);
     if (!(step > 0)) throw UsageError("--step must be greater than 0");
-    if (to >= from && (to - from) / step + 1 > kMaxSweepAngles)
+    // The count is fixed before the first angle: a step too small to move the angle on
+    // must not keep the sweep going. The allowance keeps an end the steps reach exactly
+    // (0.7 in steps of 0.1) from being lost to rounding.
+    const double span = to >= from ? std::floor((to - from) / step + 1e-9) : -1;
+    if (span + 1 > kMaxSweepAngles)
         throw UsageError("--step " + *stepText + " gives more than 1000000 angles");
+    const long count = static_cast<long>(span) + 1;
 
     const bool csv = args.Has("csv");
     if (csv) out << CsvHeader() << '\n';
     else out << '[';
     bool first = true;
-    for (long i = 0;; ++i) {
-        const double angle = from + static_cast<double>(i) * step;
-        if (angle > to) break;
+    for (long i = 0; i < count && out; ++i) {
+        // Rounding never carries the last angle past the end the user gave.
+        const double angle = std::min(from + static_cast<double>(i) * step, to);
         SolveAt(m, static_cast<float>(angle));
         if (csv) {
             out << CsvRow(m) << '\n';

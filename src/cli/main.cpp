@@ -1,7 +1,9 @@
 // linkmotion-cli: the simulator's numbers and pictures without a window, for scripts.
+#include <csignal>
 #include <cstdio>
 #include <exception>
 #include <iostream>
+#include <stdexcept>
 #include <string>
 
 #include "cli/Arguments.h"
@@ -34,9 +36,10 @@ Gear options (applied in this order, whatever order they are given in):
 Commands:
   solve                solve at the chosen angle; prints one JSON object
   sweep --step S [--from A] [--to B] [--csv]
-                       solve for A, A+S, ... not above B (defaults 0 and 360);
-                       a JSON array, or CSV rows with --csv
-  dims [--save FILE]   print the dimensions and settings as JSON; --save also writes
+                       solve for A, A+S, ... not above B (defaults 0 and 360; at
+                       most 1000000 angles); a JSON array, or CSV rows with --csv
+  dims [--save FILE.lmd]
+                       print the dimensions and settings as JSON; --save also writes
                        them as a .lmd file
   events [--graph F|R] [--csv]
                        the port open/close diagram's valve events for its 19 rows, as
@@ -46,7 +49,10 @@ Commands:
                        the steam diagram's cut-off for each reverse-arm position (default:
                        the position set as start-up or the file leaves it; --positions
                        replaces it, as typed into the position window: clamped into the
-                       arm's travel, a 0 ends the set)
+                       arm's travel, a 0 ends the set). A position without cut-off
+                       gives null with "FrontCutOffReason": "no cut-off" in JSON and an
+                       empty cell in CSV; a cut-off that is not a finite number gives null
+                       with reason "not finite" in JSON and nan or inf in CSV
   leadlap              lead, lap and exhaust clearance of both ends at mid gear
   pivots --track N[,N...] [--step S] [--csv]
                        the pivot data table: X and Y of the given pivots (0..26) at
@@ -88,8 +94,8 @@ Dimension code names:
 )";
 
 constexpr const char* kUsageEnd = R"(
-Bad input prints one line starting "linkmotion-cli: " on standard error and exits
-with status 2.
+Every failure (bad input, a file or standard output that cannot be written) prints
+one line starting "linkmotion-cli: " on standard error and exits with status 2.
 )";
 
 // The names --set takes, from the table every dimension is known by, wrapped as the
@@ -157,24 +163,28 @@ int Run(int argc, char** argv) {
     } else {
         throw UsageError("unknown command '" + args.command + "' (try --help)");
     }
-    std::cout.flush();
-    if (!std::cout) {
-        std::cerr << "linkmotion-cli: cannot write the output\n";
-        return 1;
-    }
     return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Past the file-size limit a write should fail and be reported, not kill the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     try {
-        return Run(argc, argv);
+        const int status = Run(argc, argv);
+        // Help and version too: a script must learn that nothing reached its file.
+        std::cout.flush();
+        if (!std::cout) throw std::runtime_error("cannot write the output");
+        return status;
     } catch (const lm::cli::UsageError& e) {
         std::cerr << "linkmotion-cli: " << e.what() << '\n';
         return 2;
     } catch (const std::exception& e) {
         std::cerr << "linkmotion-cli: " << e.what() << '\n';
+        return 2;
+    } catch (...) {
+        std::cerr << "linkmotion-cli: internal error\n";
         return 2;
     }
 }

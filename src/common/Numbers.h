@@ -23,8 +23,10 @@ std::string FormatFixed(double value, int width, int decimals);
 // reals never reach the conversion (NaN gives 0).
 std::int32_t RoundToInt(long double value);
 
-// Brings an angle into 0 <= a < 360 by whole turns, as repeated subtraction and addition
-// of 360 would, but in bounded time for any value.
+// Brings an angle into 0 <= a <= 360 by whole turns, as repeated subtraction and addition
+// of 360 would, but in bounded time for any value. A = 360 only for a tiny negative
+// angle (above about -1.5e-5), where adding 360 rounds to 360 in single precision;
+// every user takes 360 as the same position as 0. Non-finite angles give 0.
 float WrapDegrees(float angle);
 
 }  // namespace lm

@@ -11,7 +11,8 @@
 #include <fstream>
 #include <system_error>
 
-#include <unistd.h>
+#include "files/AtomicFile.h"
+
 
 namespace lm {
 
@@ -83,45 +84,10 @@ RecordReadResult ReadRecordFile(const std::string& path, std::size_t maxRecords)
 }
 
 std::string WriteRecordFileAtomically(const std::string& path, const std::vector<Record>& records) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::file_status existing = fs::status(path, ec);
-    if (fs::is_directory(existing)) return "Cannot save " + Quoted(path) + ": it is a folder.";
-    // Renaming over a device or pipe would replace it with a plain file.
-    if (fs::exists(existing) && !fs::is_regular_file(existing))
-        return "Cannot save " + Quoted(path) + ": it is not a regular file.";
-
     std::vector<unsigned char> bytes(records.size() * kRecordBytes);
     for (std::size_t r = 0; r < records.size(); ++r)
         for (std::size_t s = 0; s < 5; ++s) EncodeLE(records[r][s], &bytes[r * kRecordBytes + s * 4]);
-
-    // Through a link, the file it names is the one replaced; the link stays.
-    fs::path target(path);
-    if (fs::is_symlink(fs::symlink_status(target, ec))) {
-        const fs::path real = fs::canonical(target, ec);
-        if (!ec) target = real;
-    }
-    fs::path temp = target;
-    temp += ".saving-" + std::to_string(::getpid());
-
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
-    if (!f) return "Cannot save " + Quoted(path) + ": " + SystemMessage(errno) + ".";
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    int err = ok ? 0 : errno;
-    if (ok && std::fflush(f) != 0) ok = false, err = errno;
-    if (ok && ::fsync(fileno(f)) != 0) ok = false, err = errno;
-    if (std::fclose(f) != 0 && ok) ok = false, err = errno;
-    if (ok && fs::exists(existing)) fs::permissions(temp, existing.permissions(), ec);
-    if (ok) {
-        fs::rename(temp, target, ec);
-        if (ec) ok = false, err = ec.value();
-    }
-    if (!ok) {
-        fs::remove(temp, ec);
-        return "Cannot save " + Quoted(path) + ": " + SystemMessage(err ? err : EIO) +
-               ". The file on disk was not changed.";
-    }
-    return {};
+    return WriteFileAtomically(path, bytes);
 }
 
 bool AllFinite(const std::vector<Record>& records, std::size_t count) {

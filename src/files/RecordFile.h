@@ -21,10 +21,7 @@ struct RecordReadResult {
 // Values are not checked here.
 RecordReadResult ReadRecordFile(const std::string& path, std::size_t maxRecords);
 
-// Writes the records to a temporary file beside the target and renames it over the
-// target only when every write succeeded. An existing file keeps its permissions, a link
-// keeps pointing at the file it names, and anything but a plain file is refused.
-// Returns an error message, empty on success.
+// Writes the records as a file through WriteFileAtomically, with all its guarantees.
 std::string WriteRecordFileAtomically(const std::string& path, const std::vector<Record>& records);
 
 // True when every value in the first `count` records is finite.

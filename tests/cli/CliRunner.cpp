@@ -30,11 +30,16 @@ std::string TempPath(const std::string& name) {
     return "/tmp/lm_cli_test_" + std::to_string(::getpid()) + "_" + name;
 }
 
-CliRun RunCli(const std::vector<std::string>& args) {
-    std::string cmd = Quote(LM_CLI_PATH);
-    for (const std::string& a : args) cmd += " " + Quote(a);
+CliRun RunCli(const std::vector<std::string>& args) { return RunCliIn({}, args, {}); }
+
+CliRun RunCliIn(const std::string& shellPrefix, const std::vector<std::string>& args,
+                const std::string& stdoutTarget) {
+    std::string cli = Quote(LM_CLI_PATH);
+    for (const std::string& a : args) cli += " " + Quote(a);
     const std::string outPath = TempPath("stdout"), errPath = TempPath("stderr");
-    cmd += " > " + Quote(outPath) + " 2> " + Quote(errPath) + " < /dev/null";
+    cli += " > " + Quote(stdoutTarget.empty() ? outPath : stdoutTarget) + " 2> " + Quote(errPath) +
+           " < /dev/null";
+    const std::string cmd = shellPrefix.empty() ? cli : "sh -c " + Quote(shellPrefix + "; " + cli);
     const int raw = std::system(cmd.c_str());
     CliRun r;
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

@@ -15,6 +15,11 @@ struct CliRun {
 // streams and the exit status.
 CliRun RunCli(const std::vector<std::string>& args);
 
+// The same, after shell commands (such as a ulimit) in a shell of its own, with standard
+// output sent to stdoutTarget when one is given (then `out` stays empty).
+CliRun RunCliIn(const std::string& shellPrefix, const std::vector<std::string>& args,
+                const std::string& stdoutTarget);
+
 // The number after "key": in a JSON text (first occurrence); NaN when absent.
 double JsonValue(const std::string& json, const std::string& key);
 

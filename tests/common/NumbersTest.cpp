@@ -73,5 +73,17 @@ TEST(WrapDegrees, BringsAnyAngleIntoZeroTo360) {
     }
 }
 
+// Adding 360 to a tiny negative angle rounds to 360 itself; that is the documented
+// upper end, and it must stand for the same position as 0.
+TEST(WrapDegrees, ATinyNegativeAngleComesOutAsExactly360) {
+    EXPECT_EQ(WrapDegrees(-1e-6f), 360.0f);
+    EXPECT_LT(WrapDegrees(-2e-5f), 360.0f);
+    for (float a = -1e-9f; a > -1e-4f; a *= 1.5f) {
+        const float w = WrapDegrees(a);
+        EXPECT_GE(w, 0) << a;
+        EXPECT_LE(w, 360) << a;
+    }
+}
+
 }  // namespace
 }  // namespace lm

@@ -1,4 +1,5 @@
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <sys/stat.h>
 
 #include <atomic>
@@ -406,6 +407,68 @@ TEST_F(DimensionFileSave, AWriteThatFailsKeepsTheOldFileIntact) {
     EXPECT_EQ(test::ReadBytes(path), old);
     EXPECT_EQ(m.DataSetName, "Before");
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"gear.lmd"});
+}
+
+}  // namespace
+}  // namespace lm
+
+namespace lm {
+namespace {
+
+class DimensionFileSaveSafety : public ::testing::Test {
+protected:
+    void SetUp() override { StartUp(m); }
+    Model m;
+    test::ScratchFolder dir;
+};
+
+// A link planted where a save once put its temporary file must not be written through.
+TEST_F(DimensionFileSaveSafety, ALinkPlantedBesideTheTargetIsNeverFollowed) {
+    const std::string victim = dir / "victim";
+    test::WriteBytes(victim, {1, 2, 3});
+    const std::string path = dir / "gear.lmd";
+    const std::string planted = path + ".saving-" + std::to_string(::getpid());
+    std::filesystem::create_symlink(victim, planted);
+
+    ASSERT_TRUE(SaveDimensionFile(m, path).ok());
+    EXPECT_EQ(test::ReadBytes(victim), (std::vector<unsigned char>{1, 2, 3}));
+    EXPECT_EQ(test::ReadBytes(path).size(), 1420u);
+    EXPECT_TRUE(std::filesystem::is_symlink(planted));
+    EXPECT_EQ(dir.Names().size(), 3u);
+}
+
+// With the signal left at its default, the file-size limit once killed the process
+// half-way through a save and left its temporary file behind.
+TEST_F(DimensionFileSaveSafety, TheFileSizeLimitIsAFailedSaveNotADeath) {
+    const std::string path = dir / "gear.lmd";
+    const std::vector<unsigned char> old(100, 0x5A);
+    test::WriteBytes(path, old);
+    ::chmod(path.c_str(), 0640);
+
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        rlimit small{};
+        ::getrlimit(RLIMIT_FSIZE, &small);
+        small.rlim_cur = 600;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        const FileResult result = SaveDimensionFile(m, path);
+        const bool reported = !result.ok() && result.error.find(path) != std::string::npos;
+        ::_exit(reported ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(test::ReadBytes(path), old);
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"gear.lmd"});
+
+    // Without the limit the new file takes the old one's mode.
+    ASSERT_TRUE(SaveDimensionFile(m, path).ok());
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
 
 }  // namespace
