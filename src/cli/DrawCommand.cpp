@@ -1,13 +1,7 @@
 #include "cli/DrawCommand.h"
 
-#include <QBuffer>
 #include <QByteArray>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-#include <QRect>
-#include <QSize>
-#include <QSvgGenerator>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -16,7 +10,6 @@
 
 #include "diagrams/Diagrams.h"
 #include "files/AtomicFile.h"
-#include "graphics/qt/QPainterCanvas.h"
 #include "graphics/qt/PictureExport.h"
 #include "kinematics/RevArmPositionSet.h"
 #include "mainwindow/AnimationTick.h"
@@ -35,21 +28,6 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& tex
         std::fprintf(stderr, "linkmotion-cli: %s\n", text.toLocal8Bit().constData());
 }
 
-bool WriteSvg(QBuffer& buffer, int width, int height, const DrawPicture& draw) {
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(QSize(width, height));
-    generator.setViewBox(QRect(0, 0, width, height));
-    generator.setResolution(96);
-    generator.setTitle(QStringLiteral("LINKMOTION Inside Admission"));
-    QPainter painter;
-    if (!painter.begin(&generator)) return false;
-    painter.fillRect(QRect(0, 0, width, height), Qt::white);
-    QPainterCanvas canvas(painter);
-    draw(canvas);
-    return painter.end();
-}
-
 std::string Lowercase(std::string s) {
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
@@ -61,14 +39,11 @@ std::string Lowercase(std::string s) {
 void SaveOrFail(const std::string& path, int width, int height, const DrawPicture& draw) {
     const std::string extension = Lowercase(std::filesystem::path(path).extension().string());
     QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
     bool encoded = false;
     if (extension == ".png") {
-        const QImage image = RenderPicture(width, height, 1.0, draw);
-        encoded = !image.isNull() && image.save(&buffer, "PNG");
+        encoded = EncodePicturePng(bytes, width, height, 1.0, draw);
     } else if (extension == ".svg") {
-        encoded = WriteSvg(buffer, width, height, draw);
+        encoded = EncodePictureSvg(bytes, width, height, draw);
     } else {
         throw UsageError("Cannot save \"" + path +
                          "\": pictures are saved as .png or .svg, chosen by the file name's extension.");

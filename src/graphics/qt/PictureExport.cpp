@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QPainter>
 #include <QRect>
-#include <QSaveFile>
+#include <QBuffer>
 #include <QSize>
 #include <QString>
 #include <QSvgGenerator>
@@ -11,8 +11,10 @@
 #include <cctype>
 #include <cmath>
 #include <filesystem>
+#include <span>
 #include <system_error>
 
+#include "files/AtomicFile.h"
 #include "graphics/qt/QPainterCanvas.h"
 
 namespace lm {
@@ -67,18 +69,11 @@ std::string Lowercase(std::string s) {
     return s;
 }
 
-// Finishes a save: a write that failed anywhere is discarded, never committed.
-std::string Commit(QSaveFile& file, bool written, const std::string& path) {
-    if (!written) {
-        const std::string reason = file.error() != QFileDevice::NoError
-                                       ? file.errorString().toStdString()
-                                       : std::string("the picture could not be encoded");
-        file.cancelWriting();
-        file.commit();
-        return Failure(path, reason);
-    }
-    if (!file.commit()) return Failure(path, file.errorString().toStdString());
-    return {};
+// The picture is made in memory and only then written through the safe replace: an
+// encoder writing straight to the file could leave a truncated picture on a full disk.
+std::string Written(const std::string& path, const QByteArray& bytes) {
+    return WriteFileAtomically(path, std::span(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                                               static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace
@@ -100,46 +95,51 @@ QImage RenderPicture(int width, int height, double devicePixelRatio, const DrawP
     return image;
 }
 
+bool EncodePicturePng(QByteArray& bytes, int width, int height, double devicePixelRatio,
+                      const DrawPicture& draw) {
+    const QImage image = RenderPicture(width, height, devicePixelRatio, draw);
+    if (image.isNull()) return false;
+    QBuffer buffer(&bytes);
+    return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG");
+}
+
+bool EncodePictureSvg(QByteArray& bytes, int width, int height, const DrawPicture& draw) {
+    if (!SizeProblem(width, height, 1.0).empty()) return false;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly)) return false;
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(QSize(width, height));
+    generator.setViewBox(QRect(0, 0, width, height));
+    generator.setResolution(96);
+    generator.setTitle(QStringLiteral("LINKMOTION Inside Admission"));
+    QPainter painter;
+    if (!painter.begin(&generator)) return false;
+    painter.fillRect(QRect(0, 0, width, height), Qt::white);
+    QPainterCanvas canvas(painter);
+    if (draw) draw(canvas);
+    return painter.end();
+}
+
 std::string SavePicturePng(const std::string& path, int width, int height, double devicePixelRatio,
                            const DrawPicture& draw) {
     if (std::string problem = TargetProblem(path); !problem.empty()) return Failure(path, problem);
     if (std::string problem = SizeProblem(width, height, devicePixelRatio); !problem.empty())
         return Failure(path, problem);
-    const QImage image = RenderPicture(width, height, devicePixelRatio, draw);
-    if (image.isNull()) return Failure(path, "there is not enough memory for the picture");
-
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) return Failure(path, file.errorString().toStdString());
-    const bool written = image.save(&file, "PNG");
-    return Commit(file, written, path);
+    QByteArray bytes;
+    if (!EncodePicturePng(bytes, width, height, devicePixelRatio, draw))
+        return Failure(path, "there is not enough memory for the picture");
+    return Written(path, bytes);
 }
 
 std::string SavePictureSvg(const std::string& path, int width, int height, const DrawPicture& draw) {
     if (std::string problem = TargetProblem(path); !problem.empty()) return Failure(path, problem);
     if (std::string problem = SizeProblem(width, height, 1.0); !problem.empty())
         return Failure(path, problem);
-
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) return Failure(path, file.errorString().toStdString());
-    QSvgGenerator generator;
-    generator.setOutputDevice(&file);
-    generator.setSize(QSize(width, height));
-    generator.setViewBox(QRect(0, 0, width, height));
-    generator.setResolution(96);
-    generator.setTitle(QStringLiteral("LINKMOTION Inside Admission"));
-    bool written = false;
-    {
-        QPainter painter;
-        if (painter.begin(&generator)) {
-            painter.fillRect(QRect(0, 0, width, height), Qt::white);
-            QPainterCanvas canvas(painter);
-            if (draw) draw(canvas);
-            written = painter.end();
-        }
-    }
-    // The generator reports no write errors; the file keeps them.
-    written = written && file.error() == QFileDevice::NoError;
-    return Commit(file, written, path);
+    QByteArray bytes;
+    if (!EncodePictureSvg(bytes, width, height, draw))
+        return Failure(path, "the picture could not be encoded");
+    return Written(path, bytes);
 }
 
 std::string SavePicture(const std::string& path, int width, int height, double devicePixelRatio,

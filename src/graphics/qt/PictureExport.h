@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <functional>
 #include <string>
@@ -18,6 +19,12 @@ inline constexpr int kMaxPictureSide = 16384;
 // (so width*dpr x height*dpr physical pixels, Format_RGB32), white before drawing.
 // A null image when the size or ratio is out of range or the memory is not there.
 QImage RenderPicture(int width, int height, double devicePixelRatio, const DrawPicture& draw);
+
+// The encoded file in memory (PNG at the ratio, or SVG with size and view box width x
+// height); false when the picture cannot be made.
+bool EncodePicturePng(QByteArray& bytes, int width, int height, double devicePixelRatio,
+                      const DrawPicture& draw);
+bool EncodePictureSvg(QByteArray& bytes, int width, int height, const DrawPicture& draw);
 
 // Each Save function writes beside the target and replaces the target only once the
 // whole file is written, so a failed save leaves an existing file as it was. Each

@@ -6,6 +6,10 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -139,6 +143,33 @@ TEST_F(PictureExportTest, AFailedSaveLeavesTheExistingFileAsItWas) {
         EXPECT_EQ(ReadAll(target), "previous picture") << name;
     }
     EXPECT_EQ(FileCount(), 2);  // no temporary files left behind
+}
+
+// The file-size limit stops the write half way: the save must say so and leave the old
+// file whole, not a truncated picture reported as saved. Run in a child, whose limit
+// cannot hurt the test process.
+TEST_F(PictureExportTest, TheFileSizeLimitFailsTheSaveAndKeepsTheOldFile) {
+    for (const char* name : {"limited.png", "limited.svg"}) {
+        const std::string target = PathOf(name);
+        WriteAll(target, "previous picture");
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            rlimit limit{256, 256};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            const auto busy = [](Canvas& c) {
+                for (int i = 0; i < 400; ++i) c.TextOut({i % 600, i}, "  12.345 " + std::to_string(i));
+            };
+            const std::string error = SavePicture(target, 632, 400, 1.0, busy);
+            _exit(error.empty() ? 1 : 0);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status)) << name << ": killed by signal " << WTERMSIG(status);
+        EXPECT_EQ(WEXITSTATUS(status), 0) << name << ": a truncated save was reported as success";
+        EXPECT_TRUE(ReadAll(target) == "previous picture") << name << " was replaced";
+    }
+    EXPECT_EQ(FileCount(), 2);
 }
 
 }  // namespace
