@@ -20,8 +20,9 @@ namespace lm {
 
 namespace {
 
-// The 8-point window font: its lines are the 13-pixel rows the boxes stand on.
-constexpr int kFontPixels = 11;
+// The 8-point window font, in the narrow face at hand: the labels' runs of blanks and a
+// "242.000" in a 40-pixel box were sized for a font this small.
+constexpr int kFontPixels = 10;
 
 QFont WindowFont() {
     QFont f;
@@ -69,6 +70,7 @@ void DimensionEditorWindow::BuildControls() {
         const bool dynamic = EditorBoxDimension(editor_, n)->DimensionNumber != 0;
         e->setStyleSheet(QString("QLineEdit { background: %1; border: none; padding: 0px; }")
                              .arg(dynamic ? "silver" : "white"));
+        e->setFont(WindowFont());
         e->SetEnterTarget(close1_);
         e->installEventFilter(this);
         // Pastes, drops and cuts pass the box's own filter; they count as typing.
@@ -158,8 +160,11 @@ void DimensionEditorWindow::DrawLabels() {
 
 void DimensionEditorWindow::FillBoxes() {
     filling_ = true;
-    for (std::size_t i = 1; i < edits_.size(); ++i)
+    for (std::size_t i = 1; i < edits_.size(); ++i) {
         edits_[i]->setText(QString::fromStdString(EditorBoxText(model_, editor_, static_cast<int>(i))));
+        // A number wider than its box shows its leading digits.
+        edits_[i]->setCursorPosition(0);
+    }
     filling_ = false;
 }
 
