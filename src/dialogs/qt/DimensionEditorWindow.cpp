@@ -87,8 +87,8 @@ void DimensionEditorWindow::BuildControls() {
     setStyleSheet("QPushButton { padding: 0px; }");
 
     QWidget* previous = nullptr;
-    const auto chain = [&previous, this](QWidget* w) {
-        if (previous != nullptr) setTabOrder(previous, w);
+    const auto chain = [&previous](QWidget* w) {
+        if (previous != nullptr) QWidget::setTabOrder(previous, w);
         previous = w;
     };
     for (int n : l.TabOrder) {
