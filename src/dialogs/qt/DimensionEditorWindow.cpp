@@ -116,7 +116,8 @@ int DimensionEditorWindow::BoxOf(const QObject* watched) const {
 // ---- Showing ----
 
 void DimensionEditorWindow::Open() {
-    editing_ = 0;
+    // Already open: a value being typed is applied before the boxes are refilled.
+    ApplyPendingExit();
     FormActivate();
     close1_->setFocus();
     show();
