@@ -62,6 +62,10 @@ std::string EditorPaste(Model& m, EditorId editor, int box, std::string_view tex
     return out;
 }
 
+void EditorBoxEdited(Model& m, EditorId editor, int box) {
+    if (const DimensionInfo* d = EditorBoxDimension(editor, box)) SetTypedIfDynamic(m, *d);
+}
+
 EditorOutcome EditorBoxExit(Model& m, EditorId editor, int box, std::string_view text) {
     const DimensionInfo* d = EditorBoxDimension(editor, box);
     if (!d) return {};

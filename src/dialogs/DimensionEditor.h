@@ -38,6 +38,10 @@ EditorKeyVerdict EditorKeyPress(Model& m, EditorId editor, int box, std::string_
 // would when any character got through.
 std::string EditorPaste(Model& m, EditorId editor, int box, std::string_view text, std::string_view pasted);
 
+// The box's text was changed other than by a filtered key (a paste, a drop, a cut): it
+// counts as typing, so a dynamic dimension's box sets DimTyped; 26 and 27 never do.
+void EditorBoxEdited(Model& m, EditorId editor, int box);
+
 // What the window must change on the main window after an editor action.
 struct EditorOutcome {
     // SBRevArm's range (-RevArmBarMax..RevArmBarMax), when it must be set again.

@@ -9,11 +9,13 @@ namespace lm {
 // leaves the window as it was too.
 
 void FileCommands::OpenDimensionsClick() {
+    if (!MayDropDimensionSet()) return;
     const QString path = hooks_.chooseOpenFile(window_, OpenDimensionsDialog());
     if (!path.isEmpty()) Load(path, false);
 }
 
 void FileCommands::OpenDosVersionDimClick() {
+    if (!MayDropDimensionSet()) return;
     const QString path = hooks_.chooseOpenFile(window_, OpenOlderFormatDialog());
     if (!path.isEmpty()) Load(path, true);
 }
@@ -29,11 +31,20 @@ void FileCommands::Load(const QString& path, bool olderFormat) {
     if (Loaded) Loaded();
 }
 
-void FileCommands::SaveAsDimensionsClick() {
+void FileCommands::SaveAsDimensionsClick() { SaveAs(); }
+
+bool FileCommands::SaveAs() {
     const QString path = hooks_.chooseSaveFile(window_, SaveDimensionsDialog());
-    if (path.isEmpty()) return;
+    if (path.isEmpty()) return false;
     const FileResult result = SaveDimensionFile(model_, path.toStdString());
     if (!result.ok()) hooks_.showError(window_, QString::fromStdString(result.error));
+    return result.ok();
+}
+
+bool FileCommands::MayDropDimensionSet() {
+    const QString name = QString::fromStdString(model_.DataSetName);
+    return lm::MayDropDimensionSet(
+        model_, [this, &name] { return hooks_.askToSaveChanges(window_, name); }, [this] { return SaveAs(); });
 }
 
 }  // namespace lm

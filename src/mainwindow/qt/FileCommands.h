@@ -22,11 +22,18 @@ public:
     void OpenDosVersionDimClick();
     void SaveAsDimensionsClick();
 
+    // Before the set is dropped (exit, closing the window, opening another): true when it
+    // may go. A changed set is offered for saving first; Cancel, or a save that was
+    // cancelled or failed and then Cancel, keeps it.
+    bool MayDropDimensionSet();
+
     // A set was loaded; the arm stands at its mid gear.
     std::function<void()> Loaded;
 
 private:
     void Load(const QString& path, bool olderFormat);
+    // True when the set was written.
+    bool SaveAs();
 
     QWidget* window_;
     Model& model_;

@@ -68,6 +68,19 @@ FileCommandHooks StandardFileCommandHooks() {
     hooks.showError = [](QWidget* parent, const QString& message) {
         QMessageBox::critical(parent, "LINKMOTION Inside Admission", message);
     };
+    hooks.askToSaveChanges = [](QWidget* parent, const QString& setName) {
+        QMessageBox box(QMessageBox::Warning, "LINKMOTION Inside Admission",
+                        QString("The dimension set \"%1\" has changed since it was opened or saved.")
+                            .arg(setName),
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+        box.setInformativeText("Do you want to save the changes?");
+        box.setDefaultButton(QMessageBox::Save);
+        switch (box.exec()) {
+            case QMessageBox::Save: return UnsavedAnswer::Save;
+            case QMessageBox::Discard: return UnsavedAnswer::Discard;
+            default: return UnsavedAnswer::Cancel;
+        }
+    };
     return hooks;
 }
 

@@ -5,6 +5,8 @@
 #include <functional>
 #include <string_view>
 
+#include "model/UnsavedChanges.h"
+
 class QWidget;
 
 namespace lm {
@@ -33,6 +35,8 @@ struct FileCommandHooks {
     std::function<QString(QWidget* parent, const FileDialogRequest&)> chooseSaveFile;
     // A modal message box for a file that could not be read or written.
     std::function<void(QWidget* parent, const QString& message)> showError;
+    // Save, Discard or Cancel for a changed dimension set about to be dropped.
+    std::function<UnsavedAnswer(QWidget* parent, const QString& setName)> askToSaveChanges;
 };
 
 // The toolkit's dialogs and a critical message box.

@@ -2,8 +2,12 @@
 // editors, dialogs, diagrams and help windows.
 #include <QTimer>
 
+#include <utility>
+
 #include "diagrams/qt/DiagramWindows.h"
+#include "common/qt/PictureWidget.h"
 #include "diagrams/qt/SetRevArm.h"
+#include "dialogs/qt/DimensionEditorWindow.h"
 #include "kinematics/MidGear.h"
 #include "mainwindow/SoundOutput.h"
 #include "mainwindow/qt/MainForm.h"
@@ -20,9 +24,8 @@ constexpr float kDefaultVerticalScale = 1.5f;
 void MainForm::ResetAllClick() {
     // The frame and cylinder editors' resets (the arm's travel comes back with the
     // frame), then mid gear and the normal view; the working state is emptied last.
-    ResetFrameDimensions(model_);
-    revArm_->SetBarRange();
-    ResetCylinderDimensions(model_);
+    frameDi_->ResetClick();
+    cylDimen_->ResetClick();
     FindMidGear(model_);
     CenterClick();
     NormVHZClick();
@@ -36,7 +39,42 @@ void MainForm::ResetAllClick() {
     dynVars_->ShowUndoButton();
 }
 
+// Closing asks first when the dimension set has changed (closeEvent).
 void MainForm::Exit1Click() { close(); }
+
+void MainForm::BuildEditorWindows() {
+    frameDi_ = new DimensionEditorWindow(model_, EditorId::Frame, this);
+    cylDimen_ = new DimensionEditorWindow(model_, EditorId::Cylinder, this);
+    for (DimensionEditorWindow* editor : {frameDi_, cylDimen_}) {
+        editor->OutcomeShown = [this](const EditorOutcome& out) {
+            if (out.RevArmRangeChanged) revArm_->SetBarRange();
+            if (out.RevArmPositionChanged) revArm_->ShowBar();
+        };
+    }
+}
+
+DimensionEditorWindow* MainForm::EditorWindow(EditorId editor) const {
+    switch (editor) {
+        case EditorId::Frame: return frameDi_;
+        case EditorId::Cylinder: return cylDimen_;
+        case EditorId::None: break;
+    }
+    return nullptr;
+}
+
+void MainForm::CarryOutHighlightRequests() {
+    HighlightState& h = model_.Highlight;
+    const EditorId close = std::exchange(h.CloseRequest, EditorId::None);
+    const EditorId reopen = std::exchange(h.ReopenRequest, EditorId::None);
+    if (DimensionEditorWindow* editor = EditorWindow(close)) editor->CloseForHighlight();
+    if (DimensionEditorWindow* editor = EditorWindow(reopen)) {
+        area_->unsetCursor();
+        editor->Open();
+    }
+}
+
+void MainForm::FrameDimClick() { frameDi_->Open(); }
+void MainForm::CylDimClick() { cylDimen_->Open(); }
 
 void MainForm::DrawLines1Click() {
     const Pivot& p1 = model_.P(RefPoint1);
@@ -87,8 +125,6 @@ void MainForm::RevArmPosClick() {}
 void MainForm::DriverAngClick() {}
 void MainForm::StepAng1Click() {}
 void MainForm::RefPoints1Click() {}
-void MainForm::FrameDimClick() {}
-void MainForm::CylDimClick() {}
 void MainForm::SetGraphicZoomClick() {}
 void MainForm::InstructionsClick() {}
 void MainForm::SpecInstrClick() {}

@@ -21,6 +21,7 @@
 #include "graphics/qt/QPainterCanvas.h"
 #include "kinematics/StartUp.h"
 #include "mainwindow/AnimationTick.h"
+#include "mainwindow/DimensionHighlight.h"
 #include "mainwindow/MainRender.h"
 #include "mainwindow/WindowControlState.h"
 #include "mainwindow/qt/QtSoundOutput.h"
@@ -78,6 +79,8 @@ MainForm::MainForm(Model& model, MainFormOptions options, QWidget* parent)
     files_->Loaded = [this] { revArm_->ShowBar(); };
     area_->MousePressed = [this](Qt::MouseButton button, QPoint at) {
         view_->MouseDown(button, at.x(), at.y());
+        // A highlight on screen ends at the next tick.
+        EndDimensionHighlightByMousePress(model_);
     };
 
     BuildPanels();
@@ -95,6 +98,7 @@ MainForm::MainForm(Model& model, MainFormOptions options, QWidget* parent)
     StartUp(model_);
     revArm_->ShowMidGear();
     BuildDiagramWindows();
+    BuildEditorWindows();
     OpenAtClientSize();
     revArm_->Bar()->setFocus();
     if (options_.startTimer) timer_->start();
@@ -174,6 +178,11 @@ bool MainForm::event(QEvent* e) {
 }
 
 void MainForm::closeEvent(QCloseEvent* e) {
+    // A changed set is offered for saving; Cancel keeps the window and the set.
+    if (!files_->MayDropDimensionSet()) {
+        e->ignore();
+        return;
+    }
     timer_->stop();
     e->accept();
 }
@@ -187,6 +196,7 @@ void MainForm::Timer1Timer() {
     ShowTickState();
     // Painted with the next paint event; nothing is opened or drawn from inside the paint.
     area_->update();
+    CarryOutHighlightRequests();
 }
 
 void MainForm::ShowTickState() {

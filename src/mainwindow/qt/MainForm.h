@@ -25,6 +25,7 @@ class QWidget;
 namespace lm {
 
 class DiagramWindow;
+class DimensionEditorWindow;
 class PictureWidget;
 class SetRevArm;
 class SoundOutput;
@@ -92,6 +93,9 @@ public:
     DiagramWindow* OvalDiaWindow() const { return ovalDia_; }
     DiagramWindow* SteamDiaWindow() const { return steamDia_; }
     DiagramWindow* PortDiaWindow() const { return portDia_; }
+    // The frame and cylinder dimension editors, made once.
+    DimensionEditorWindow* FrameDiWindow() const { return frameDi_; }
+    DimensionEditorWindow* CylDimenWindow() const { return cylDimen_; }
 
     // Commands that open windows: each is the one place that opens its window
     // (MainCommands.cpp). Those without a window yet do nothing.
@@ -123,6 +127,11 @@ private:
     void BuildToolBar();
     void BuildShortcuts();
     void BuildDiagramWindows();
+    void BuildEditorWindows();
+    DimensionEditorWindow* EditorWindow(EditorId editor) const;
+    // What the highlight asked of the editors during the tick, done once its picture is
+    // finished: never from inside a paint.
+    void CarryOutHighlightRequests();
     DiagramHost DiagramHostFor(TitleIndex title);
     // What the tick decided for the window's own widgets: the error item, the title, the
     // dynamic bars' enabling, the UnDo button and its shortcut.
@@ -159,6 +168,8 @@ private:
     DiagramWindow* ovalDia_ = nullptr;
     DiagramWindow* steamDia_ = nullptr;
     DiagramWindow* portDia_ = nullptr;
+    DimensionEditorWindow* frameDi_ = nullptr;
+    DimensionEditorWindow* cylDimen_ = nullptr;
 
     // The menu bar's items, by the names they are known by.
     QAction* OpenDimensions = nullptr;

@@ -21,7 +21,11 @@ namespace lm::test {
 
 class MainWindowFixture : public ::testing::Test {
 protected:
-    void SetUp() override { form = std::make_unique<MainForm>(model, MainFormOptions{16, false}); }
+    void SetUp() override {
+        form = std::make_unique<MainForm>(model, MainFormOptions{16, false});
+        // No test may stop on a real message box; those that care answer themselves.
+        form->FileHooks.askToSaveChanges = [](QWidget*, const QString&) { return UnsavedAnswer::Discard; };
+    }
 
     QPushButton* button(const char* name) {
         auto* b = form->findChild<QPushButton*>(name);
