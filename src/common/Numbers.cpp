@@ -9,7 +9,10 @@
 namespace lm {
 
 float ParseTypedNumber(std::string_view text) {
+    // Blanks before the number are skipped: the boxes show their values right-aligned, and
+    // a value taken back unchanged must read as itself, not as 0.
     std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
     long double value = 0;

@@ -95,6 +95,7 @@ MainForm::MainForm(Model& model, MainFormOptions options, QWidget* parent)
     StartUp(model_);
     revArm_->ShowMidGear();
     BuildDiagramWindows();
+    BuildSettingDialogs();
     OpenAtClientSize();
     revArm_->Bar()->setFocus();
     if (options_.startTimer) timer_->start();

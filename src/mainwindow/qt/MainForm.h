@@ -25,6 +25,11 @@ class QWidget;
 namespace lm {
 
 class DiagramWindow;
+class DrivAng;
+class GraphZoom;
+class RefPnts;
+class RevPos;
+class StpAng;
 class PictureWidget;
 class SetRevArm;
 class SoundOutput;
@@ -123,6 +128,7 @@ private:
     void BuildToolBar();
     void BuildShortcuts();
     void BuildDiagramWindows();
+    void BuildSettingDialogs();
     DiagramHost DiagramHostFor(TitleIndex title);
     // What the tick decided for the window's own widgets: the error item, the title, the
     // dynamic bars' enabling, the UnDo button and its shortcut.
@@ -159,6 +165,12 @@ private:
     DiagramWindow* ovalDia_ = nullptr;
     DiagramWindow* steamDia_ = nullptr;
     DiagramWindow* portDia_ = nullptr;
+
+    RevPos* revPos_ = nullptr;
+    DrivAng* drivAng_ = nullptr;
+    StpAng* stpAng_ = nullptr;
+    RefPnts* refPnts_ = nullptr;
+    GraphZoom* graphZoom_ = nullptr;
 
     // The menu bar's items, by the names they are known by.
     QAction* OpenDimensions = nullptr;
