@@ -35,7 +35,8 @@ float ParseTypedNumber(std::string_view text) {
     }
     constexpr long double kMax = std::numeric_limits<float>::max();
     if (!(value <= kMax)) value = kMax;  // also catches an overflow to infinity
-    return static_cast<float>(negative ? -value : value);
+    // A sign with no digits after it reads as 0, not as a negative zero shown as "-0.000".
+    return static_cast<float>(negative && value != 0 ? -value : value);
 }
 
 bool ParseStrictNumber(std::string_view text, double& out) {

@@ -14,7 +14,7 @@ DrivAng::DrivAng(Model& model, QWidget* parent)
     AddLabel("Label3", "Max = 360.00", 100, 0);
     Edit1 = AddBox("Edit1", kUnsignedKeyRule, 34, 16);
     QPushButton* ok = AddButton("OK", "OK", 94, 17);
-    ok->setDefault(true);
+    SetDefaultButton(ok);
     Cancel = AddButton("Cancel", "Cancel", 152, 17);
     connect(ok, &QPushButton::clicked, this, &DrivAng::OKClick);
     connect(Cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,5 +1,6 @@
 #include "dialogs/qt/SettingDialog.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -59,14 +60,43 @@ NumericEdit* SettingDialog::AddBox(const QString& name, KeyRule rule, int x, int
     auto* box = new NumericEdit(this, rule);
     box->setObjectName(name);
     box->setGeometry(x, y, width, kBoxHeight);
+    box->installEventFilter(this);
     return box;
 }
 
 QPushButton* SettingDialog::AddButton(const QString& name, const QString& caption, int x, int y) {
-    QPushButton* b = MakePushButton(this, name, QRect(x, y, kButtonWidth, kButtonHeight), caption);
-    // The boxes swallow Enter; on a button it presses that button.
-    b->setAutoDefault(true);
-    return b;
+    return MakePushButton(this, name, QRect(x, y, kButtonWidth, kButtonHeight), caption);
+}
+
+void SettingDialog::SetDefaultButton(QPushButton* button) {
+    default_ = button;
+    button->setDefault(true);
+}
+
+namespace {
+bool IsEnter(const QEvent* e) {
+    if (e->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<const QKeyEvent*>(e)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+}  // namespace
+
+void SettingDialog::keyPressEvent(QKeyEvent* e) {
+    // Enter on a button presses that button, not the window's default.
+    if (IsEnter(e)) {
+        if (auto* b = qobject_cast<QPushButton*>(focusWidget())) b->click();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+bool SettingDialog::eventFilter(QObject* watched, QEvent* e) {
+    // A box never takes Enter as a key; the default button, where there is one, takes it.
+    if (IsEnter(e) && qobject_cast<NumericEdit*>(watched) != nullptr) {
+        if (default_ != nullptr) default_->click();
+        return true;
+    }
+    return QDialog::eventFilter(watched, e);
 }
 
 }  // namespace lm

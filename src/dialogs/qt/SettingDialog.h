@@ -32,8 +32,16 @@ protected:
     QLabel* AddLabel(const QString& name, const QString& text, int x, int y);
     NumericEdit* AddBox(const QString& name, KeyRule rule, int x, int y, int width = 50);
     QPushButton* AddButton(const QString& name, const QString& caption, int x, int y);
+    // The button Enter presses in a box; without one, Enter in a box does nothing.
+    void SetDefaultButton(QPushButton* button);
     // A label's new text, the label sized to it.
     static void ShowText(QLabel* label, const std::string& text);
+
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QPushButton* default_ = nullptr;
 };
 
 }  // namespace lm

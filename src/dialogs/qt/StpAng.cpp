@@ -14,7 +14,7 @@ StpAng::StpAng(Model& model, MainWindowState& state, QWidget* parent)
     Edit1 = AddBox("Edit1", kUnsignedKeyRule, 34, 16);
     Edit1->setText("5.0");
     QPushButton* ok = AddButton("OK", "OK", 94, 17);
-    ok->setDefault(true);
+    SetDefaultButton(ok);
     Cancel = AddButton("Cancel", "Cancel", 152, 17);
     connect(ok, &QPushButton::clicked, this, &StpAng::OKClick);
     connect(Cancel, &QPushButton::clicked, this, &QDialog::reject);
