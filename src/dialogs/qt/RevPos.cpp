@@ -9,10 +9,11 @@ namespace lm {
 
 RevPos::RevPos(Model& model, QWidget* parent)
     : SettingDialog(parent, "RevPos", "Reverse Arm Position", 208, 64), model_(model) {
-    Label5 = AddLabel("Label5", {}, 2, 0);
-    Label3 = AddLabel("Label3", {}, 71, 0);
+    // The left and centre labels end where the next one starts.
+    Label5 = AddLabel("Label5", {}, 2, 0, 67);
+    Label3 = AddLabel("Label3", {}, 71, 0, 68);
     Label6 = AddLabel("Label6", {}, 141, 0);
-    Label2 = AddLabel("Label2", {}, 2, 15);
+    Label2 = AddLabel("Label2", {}, 2, 15, 67);
     Label4 = AddLabel("Label4", {}, 141, 15);
     AddLabel("Label1", "Enter", 5, 35);
     Edit1 = AddBox("Edit1", kRevPosKeyRule, 34, 32);

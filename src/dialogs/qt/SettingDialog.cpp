@@ -14,15 +14,33 @@ namespace {
 constexpr int kButtonWidth = 52;
 constexpr int kButtonHeight = 23;
 constexpr int kBoxHeight = 21;
+constexpr int kFontPixels = 11;
+constexpr int kSmallestFontPixels = 8;
+constexpr const char* kRoomProperty = "lmRoom";
 
 // The layout was made for an 11-pixel sans font; the desktop's own, often larger, would
 // run the value labels into each other.
 QFont DialogFont() {
     QFont f;
-    f.setFamilies({"DejaVu Sans Condensed", "Liberation Sans Narrow", "DejaVu Sans", "Sans Serif"});
+    f.setFamilies({"DejaVu Sans", "Liberation Sans Narrow", "Liberation Sans", "Sans Serif"});
     f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(11);
+    // Picks a face made narrow where the family has one.
+    f.setStretch(QFont::SemiCondensed);
+    f.setPixelSize(kFontPixels);
     return f;
+}
+
+// A value far from the nominal gear makes a longer text than the layout planned for; the
+// label's font gets smaller rather than the text running into its neighbour or off the window.
+void FitToRoom(QLabel* label) {
+    const int room = label->property(kRoomProperty).toInt();
+    QFont f = label->parentWidget()->font();
+    for (int px = kFontPixels; px >= kSmallestFontPixels; --px) {
+        f.setPixelSize(px);
+        label->setFont(f);
+        if (label->sizeHint().width() <= room) break;
+    }
+    label->adjustSize();
 }
 
 }  // namespace
@@ -43,17 +61,18 @@ void SettingDialog::Open() {
     exec();
 }
 
-QLabel* SettingDialog::AddLabel(const QString& name, const QString& text, int x, int y) {
+QLabel* SettingDialog::AddLabel(const QString& name, const QString& text, int x, int y, int room) {
     auto* label = new QLabel(text, this);
     label->setObjectName(name);
     label->move(x, y);
-    label->adjustSize();
+    label->setProperty(kRoomProperty, room > 0 ? room : width() - x - 1);
+    FitToRoom(label);
     return label;
 }
 
 void SettingDialog::ShowText(QLabel* label, const std::string& text) {
     label->setText(QString::fromStdString(text));
-    label->adjustSize();
+    FitToRoom(label);
 }
 
 NumericEdit* SettingDialog::AddBox(const QString& name, KeyRule rule, int x, int y, int width) {

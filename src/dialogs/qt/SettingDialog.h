@@ -29,12 +29,13 @@ protected:
     SettingDialog(QWidget* parent, const QString& name, const QString& caption, int width,
                   int height);
 
-    QLabel* AddLabel(const QString& name, const QString& text, int x, int y);
+    // A label whose text keeps within `room` pixels (0: up to the window's right edge).
+    QLabel* AddLabel(const QString& name, const QString& text, int x, int y, int room = 0);
     NumericEdit* AddBox(const QString& name, KeyRule rule, int x, int y, int width = 50);
     QPushButton* AddButton(const QString& name, const QString& caption, int x, int y);
     // The button Enter presses in a box; without one, Enter in a box does nothing.
     void SetDefaultButton(QPushButton* button);
-    // A label's new text, the label sized to it.
+    // A label's new text, the label sized to it within its room.
     static void ShowText(QLabel* label, const std::string& text);
 
     void keyPressEvent(QKeyEvent* event) override;

@@ -184,6 +184,19 @@ TEST_F(SettingDialogWindowsTest, ReverseArmPositionFollowsTheGearSenseToTheBarsE
     EXPECT_EQ(bar("SBRevArm")->value(), RevArmBarPosition(model));
 }
 
+TEST_F(SettingDialogWindowsTest, ReverseArmLabelsOfAFarGearKeepOutOfEachOther) {
+    model.Gear.RevArmCenter = -12345.5f;
+    WhileOpen("RevPos", menu("RevArmPos"), [&](QDialog& d) {
+        auto* rev = d.findChild<QLabel*>("Label5");
+        auto* cen = d.findChild<QLabel*>("Label3");
+        auto* fwd = d.findChild<QLabel*>("Label6");
+        EXPECT_EQ(cen->text(), "Cen = -12345.500");
+        EXPECT_LT(rev->geometry().right(), cen->x());
+        EXPECT_LT(cen->geometry().right(), fwd->x());
+        EXPECT_LT(fwd->geometry().right(), d.width());
+    });
+}
+
 TEST_F(SettingDialogWindowsTest, ReferencePointsOkZeroAndCancelShowOrHideTheirControls) {
     const std::function<void()> open = menu("RefPoints1");
     WhileOpen("RefPnts", open, [&](QDialog& d) {
