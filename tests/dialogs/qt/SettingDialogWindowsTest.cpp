@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
 
 #include "../../mainwindow/qt/MainWindowFixture.h"
 #include "kinematics/MidGear.h"
@@ -237,6 +238,19 @@ TEST_F(SettingDialogWindowsTest, ReferencePointsOkZeroAndCancelShowOrHideTheirCo
     EXPECT_EQ(model.P(RefPoint1).Y, 0);
     form->RefPointsClick();
     EXPECT_FALSE(button("RefPt1Zero")->isEnabled());
+
+    // A point too far for any view: stored as the largest single, panned to and drawn
+    // without harm, and Norm brings the view back.
+    WhileOpen("RefPnts", open, [&](QDialog& d) {
+        Type(d, "Edit2", QString(60, '9'));
+        Click(d, "OK");
+    });
+    EXPECT_EQ(model.P(RefPoint1).X, std::numeric_limits<float>::max());
+    QTest::mouseClick(button("RefPt1"), Qt::LeftButton);
+    tick();
+    QTest::mouseClick(button("NormVHZ"), Qt::LeftButton);
+    EXPECT_FLOAT_EQ(model.View.ViewScale, model.View.Norm.Scale);
+    EXPECT_FLOAT_EQ(model.View.ViewOriginX, model.View.Norm.OriginX);
 }
 
 TEST_F(SettingDialogWindowsTest, GraphicZoomIsClampedAndCancelKeepsIt) {
