@@ -9,7 +9,10 @@
 namespace lm {
 
 float ParseTypedNumber(std::string_view text) {
+    // Blanks before the number are skipped: the boxes show their values right-aligned, and
+    // a value taken back unchanged must read as itself, not as 0.
     std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
     long double value = 0;
@@ -32,7 +35,8 @@ float ParseTypedNumber(std::string_view text) {
     }
     constexpr long double kMax = std::numeric_limits<float>::max();
     if (!(value <= kMax)) value = kMax;  // also catches an overflow to infinity
-    return static_cast<float>(negative ? -value : value);
+    // A sign with no digits after it reads as 0, not as a negative zero shown as "-0.000".
+    return static_cast<float>(negative && value != 0 ? -value : value);
 }
 
 bool ParseStrictNumber(std::string_view text, double& out) {

@@ -6,8 +6,8 @@
 
 namespace lm {
 
-// Typed-number conversion used by every edit box and by the command line: an optional
-// sign, digits and one decimal point; reading stops at the first other character.
+// Typed-number conversion used by every edit box and by the command line: leading blanks,
+// an optional sign, digits and one decimal point; reading stops at the first other character.
 // Nothing readable gives 0. Never returns a non-finite value: huge input is clamped to
 // the largest finite single.
 float ParseTypedNumber(std::string_view text);

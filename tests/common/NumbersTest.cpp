@@ -17,6 +17,10 @@ TEST(TypedNumber, ReadsSignDigitsAndOnePointAndStopsAtTheFirstBadCharacter) {
     EXPECT_EQ(ParseTypedNumber(""), 0.0f);
     EXPECT_EQ(ParseTypedNumber("-"), 0.0f);
     EXPECT_EQ(ParseTypedNumber("abc"), 0.0f);
+    // A right-aligned "w.d" text taken back as it is shown reads as its value.
+    EXPECT_FLOAT_EQ(ParseTypedNumber(FormatFixed(-1.5, 7, 3)), -1.5f);
+    EXPECT_EQ(ParseTypedNumber("  "), 0.0f);
+    EXPECT_FALSE(std::signbit(ParseTypedNumber("--2")));
 }
 
 TEST(TypedNumber, NeverGivesANonFiniteValue) {

@@ -2,29 +2,35 @@
 
 #include <QKeyEvent>
 
+#include <string>
+
 namespace lm {
 
 QValidator::State TypedNumberValidator::validate(QString& text, int& cursor) const {
-    QString kept;
-    kept.reserve(text.size());
+    // Each character is kept as the key filter would take it typed after those kept
+    // before it, so typing, pasting and dropping obey one rule.
+    const KeyRule rule{minus_, false};
+    std::string kept;
+    kept.reserve(static_cast<std::size_t>(text.size()));
     int keptBeforeCursor = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar ch = text.at(i);
-        const bool digit = ch >= u'0' && ch <= u'9';
-        const bool sign = ch == u'-' && minusAllowed_;
-        const bool keep = digit || ((sign || ch == u'.') && !kept.contains(ch));
-        if (!keep) continue;
-        kept.append(ch);
+        const char16_t u = text.at(i).unicode();
+        const bool printable = u > u' ' && u < 0x7f;
+        if (!printable || !AcceptTypedKey(kept, static_cast<char>(u), rule)) continue;
+        kept.push_back(static_cast<char>(u));
         if (i < cursor) ++keptBeforeCursor;
     }
-    text = kept;
+    text = QString::fromLatin1(kept.data(), static_cast<qsizetype>(kept.size()));
     cursor = keptBeforeCursor;
     return Acceptable;
 }
 
 NumericEdit::NumericEdit(QWidget* parent, bool minusAllowed)
-    : QLineEdit(parent), minusAllowed_(minusAllowed) {
-    setValidator(new TypedNumberValidator(minusAllowed, this));
+    : NumericEdit(parent, KeyRule{minusAllowed ? MinusRule::Once : MinusRule::None, true}) {}
+
+NumericEdit::NumericEdit(QWidget* parent, KeyRule rule)
+    : QLineEdit(parent), minus_(rule.Minus), enterRefused_(!rule.EnterAccepted) {
+    setValidator(new TypedNumberValidator(rule.Minus, this));
 }
 
 void NumericEdit::keyPressEvent(QKeyEvent* e) {
@@ -46,9 +52,9 @@ void NumericEdit::keyPressEvent(QKeyEvent* e) {
     const QString typed = e->text();
     const bool character = !shortcut && !typed.isEmpty() && typed.at(0).isPrint();
     if (character || backspace) {
-        const QChar ch = backspace ? QChar() : typed.at(0);
-        const bool accepted = backspace || (ch >= u'0' && ch <= u'9') ||
-                              ((ch == u'.' || (ch == u'-' && minusAllowed_)) && !text().contains(ch));
+        const char16_t u = backspace ? char16_t(kBackspaceKey) : typed.at(0).unicode();
+        const bool accepted =
+            u < 0x7f && AcceptTypedKey(text().toStdString(), static_cast<char>(u), KeyRule{minus_, false});
         QLineEdit::keyPressEvent(e);
         emit KeyTyped(accepted);
         return;

@@ -8,18 +8,22 @@
 #include <QPointer>
 #include <QValidator>
 
+#include "common/TypedKeys.h"
+
 namespace lm {
 
-// Keeps digits and the first "-" and "." of a text; drops everything else. Where a
-// "-" stands is not checked ("12-3" can be typed; converting it reads 12).
+// Keeps digits, the first "." and the "-" its rule allows (the first, every one, or
+// none) of a text; drops everything else. Where a "-" stands is not checked ("12-3" can
+// be typed; converting it reads 12).
 class TypedNumberValidator : public QValidator {
 public:
+    TypedNumberValidator(MinusRule minus, QObject* parent) : QValidator(parent), minus_(minus) {}
     TypedNumberValidator(bool minusAllowed, QObject* parent)
-        : QValidator(parent), minusAllowed_(minusAllowed) {}
+        : TypedNumberValidator(minusAllowed ? MinusRule::Once : MinusRule::None, parent) {}
     State validate(QString& text, int& cursor) const override;
 
 private:
-    bool minusAllowed_;
+    MinusRule minus_;
 };
 
 class NumericEdit : public QLineEdit {
@@ -27,6 +31,9 @@ class NumericEdit : public QLineEdit {
 
 public:
     explicit NumericEdit(QWidget* parent, bool minusAllowed = true);
+    // A box that follows a key rule of the core: its "-" rule, and Enter moving the focus
+    // (accepted) or refused.
+    NumericEdit(QWidget* parent, KeyRule rule);
 
     // Where Enter moves the focus; unset, to the next box in the tab order.
     void SetEnterTarget(QWidget* target) { enterTarget_ = target; }
@@ -42,7 +49,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    bool minusAllowed_;
+    MinusRule minus_;
     bool enterRefused_ = false;
     QPointer<QWidget> enterTarget_;
 };

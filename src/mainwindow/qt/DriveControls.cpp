@@ -124,6 +124,32 @@ void DriveControls::Step1Click() { ApplyStepChoice(1, Step1, kStepBarPos1); }
 void DriveControls::Step10Click() { ApplyStepChoice(10, Step10, kStepBarPos10); }
 void DriveControls::Step45Click() { ApplyStepChoice(45, Step45, kStepBarPos45); }
 
+void DriveControls::StopAt(int angleBarPosition) {
+    state_.Running = false;
+    model_.Gear.StepAngle = 0;
+    const int p = std::clamp(angleBarPosition, SBDrvAng->minimum(), SBDrvAng->maximum());
+    if (SBDrvAng->value() == p)
+        AngleBarChanged(p);
+    else
+        SBDrvAng->setValue(p);
+    ShowRunning();
+    Deg00->setEnabled(true);
+    Deg180->setEnabled(true);
+}
+
+void DriveControls::ShowTypedStep(int stepBarPosition, int angleSmallChange, int angleLargeChange) {
+    SBDrvAng->setSingleStep(angleSmallChange);
+    SBDrvAng->setPageStep(angleLargeChange);
+    // The flag is cleared only for a move that will report itself; where the bar already
+    // stands, its handler is run directly, so the flag never stays cleared.
+    state_.StepBarLive = false;
+    const int p = std::clamp(stepBarPosition, SBStepAng->minimum(), SBStepAng->maximum());
+    if (SBStepAng->value() == p)
+        StepBarChanged(p);
+    else
+        SBStepAng->setValue(p);
+}
+
 void DriveControls::WindowActivated() { SBDrvAng->setEnabled(!state_.Running); }
 
 void DriveControls::SetScreenVisible(bool visible) {

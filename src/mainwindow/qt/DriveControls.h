@@ -25,6 +25,11 @@ public:
     void Step1Click();
     void Step10Click();
     void Step45Click();
+    // A typed driver angle: the gear stops there, as Run would stop it.
+    void StopAt(int angleBarPosition);
+    // A typed step: the step bar shows it without taking the move as a new choice, and the
+    // angle bar's arrows and page step by it.
+    void ShowTypedStep(int stepBarPosition, int angleSmallChange, int angleLargeChange);
     // Coming back to the window from a dialog must not leave a stopped gear without its
     // angle bar.
     void WindowActivated();

@@ -8,6 +8,11 @@
 #include "common/qt/PictureWidget.h"
 #include "diagrams/qt/SetRevArm.h"
 #include "dialogs/qt/DimensionEditorWindow.h"
+#include "dialogs/qt/DrivAng.h"
+#include "dialogs/qt/GraphZoom.h"
+#include "dialogs/qt/RefPnts.h"
+#include "dialogs/qt/RevPos.h"
+#include "dialogs/qt/StpAng.h"
 #include "kinematics/MidGear.h"
 #include "mainwindow/SoundOutput.h"
 #include "mainwindow/qt/MainForm.h"
@@ -110,6 +115,26 @@ DiagramHost MainForm::DiagramHostFor(TitleIndex title) {
     return host;
 }
 
+void MainForm::BuildSettingDialogs() {
+    revPos_ = new RevPos(model_, this);
+    revPos_->MoveRevArmBar = [this](int position) { revArm_->MoveBar(position); };
+    drivAng_ = new DrivAng(model_, this);
+    drivAng_->ShowStopped = [this](int position) { drive_->StopAt(position); };
+    stpAng_ = new StpAng(model_, state_, this);
+    stpAng_->ShowStep = [this](const StpAngOutcome& out) {
+        drive_->ShowTypedStep(out.StepBarPosition, out.DrvAngSmallChange, out.DrvAngLargeChange);
+    };
+    refPnts_ = new RefPnts(model_, state_, this);
+    refPnts_->ShowRefPoints = [this] { view_->Sync(); };
+    graphZoom_ = new GraphZoom(model_, this);
+}
+
+void MainForm::RevArmPosClick() { revPos_->Open(); }
+void MainForm::DriverAngClick() { drivAng_->Open(); }
+void MainForm::StepAng1Click() { stpAng_->Open(); }
+void MainForm::RefPoints1Click() { refPnts_->Open(); }
+void MainForm::SetGraphicZoomClick() { graphZoom_->Open(); }
+
 void MainForm::SineDiagClick() { sineDia_->Open(); }
 void MainForm::OvalDiagClick() { ovalDia_->Open(); }
 void MainForm::SteamDiagClick() { steamDia_->Open(); }
@@ -121,11 +146,6 @@ void MainForm::FourEventsClick() {
 
 // The windows below arrive with their own work; each command is the one place that will
 // show its window modally.
-void MainForm::RevArmPosClick() {}
-void MainForm::DriverAngClick() {}
-void MainForm::StepAng1Click() {}
-void MainForm::RefPoints1Click() {}
-void MainForm::SetGraphicZoomClick() {}
 void MainForm::InstructionsClick() {}
 void MainForm::SpecInstrClick() {}
 void MainForm::About1Click() {}

@@ -99,6 +99,7 @@ MainForm::MainForm(Model& model, MainFormOptions options, QWidget* parent)
     revArm_->ShowMidGear();
     BuildDiagramWindows();
     BuildEditorWindows();
+    BuildSettingDialogs();
     OpenAtClientSize();
     revArm_->Bar()->setFocus();
     if (options_.startTimer) timer_->start();

@@ -26,6 +26,11 @@ namespace lm {
 
 class DiagramWindow;
 class DimensionEditorWindow;
+class DrivAng;
+class GraphZoom;
+class RefPnts;
+class RevPos;
+class StpAng;
 class PictureWidget;
 class SetRevArm;
 class SoundOutput;
@@ -132,6 +137,7 @@ private:
     // What the highlight asked of the editors during the tick, done once its picture is
     // finished: never from inside a paint.
     void CarryOutHighlightRequests();
+    void BuildSettingDialogs();
     DiagramHost DiagramHostFor(TitleIndex title);
     // What the tick decided for the window's own widgets: the error item, the title, the
     // dynamic bars' enabling, the UnDo button and its shortcut.
@@ -170,6 +176,12 @@ private:
     DiagramWindow* portDia_ = nullptr;
     DimensionEditorWindow* frameDi_ = nullptr;
     DimensionEditorWindow* cylDimen_ = nullptr;
+
+    RevPos* revPos_ = nullptr;
+    DrivAng* drivAng_ = nullptr;
+    StpAng* stpAng_ = nullptr;
+    RefPnts* refPnts_ = nullptr;
+    GraphZoom* graphZoom_ = nullptr;
 
     // The menu bar's items, by the names they are known by.
     QAction* OpenDimensions = nullptr;

@@ -65,6 +65,14 @@ void ReverseArmControls::BarChanged(int position) {
     ShowButtons(position);
 }
 
+void ReverseArmControls::MoveBar(int position) {
+    const int p = std::clamp(position, SBRevArm->minimum(), SBRevArm->maximum());
+    if (SBRevArm->value() == p)
+        BarChanged(p);
+    else
+        SBRevArm->setValue(p);
+}
+
 void ReverseArmControls::FwdClick() {
     const GearState& g = model_.Gear;
     model_.Gear.RevArmPos =

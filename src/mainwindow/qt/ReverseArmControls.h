@@ -16,6 +16,9 @@ public:
     QScrollBar* Bar() const { return SBRevArm; }
 
     void BarChanged(int position);
+    // Moves the bar to a position (within its range); its handler sets the arm even where
+    // the bar already stands.
+    void MoveBar(int position);
     void FwdClick();
     void RevClick();
     void CenterClick();

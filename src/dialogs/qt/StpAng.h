@@ -1,0 +1,31 @@
+// The "Step Angle" dialog: the step the driver turns by each tick, typed exactly; the
+// gear keeps running or standing as it was.
+#pragma once
+
+#include <functional>
+
+#include "dialogs/SettingDialogs.h"
+#include "dialogs/qt/SettingDialog.h"
+
+namespace lm {
+
+class StpAng : public SettingDialog {
+    Q_OBJECT
+
+public:
+    StpAng(Model& model, MainWindowState& state, QWidget* parent);
+
+    void FormActivate() override;
+    void OKClick();
+
+    // SBStepAng shows the step (without taking it as a new choice) and SBDrvAng steps by it.
+    std::function<void(const StpAngOutcome&)> ShowStep;
+
+private:
+    Model& model_;
+    MainWindowState& state_;
+    NumericEdit* Edit1 = nullptr;
+    QPushButton* Cancel = nullptr;
+};
+
+}  // namespace lm
