@@ -4,6 +4,8 @@
 
 #include "diagrams/qt/DiagramWindows.h"
 #include "diagrams/qt/SetRevArm.h"
+#include "dialogs/qt/AboutBox.h"
+#include "dialogs/qt/InstructionWindows.h"
 #include "kinematics/MidGear.h"
 #include "mainwindow/SoundOutput.h"
 #include "mainwindow/qt/MainForm.h"
@@ -76,6 +78,10 @@ void MainForm::SineDiagClick() { sineDia_->Open(); }
 void MainForm::OvalDiagClick() { ovalDia_->Open(); }
 void MainForm::SteamDiagClick() { steamDia_->Open(); }
 
+void MainForm::InstructionsClick() { inst_->exec(); }
+void MainForm::SpecInstrClick() { specialInst_->exec(); }
+void MainForm::About1Click() { aboutBox_->exec(); }
+
 void MainForm::FourEventsClick() {
     model_.Diagram.GraphChoice = 'F';
     portDia_->Open();
@@ -90,9 +96,6 @@ void MainForm::RefPoints1Click() {}
 void MainForm::FrameDimClick() {}
 void MainForm::CylDimClick() {}
 void MainForm::SetGraphicZoomClick() {}
-void MainForm::InstructionsClick() {}
-void MainForm::SpecInstrClick() {}
-void MainForm::About1Click() {}
 void MainForm::DataTableButClick() {}
 
 }  // namespace lm

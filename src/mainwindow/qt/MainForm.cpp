@@ -18,6 +18,8 @@
 #include "common/qt/PictureWidget.h"
 #include "common/qt/PixelRatio.h"
 #include "common/qt/PushButton.h"
+#include "dialogs/qt/AboutBox.h"
+#include "dialogs/qt/InstructionWindows.h"
 #include "graphics/qt/QPainterCanvas.h"
 #include "kinematics/StartUp.h"
 #include "mainwindow/AnimationTick.h"
@@ -94,7 +96,14 @@ MainForm::MainForm(Model& model, MainFormOptions options, QWidget* parent)
 
     StartUp(model_);
     revArm_->ShowMidGear();
+    // In the start-up order of the windows; a text that cannot be read is reported and
+    // start-up goes on.
+    specialInst_ = new SpecialInst(this);
+    specialInst_->LoadAtStartUp();
     BuildDiagramWindows();
+    inst_ = new Inst(this);
+    inst_->LoadAtStartUp();
+    aboutBox_ = new AboutBox(this);
     OpenAtClientSize();
     revArm_->Bar()->setFocus();
     if (options_.startTimer) timer_->start();

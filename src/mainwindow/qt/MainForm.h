@@ -24,10 +24,13 @@ class QWidget;
 
 namespace lm {
 
+class AboutBox;
 class DiagramWindow;
+class Inst;
 class PictureWidget;
 class SetRevArm;
 class SoundOutput;
+class SpecialInst;
 struct DiagramHost;
 
 struct MainFormOptions {
@@ -159,6 +162,9 @@ private:
     DiagramWindow* ovalDia_ = nullptr;
     DiagramWindow* steamDia_ = nullptr;
     DiagramWindow* portDia_ = nullptr;
+    SpecialInst* specialInst_ = nullptr;
+    Inst* inst_ = nullptr;
+    AboutBox* aboutBox_ = nullptr;
 
     // The menu bar's items, by the names they are known by.
     QAction* OpenDimensions = nullptr;
