@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "common/TextScaleExtent.h"
+#include "common/qt/ControlPlaces.h"
 #include "common/qt/PictureWidget.h"
 #include "common/qt/PixelRatio.h"
 #include "common/qt/PushButton.h"
@@ -130,7 +131,7 @@ void MainForm::BuildPanels() {
     for (const PanelSpec& panel : panels) {
         auto* p = new QFrame(area_);
         p->setObjectName(QString("Panel%1").arg(panel.number));
-        p->setGeometry(panel.geometry);
+        PlaceControl(p, panel.geometry);
         p->setFrameStyle(QFrame::Panel | QFrame::Raised);
         p->setAutoFillBackground(true);
         // A press on a frame is not a press on the drawing.
@@ -150,6 +151,8 @@ void MainForm::BuildPanels() {
 }
 
 void MainForm::FitClientAreaToText() {
+    // The controls move and grow with the text, so no moved text runs under one.
+    ScaleControls(area_, model_.Display.TextScaleX, model_.Display.TextScaleY);
     const QSize size(TextScaleExtent(kClientAreaWidth, model_.Display.TextScaleX),
                      TextScaleExtent(kClientAreaHeight, model_.Display.TextScaleY));
     const QSize before = area_->minimumSize();
