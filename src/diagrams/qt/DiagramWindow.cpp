@@ -126,6 +126,8 @@ void DiagramWindow::Open() {
 
 void DiagramWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // Where the large-font setting puts them, before the first drawing of this opening.
+    ScaleControls(surface_, model_.Display.TextScaleX, model_.Display.TextScaleY);
     close_->setFocus();
     // The reverse-arm positions window opens over this one once it is on the screen.
     if (activationPending_)
