@@ -6,6 +6,7 @@
 
 #include "app/FirstFrameProbe.h"
 #include "common/Numbers.h"
+#include "dialogs/qt/ProgramIcon.h"
 #include "mainwindow/qt/MainForm.h"
 #include "model/Model.h"
 
@@ -78,6 +79,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("linkmotion");
+    QApplication::setWindowIcon(lm::ProgramIcon());
     lm::InstallFirstFrameProbe(app);
 
     lm::Model model;

@@ -1,4 +1,5 @@
-// The large-font layout: its text scale and how a window's extent grows with it.
+// The large-font layout: its text scale, and how a window's extent, its text size and
+// its controls' places grow with it.
 #pragma once
 
 #include <algorithm>
@@ -16,6 +17,20 @@ constexpr float kLargeTextScaleY = 1.22f;
 // of the normal window stays inside the larger one. Never smaller than the normal size.
 inline int TextScaleExtent(int normal, float textScale) {
     return std::max(normal, static_cast<int>(RoundToInt(static_cast<long double>(normal) * textScale)));
+}
+
+// A font size of the normal layout at the given text scale: the layout factors make room
+// for larger text, so text at scaled positions grows by the height factor. Never
+// smaller than normal, never more than four times it (nor NaN).
+inline int TextScaleFontPixels(int normalPixels, float textScaleY) {
+    const int scaled = RoundToInt(static_cast<long double>(normalPixels) * textScaleY);
+    return std::clamp(scaled, normalPixels, 4 * normalPixels);
+}
+
+// One edge of a control placed by pixel, at the given text scale. Both edges of a
+// control are scaled, not its size, so controls that abut stay abutting.
+inline int TextScaleEdge(int normalEdge, float textScale) {
+    return RoundToInt(static_cast<long double>(normalEdge) * textScale);
 }
 
 }  // namespace lm

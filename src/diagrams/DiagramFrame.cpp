@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/Numbers.h"
+#include "common/TextScaleExtent.h"
 
 namespace lm {
 
@@ -15,21 +16,27 @@ SavedGearState::~SavedGearState() {
     m_.Gear.RevArmPos = revArmPos_;
 }
 
-int DiagramFontPixels(const Model& m) {
-    // The windows' 8-point font, 11 pixels high, grows with the large-font setting as
-    // the text positions do.
-    const int pixels = RoundToInt(11 * static_cast<Real>(m.Display.TextScaleY));
-    return std::clamp(pixels, 1, 500);
+int ScaledTextFontPixels(const Model& m) {
+    return TextScaleFontPixels(kDiagramFontPixels, m.Display.TextScaleY);
 }
 
-void BeginDiagramDrawing(const Model& m, Canvas& canvas) {
+ScaledTextFont::ScaledTextFont(const Model& m, Canvas& canvas)
+    : canvas_(canvas), pixels_(ScaledTextFontPixels(m)) {
+    if (pixels_ != kDiagramFontPixels) canvas_.SetFontSize(pixels_);
+}
+
+ScaledTextFont::~ScaledTextFont() {
+    if (pixels_ != kDiagramFontPixels) canvas_.SetFontSize(kDiagramFontPixels);
+}
+
+void BeginDiagramDrawing(const Model&, Canvas& canvas) {
     canvas.SetPenColor(colors::Black);
     canvas.SetPenWidth(1);
     canvas.SetHollowBrush();
     canvas.SetTextBackground(true, colors::White);
     canvas.SetFontColor(colors::Black);
     canvas.SetFontBold(false);
-    canvas.SetFontSize(DiagramFontPixels(m));
+    canvas.SetFontSize(kDiagramFontPixels);
 }
 
 int ScaledX(const Model& m, Real x) { return RoundToInt(x * m.Display.TextScaleX); }

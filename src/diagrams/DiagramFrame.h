@@ -34,11 +34,29 @@ private:
 // ---- Text and rows --------------------------------------------------------------
 
 // Diagram text is drawn top-left, black on an opaque white background, regular, at the
-// window font's size (which grows with the large-font setting); pens are black and one
-// pixel wide. Call once at the start of a drawing; bold and colours are set back by
-// whoever changes them.
+// window font's size; pens are black and one pixel wide. Call once at the start of a
+// drawing; bold and colours are set back by whoever changes them.
 void BeginDiagramDrawing(const Model& m, Canvas& canvas);
-int DiagramFontPixels(const Model& m);
+
+// The windows' 8-point font, 11 pixels high.
+inline constexpr int kDiagramFontPixels = 11;
+// The font of the texts at scaled places (header, legend, undo line): it grows with the
+// large-font setting as their places do. The plot's own texts keep the window font, as
+// they keep their places.
+int ScaledTextFontPixels(const Model& m);
+
+// Draws in the scaled texts' font while it lives, then the window font again.
+class ScaledTextFont {
+public:
+    ScaledTextFont(const Model& m, Canvas& canvas);
+    ~ScaledTextFont();
+    ScaledTextFont(const ScaledTextFont&) = delete;
+    ScaledTextFont& operator=(const ScaledTextFont&) = delete;
+
+private:
+    Canvas& canvas_;
+    int pixels_;
+};
 
 // A text column or row of the header and legend: x * TextScaleX and y * TextScaleY.
 int ScaledX(const Model& m, Real x);

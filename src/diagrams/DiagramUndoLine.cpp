@@ -34,6 +34,7 @@ std::string DiagramUndoText(const Model& m) {
 void DrawDiagramUndoLine(Model& m, Canvas& canvas) {
     if (!m.Display.UndoLineShown) return;
     const ScreenPoint at{ScaledX(m, 150), ScaledY(m, 55)};
+    const ScaledTextFont font(m, canvas);
     // The line shows the change as it stood at the previous drawing; the window redraws
     // to bring it up to date.
     canvas.TextOut(at, m.Diagram.UndoLineText);

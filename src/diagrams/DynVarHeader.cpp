@@ -6,6 +6,7 @@ namespace lm {
 
 void DrawDynVarHeader(const Model& m, Canvas& canvas) {
     if (!m.Display.DynVarsShown) return;
+    const ScaledTextFont font(m, canvas);
     const auto& queue = m.Dyn.DynQueue;
     const int nameX = ScaledX(m, 235);
     if (!DynSlotUsed(queue[1])) {

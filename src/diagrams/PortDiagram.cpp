@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/Numbers.h"
+#include "common/TextScaleExtent.h"
 #include "diagrams/DiagramFrame.h"
 #include "diagrams/Diagrams.h"
 #include "diagrams/PortEvents.h"
@@ -45,7 +46,8 @@ void DrawGearMarks(const Model& m, Canvas& c) {
     c.TextOut({420, 47}, "Maximum");
     if (const std::optional<int> yN = NormalGearRow(m)) {
         c.SetPenColor(colors::Blue);
-        c.Line({59, *yN}, {650, *yN});
+        // Past the window's right edge, which the large-font layout moves out.
+        c.Line({59, *yN}, {std::max(650, TextScaleExtent(kDiagramWidth, m.Display.TextScaleX)), *yN});
         c.SetPenColor(colors::Black);
         c.SetFontColor(colors::Blue);
         c.TextOut({345, *yN - 7}, "Normal");

@@ -5,6 +5,7 @@
 namespace lm {
 
 void DrawLegendHeader(const Model& m, Canvas& canvas) {
+    const ScaledTextFont font(m, canvas);
     canvas.TextOut({ScaledX(m, 500), 0}, "Reverse Arm Positions");
     canvas.TextOut({ScaledX(m, 520), 13}, "Center");
     canvas.TextOut({ScaledX(m, 580), 13}, FormatFixed(m.Gear.RevArmCenter, 6, 3));
@@ -22,6 +23,7 @@ const char* DirectionWord(const Model& m, float position) {
 }
 
 void DrawLegendRow(const Model& m, Canvas& canvas, int i, float position) {
+    const ScaledTextFont font(m, canvas);
     const int row = LegendRow(m, i);
     canvas.TextOut({ScaledX(m, 545), row}, FormatFixed(i, 5, 0));
     canvas.TextOut({ScaledX(m, 580), row}, FormatFixed(position, 6, 3));

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "common/Numbers.h"
+#include "common/TextScaleExtent.h"
 #include "mainwindow/ViewMapping.h"
 
 namespace lm {
@@ -224,6 +225,7 @@ HighlightPicture StepDimensionHighlight(Model& m, MainWindowState& state) {
     picture.Label = row->label;
     picture.LabelAt = {RoundToInt(30 * static_cast<Real>(m.Display.TextScaleX)),
                        RoundToInt(75 * static_cast<Real>(m.Display.TextScaleY))};
+    picture.LabelFontPixels = TextScaleFontPixels(14, m.Display.TextScaleY);
 
     if (h.BlinkPhase > 5) h.BlinkPhase = 0;
     if (h.Ticks > kHighlightLifeTicks) {
@@ -240,7 +242,7 @@ void DrawHighlightPicture(const HighlightPicture& picture, Canvas& canvas) {
     if (!picture.Shown) return;
     DrawHourglass(canvas);
     canvas.SetPenWidth(3);
-    canvas.SetFontSize(14);
+    canvas.SetFontSize(picture.LabelFontPixels);
     for (const HighlightStroke& s : picture.Strokes) {
         canvas.SetPenColor(s.Colour);
         canvas.Polyline(s.Points);

@@ -30,6 +30,7 @@ struct HighlightPicture {
     std::vector<HighlightStroke> Strokes;
     std::string_view Label;
     ScreenPoint LabelAt;
+    int LabelFontPixels = 14;
 };
 
 // The row of the highlight table for dimension dim (1..27, 101..117): its label, its

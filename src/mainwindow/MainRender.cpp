@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "common/Numbers.h"
+#include "common/TextScaleExtent.h"
 #include "mainwindow/GearDrawing.h"
 #include "mainwindow/RefPointDrawing.h"
 #include "mainwindow/CutOffReadout.h"
@@ -17,6 +17,10 @@
 
 namespace lm {
 
+namespace {
+constexpr int kReadoutFontPixels = 11;
+}  // namespace
+
 void RenderMainWindow(Model& m, MainWindowState& state, Canvas& canvas) {
     canvas.Clear(colors::White);
     canvas.SetPenWidth(m.Display.LineWidth);
@@ -25,7 +29,7 @@ void RenderMainWindow(Model& m, MainWindowState& state, Canvas& canvas) {
     canvas.SetTextBackground(false);
     canvas.SetFontColor(colors::Black);
     // The readout layout has a 12-pixel line pitch; its text grows with the large font.
-    canvas.SetFontSize(std::clamp(RoundToInt(11 * static_cast<long double>(m.Display.TextScaleY)), 8, 40));
+    canvas.SetFontSize(TextScaleFontPixels(kReadoutFontPixels, m.Display.TextScaleY));
 
     if (m.Display.SteamDisplayOn) DrawSteamDisplay(m, state, canvas);
     UpdateWindowTitles(m, state);

@@ -195,9 +195,21 @@ TEST(DiagramFrame, LargeFontMovesTheLegendButNotThePlot) {
         EXPECT_EQ(TextsAt(normal, {545, 12 * i + 12}), std::vector<std::string>{"    " + std::to_string(i)});
     }
     EXPECT_EQ(normal.Segments(), large.Segments());
-    // The window font grows with the text.
-    EXPECT_EQ(normal.OfKind(CanvasOp::SetFontSize).front().value, 11);
-    EXPECT_EQ(large.OfKind(CanvasOp::SetFontSize).front().value, 13);
+    // The moved texts grow with their places (11 x 1.22); the plot's texts keep the
+    // window font, so "Scale =" is not run over by its value beside it.
+    const auto sizeAt = [](const RecordingCanvas& c, const std::string& text) {
+        int size = 0;
+        for (const RecordedOp& op : c.Ops()) {
+            if (op.kind == CanvasOp::SetFontSize) size = op.value;
+            if (op.kind == CanvasOp::TextOut && op.text == text) return size;
+        }
+        return -1;
+    };
+    EXPECT_EQ(sizeAt(normal, "Reverse Arm Positions"), 11);
+    EXPECT_EQ(sizeAt(large, "Reverse Arm Positions"), 13);
+    EXPECT_EQ(sizeAt(large, "Cen"), 13);
+    EXPECT_EQ(sizeAt(large, "Scale ="), 11);
+    EXPECT_EQ(sizeAt(large, "Driver Clockwise Rotation --->"), 11);
 }
 
 TEST(DiagramFrame, DirectionWordFollowsTheSenseOfTheGear) {

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include "common/qt/ControlPlaces.h"
+
 namespace lm {
 
 void HorizontalBar::keyPressEvent(QKeyEvent* e) {
@@ -30,7 +32,7 @@ HorizontalBar* MakeHorizontalBar(QWidget* parent, const QString& name, const QRe
                                  int min, int max, int small, int large, const QString& hint) {
     auto* b = new HorizontalBar(parent);
     b->setObjectName(name);
-    b->setGeometry(geometry);
+    PlaceControl(b, geometry);
     b->setRange(min, max);
     b->setSingleStep(small);
     b->setPageStep(large);

@@ -5,13 +5,15 @@
 #include <QRect>
 #include <QString>
 
+#include "common/qt/ControlPlaces.h"
+
 namespace lm {
 
 inline QPushButton* MakePushButton(QWidget* parent, const QString& name, const QRect& geometry,
                                    const QString& caption, const QString& hint = {}) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
-    b->setGeometry(geometry);
+    PlaceControl(b, geometry);
     if (!hint.isEmpty()) b->setToolTip(hint);
     // Enter in a box moves the focus; it must not press a button as well.
     b->setAutoDefault(false);

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "common/TextScaleExtent.h"
+#include "common/qt/ControlPlaces.h"
 #include "common/qt/DynBarWiring.h"
 #include "common/qt/PictureDialogs.h"
 #include "common/qt/PictureWidget.h"
@@ -125,6 +126,8 @@ void DiagramWindow::Open() {
 
 void DiagramWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // Where the large-font setting puts them, before the first drawing of this opening.
+    ScaleControls(surface_, model_.Display.TextScaleX, model_.Display.TextScaleY);
     close_->setFocus();
     // The reverse-arm positions window opens over this one once it is on the screen.
     if (activationPending_)
@@ -166,8 +169,9 @@ void DiagramWindow::DrawOnce(bool clearFirst) {
 }
 
 // The large-font layout moves the legend and header texts right and down; the window
-// grows with it so they stay in view.
+// grows with it so they stay in view, and the controls move with them.
 void DiagramWindow::FitToTextScale() {
+    ScaleControls(surface_, model_.Display.TextScaleX, model_.Display.TextScaleY);
     const int width = TextScaleExtent(kDiagramWidth, model_.Display.TextScaleX);
     const int height = TextScaleExtent(layout_.Height, model_.Display.TextScaleY);
     if (width == picture_.width() && height == picture_.height()) return;

@@ -134,14 +134,14 @@ void DimensionEditorWindow::FormActivate() {
     setFixedSize(TextScaleExtent(kEditorClientWidth, layoutScaleX_),
                  TextScaleExtent(kEditorClientHeight, layoutScaleY_));
     for (std::size_t i = 1; i < edits_.size(); ++i) {
-        const QRect box = ScaledPlace(l.Boxes[i], layoutScaleX_, layoutScaleY_);
+        const QRect box = MovedPlace(l.Boxes[i], layoutScaleX_, layoutScaleY_);
         edits_[i]->setGeometry(box);
         // A two-line label's button reaches down to its box's line.
-        const QRect top = ScaledPlace(l.Buttons[i], layoutScaleX_, layoutScaleY_);
+        const QRect top = MovedPlace(l.Buttons[i], layoutScaleX_, layoutScaleY_);
         buttons_[i]->setGeometry(top.x(), top.y(), top.width(), box.bottom() - top.y() + 1);
     }
-    reset_->setGeometry(ScaledPlace(l.ResetGeometry, layoutScaleX_, layoutScaleY_));
-    close1_->setGeometry(ScaledPlace(l.CloseGeometry, layoutScaleX_, layoutScaleY_));
+    reset_->setGeometry(MovedPlace(l.ResetGeometry, layoutScaleX_, layoutScaleY_));
+    close1_->setGeometry(MovedPlace(l.CloseGeometry, layoutScaleX_, layoutScaleY_));
     DrawLabels();
     FillBoxes();
 }

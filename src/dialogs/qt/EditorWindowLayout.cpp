@@ -70,7 +70,7 @@ const EditorWindowLayout& LayoutOf(EditorId editor) {
     return editor == EditorId::Cylinder ? cylinder : frame;
 }
 
-QRect ScaledPlace(const QRect& r, float textScaleX, float textScaleY) {
+QRect MovedPlace(const QRect& r, float textScaleX, float textScaleY) {
     const long double kx = textScaleX, ky = textScaleY;
     return QRect(static_cast<int>(RoundToInt(kx * r.x())), static_cast<int>(RoundToInt(ky * r.y())),
                  r.width(), r.height());

@@ -33,6 +33,6 @@ const EditorWindowLayout& LayoutOf(EditorId editor);
 
 // A rectangle of the normal layout moved to where the text layout puts its labels: the
 // large-font labels move right and down, and the controls beside them move with them.
-QRect ScaledPlace(const QRect& r, float textScaleX, float textScaleY);
+QRect MovedPlace(const QRect& r, float textScaleX, float textScaleY);
 
 }  // namespace lm

@@ -13,6 +13,8 @@
 #include "dialogs/qt/RefPnts.h"
 #include "dialogs/qt/RevPos.h"
 #include "dialogs/qt/StpAng.h"
+#include "dialogs/qt/AboutBox.h"
+#include "dialogs/qt/InstructionWindows.h"
 #include "kinematics/MidGear.h"
 #include "mainwindow/SoundOutput.h"
 #include "mainwindow/qt/MainForm.h"
@@ -139,6 +141,10 @@ void MainForm::SineDiagClick() { sineDia_->Open(); }
 void MainForm::OvalDiagClick() { ovalDia_->Open(); }
 void MainForm::SteamDiagClick() { steamDia_->Open(); }
 
+void MainForm::InstructionsClick() { inst_->exec(); }
+void MainForm::SpecInstrClick() { specialInst_->exec(); }
+void MainForm::About1Click() { aboutBox_->exec(); }
+
 void MainForm::FourEventsClick() {
     model_.Diagram.GraphChoice = 'F';
     portDia_->Open();
@@ -146,9 +152,6 @@ void MainForm::FourEventsClick() {
 
 // The windows below arrive with their own work; each command is the one place that will
 // show its window modally.
-void MainForm::InstructionsClick() {}
-void MainForm::SpecInstrClick() {}
-void MainForm::About1Click() {}
 void MainForm::DataTableButClick() {}
 
 }  // namespace lm

@@ -15,9 +15,12 @@
 #include <algorithm>
 
 #include "common/TextScaleExtent.h"
+#include "common/qt/ControlPlaces.h"
 #include "common/qt/PictureWidget.h"
 #include "common/qt/PixelRatio.h"
 #include "common/qt/PushButton.h"
+#include "dialogs/qt/AboutBox.h"
+#include "dialogs/qt/InstructionWindows.h"
 #include "graphics/qt/QPainterCanvas.h"
 #include "kinematics/StartUp.h"
 #include "mainwindow/AnimationTick.h"
@@ -97,9 +100,16 @@ MainForm::MainForm(Model& model, MainFormOptions options, QWidget* parent)
 
     StartUp(model_);
     revArm_->ShowMidGear();
+    // In the start-up order of the windows; a text that cannot be read is reported and
+    // start-up goes on.
+    specialInst_ = new SpecialInst(this);
+    specialInst_->LoadAtStartUp();
     BuildDiagramWindows();
     BuildEditorWindows();
     BuildSettingDialogs();
+    inst_ = new Inst(this);
+    inst_->LoadAtStartUp();
+    aboutBox_ = new AboutBox(this);
     OpenAtClientSize();
     revArm_->Bar()->setFocus();
     if (options_.startTimer) timer_->start();
@@ -126,7 +136,7 @@ void MainForm::BuildPanels() {
     for (const PanelSpec& panel : panels) {
         auto* p = new QFrame(area_);
         p->setObjectName(QString("Panel%1").arg(panel.number));
-        p->setGeometry(panel.geometry);
+        PlaceControl(p, panel.geometry);
         p->setFrameStyle(QFrame::Panel | QFrame::Raised);
         p->setAutoFillBackground(true);
         // A press on a frame is not a press on the drawing.
@@ -146,6 +156,8 @@ void MainForm::BuildPanels() {
 }
 
 void MainForm::FitClientAreaToText() {
+    // The controls move and grow with the text, so no moved text runs under one.
+    ScaleControls(area_, model_.Display.TextScaleX, model_.Display.TextScaleY);
     const QSize size(TextScaleExtent(kClientAreaWidth, model_.Display.TextScaleX),
                      TextScaleExtent(kClientAreaHeight, model_.Display.TextScaleY));
     const QSize before = area_->minimumSize();

@@ -24,6 +24,7 @@ class QWidget;
 
 namespace lm {
 
+class AboutBox;
 class DiagramWindow;
 class DimensionEditorWindow;
 class DrivAng;
@@ -31,9 +32,11 @@ class GraphZoom;
 class RefPnts;
 class RevPos;
 class StpAng;
+class Inst;
 class PictureWidget;
 class SetRevArm;
 class SoundOutput;
+class SpecialInst;
 struct DiagramHost;
 
 struct MainFormOptions {
@@ -182,6 +185,9 @@ private:
     StpAng* stpAng_ = nullptr;
     RefPnts* refPnts_ = nullptr;
     GraphZoom* graphZoom_ = nullptr;
+    SpecialInst* specialInst_ = nullptr;
+    Inst* inst_ = nullptr;
+    AboutBox* aboutBox_ = nullptr;
 
     // The menu bar's items, by the names they are known by.
     QAction* OpenDimensions = nullptr;

@@ -29,8 +29,7 @@ void MainForm::BuildShortcuts() {
     runStop->setObjectName("RunStopShortcut");
     connect(runStop, &QShortcut::activated, this, [this] { RunClick(); });
 
-    // F1 opens the instructions once that window exists: give Instructions the
-    // QKeySequence::HelpContents shortcut here then.
+    Instructions->setShortcut(QKeySequence::HelpContents);
 }
 
 }  // namespace lm

@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QAudioDevice>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
+
+#include "common/DataFiles.h"
 
 namespace lm {
 
@@ -18,15 +18,10 @@ QtSoundOutput::QtSoundOutput() : volume_(kStartVolume / 65535.0) {
 QtSoundOutput::~QtSoundOutput() = default;
 
 QString QtSoundOutput::FindSoundFile(const QString& fileName) {
-    QStringList folders{QDir::currentPath(), QCoreApplication::applicationDirPath()};
-#ifdef LM_DATA_DIR
-    folders << QStringLiteral(LM_DATA_DIR);
-#endif
-    for (const QString& folder : folders) {
-        const QFileInfo info(QDir(folder), fileName);
-        if (info.isFile() && info.isReadable()) return info.absoluteFilePath();
-    }
-    return {};
+    const std::string path = FindDataFile(
+        fileName.toStdString(),
+        StandardDataFolders(QCoreApplication::applicationDirPath().toStdString()));
+    return QString::fromStdString(path);
 }
 
 QSoundEffect* QtSoundOutput::EffectFor(const std::string& fileName) {
