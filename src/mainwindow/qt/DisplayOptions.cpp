@@ -4,6 +4,7 @@
 #include <QToolBar>
 
 #include "common/TextScaleExtent.h"
+#include "mainwindow/PressHandler.h"
 #include "mainwindow/ViewControls.h"
 #include "mainwindow/qt/MainForm.h"
 
@@ -87,14 +88,7 @@ void MainForm::LargeFontClick() {
 }
 
 void MainForm::SetPivotDataClick() {
-    DisplayState& d = model_.Display;
-    if (d.PivotDataOn) {
-        d.PivotDataOn = false;
-    } else {
-        d.PivotDataOn = true;
-        // The pivots are picked with the reference points.
-        if (!d.RefPointsOn) lm::RefPointsClick(d);
-    }
+    lm::SetPivotDataClick(model_);
     view_->Sync();
 }
 

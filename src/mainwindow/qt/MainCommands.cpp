@@ -4,12 +4,14 @@
 
 #include "diagrams/qt/DiagramWindows.h"
 #include "diagrams/qt/SetRevArm.h"
+#include "dialogs/qt/DataTable.h"
 #include "kinematics/MidGear.h"
 #include "mainwindow/SoundOutput.h"
 #include "mainwindow/qt/MainForm.h"
 #include "model/Defaults.h"
 #include "model/DynamicVariables.h"
 #include "model/UndoHistory.h"
+#include "overlay/qt/DrawLines.h"
 
 namespace lm {
 
@@ -44,7 +46,7 @@ void MainForm::DrawLines1Click() {
     // Nothing to draw from yet: the user hears it, the window opens all the same.
     if (p1.X == 0 && p1.Y == 0 && p2.X == 0 && p2.Y == 0 && state_.Sound != nullptr)
         state_.Sound->Beep();
-    // The lines and circles window opens here once it exists.
+    drawLines_->Open();
 }
 
 void MainForm::BuildDiagramWindows() {
@@ -53,6 +55,8 @@ void MainForm::BuildDiagramWindows() {
     ovalDia_ = new OvalDia(model_, DiagramHostFor(OvalTitle), this);
     steamDia_ = new SteamDia(model_, DiagramHostFor(SteamTitle), this);
     portDia_ = new PortDia(model_, DiagramHostFor(PortTitle), this);
+    dataTable_ = new DataTable(model_, [this] { return state_.StepAngleSetting; }, this);
+    drawLines_ = new DrawLines(model_, state_.Sound, this);
 }
 
 DiagramHost MainForm::DiagramHostFor(TitleIndex title) {
@@ -70,6 +74,10 @@ DiagramHost MainForm::DiagramHostFor(TitleIndex title) {
     host.Title = [this, title] { return state_.Titles[title]; };
     host.ShowSetRevArm = [this] { setRevArm_->Open(); };
     return host;
+}
+
+void MainForm::DataTableButClick() {
+    dataTable_->Open(QString::fromStdString(state_.Titles[DataTableTitle]));
 }
 
 void MainForm::SineDiagClick() { sineDia_->Open(); }
@@ -93,6 +101,5 @@ void MainForm::SetGraphicZoomClick() {}
 void MainForm::InstructionsClick() {}
 void MainForm::SpecInstrClick() {}
 void MainForm::About1Click() {}
-void MainForm::DataTableButClick() {}
 
 }  // namespace lm

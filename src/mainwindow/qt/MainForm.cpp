@@ -24,6 +24,7 @@
 #include "mainwindow/MainRender.h"
 #include "mainwindow/WindowControlState.h"
 #include "mainwindow/qt/QtSoundOutput.h"
+#include "overlay/qt/DrawLines.h"
 
 namespace lm {
 
@@ -76,8 +77,12 @@ MainForm::MainForm(Model& model, MainFormOptions options, QWidget* parent)
     dynVars_->FocusAfterScroll = revArm_->Bar();
     files_ = std::make_unique<FileCommands>(this, model_, FileHooks);
     files_->Loaded = [this] { revArm_->ShowBar(); };
+    files_->OpenFinished = [this](bool loaded) { drawLines_->LinesDataClick(loaded); };
     area_->MousePressed = [this](Qt::MouseButton button, QPoint at) {
-        view_->MouseDown(button, at.x(), at.y());
+        // A pivot pick hands back to the lines and circles window once the press is done.
+        bool reopenLines = false;
+        view_->MouseDown(button, at.x(), at.y(), [&reopenLines] { reopenLines = true; });
+        if (reopenLines) DrawLines1Click();
     };
 
     BuildPanels();

@@ -24,7 +24,9 @@ class QWidget;
 
 namespace lm {
 
+class DataTable;
 class DiagramWindow;
+class DrawLines;
 class PictureWidget;
 class SetRevArm;
 class SoundOutput;
@@ -92,6 +94,9 @@ public:
     DiagramWindow* OvalDiaWindow() const { return ovalDia_; }
     DiagramWindow* SteamDiaWindow() const { return steamDia_; }
     DiagramWindow* PortDiaWindow() const { return portDia_; }
+    // The pivot data table and the lines and circles window, made once.
+    DataTable* DataTableWindow() const { return dataTable_; }
+    DrawLines* DrawLinesWindow() const { return drawLines_; }
 
     // Commands that open windows: each is the one place that opens its window
     // (MainCommands.cpp). Those without a window yet do nothing.
@@ -159,6 +164,8 @@ private:
     DiagramWindow* ovalDia_ = nullptr;
     DiagramWindow* steamDia_ = nullptr;
     DiagramWindow* portDia_ = nullptr;
+    DataTable* dataTable_ = nullptr;
+    DrawLines* drawLines_ = nullptr;
 
     // The menu bar's items, by the names they are known by.
     QAction* OpenDimensions = nullptr;
