@@ -241,7 +241,8 @@ void DrawLines::ShowState() {
         SetTextIfChanged(labels_[first + 3], text.Reference);
         for (std::size_t b = 0; b < 4; ++b) {
             NumericEdit* box = boxes_[first + b];
-            const QString t = QString::fromStdString(text.Boxes[b]);
+            // The box keeps no blanks; it aligns the number itself.
+            const QString t = QString::fromStdString(text.Boxes[b]).trimmed();
             if (box->text() != t) box->setText(t);
         }
         // A circle has no second point: its box takes no paste either.
