@@ -1,6 +1,7 @@
 #include "dialogs/qt/DataTable.h"
 
 #include <QDate>
+#include <QFontDatabase>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -40,9 +41,9 @@ DataTable::DataTable(Model& model, std::function<float()> stepSetting, QWidget* 
     DataMemo = new QPlainTextEdit(this);
     DataMemo->setObjectName("DataMemo");
     DataMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFont f;
-    f.setFamilies({"Times New Roman", "Times", "Liberation Serif", "Nimbus Roman", "DejaVu Serif"});
-    f.setStyleHint(QFont::Serif);
+    // Fixed pitch: the rows are laid out in character columns, and a proportional face
+    // shifts every row whose angle has a digit more.
+    QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     f.setPixelSize(12);
     DataMemo->setFont(f);
 

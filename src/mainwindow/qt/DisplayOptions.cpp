@@ -1,8 +1,10 @@
 // The display options of the SetUp menu and the on/off switches on the menu bar.
 #include <QAction>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QToolBar>
 
+#include "common/Numbers.h"
 #include "common/TextScaleExtent.h"
 #include "mainwindow/PressHandler.h"
 #include "mainwindow/ViewControls.h"
@@ -85,6 +87,12 @@ void MainForm::LargeFontClick() {
     d.TextScaleY = large ? kLargeTextScaleY : 1;
     LargeFont->setText(large ? "SetSmall&Font" : "SetLarge&Font");
     FitClientAreaToText();
+    PlaceDataTableBut();
+}
+
+void MainForm::PlaceDataTableBut() {
+    // Under the pivot display's six rows, which move down with the large font.
+    DataTableBut->move(2, RoundToInt(kDataTableButTop * static_cast<long double>(model_.Display.TextScaleY)));
 }
 
 void MainForm::SetPivotDataClick() {

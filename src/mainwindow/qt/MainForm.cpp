@@ -135,11 +135,14 @@ void MainForm::BuildPanels() {
         Panel[static_cast<std::size_t>(panel.number)] = p;
     }
 
-    DataTableBut = MakePushButton(area_, "DataTableBut", QRect(2, 214, 60, 15), "DataTable");
+    DataTableBut = MakePushButton(area_, "DataTableBut", QRect(2, kDataTableButTop, 60, 15), "DataTable");
     QFont small = DataTableBut->font();
     small.setBold(true);
     small.setUnderline(false);
     small.setPixelSize(12);
+    // Its caption fills the button: a wide serif face is cut off at both ends.
+    small.setFamilies({"Times New Roman", "Times", "Liberation Serif", "Nimbus Roman",
+                       "DejaVu Serif Condensed", "DejaVu Serif"});
     DataTableBut->setFont(small);
     DataTableBut->hide();
     connect(DataTableBut, &QPushButton::clicked, this, &MainForm::DataTableButClick);

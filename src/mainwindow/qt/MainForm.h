@@ -32,6 +32,9 @@ class SetRevArm;
 class SoundOutput;
 struct DiagramHost;
 
+// The pivot data table's button, below the pivot display at the small font.
+inline constexpr int kDataTableButTop = 214;
+
 struct MainFormOptions {
     int tickMs = 16;
     // Tests drive the ticks themselves.
@@ -138,6 +141,7 @@ private:
     void OpenAtClientSize();
     // The large-font layout moves the readouts right and down; the client area grows with it.
     void FitClientAreaToText();
+    void PlaceDataTableBut();
     void DrawPicture();
 
     Model& model_;

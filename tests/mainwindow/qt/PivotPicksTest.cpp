@@ -59,7 +59,14 @@ TEST_F(PivotPicksTest, RowNumberThenPivotTracksItAndTheDisplayShowsIt) {
     EXPECT_TRUE(model.Tracking.TrackPending);
     EXPECT_EQ(model.Tracking.Rows[2].Pivot, 2.0f);
 
-    // Switched off, the button goes and presses on the rows do nothing.
+    // With the large font the rows move down, and the button below them with them.
+    action("LargeFont")->trigger();
+    EXPECT_EQ(button("DataTableBut")->y(), 261);  // 214 x 1.22
+    press({10, 215});  // row 3's number: 211..220 at this size (172..181 x 1.22)
+    EXPECT_EQ(model.Tracking.TrackRow, 3);
+    EXPECT_TRUE(model.Tracking.TrackPending);
+
+    // Switched off, the button goes.
     action("SetPivotData")->trigger();
     EXPECT_FALSE(shown(button("DataTableBut")));
 }
