@@ -28,7 +28,7 @@ const QColor kGrey(192, 192, 192);
 
 QFont WindowFont() {
     QFont f;
-    // A narrow face first: the column titles were laid out for one and reach under "Close".
+    // A narrow face first: the column titles were laid out for one.
     f.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "DejaVu Sans Condensed", "Liberation Sans",
                    "DejaVu Sans"});
     f.setStyleHint(QFont::SansSerif);
