@@ -1,9 +1,12 @@
 // The display options of the SetUp menu and the on/off switches on the menu bar.
 #include <QAction>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QToolBar>
 
+#include "common/Numbers.h"
 #include "common/TextScaleExtent.h"
+#include "mainwindow/PressHandler.h"
 #include "mainwindow/ViewControls.h"
 #include "mainwindow/qt/MainForm.h"
 
@@ -84,17 +87,16 @@ void MainForm::LargeFontClick() {
     d.TextScaleY = large ? kLargeTextScaleY : 1;
     LargeFont->setText(large ? "SetSmall&Font" : "SetLarge&Font");
     FitClientAreaToText();
+    PlaceDataTableBut();
+}
+
+void MainForm::PlaceDataTableBut() {
+    // Under the pivot display's six rows, which move down with the large font.
+    DataTableBut->move(2, RoundToInt(kDataTableButTop * static_cast<long double>(model_.Display.TextScaleY)));
 }
 
 void MainForm::SetPivotDataClick() {
-    DisplayState& d = model_.Display;
-    if (d.PivotDataOn) {
-        d.PivotDataOn = false;
-    } else {
-        d.PivotDataOn = true;
-        // The pivots are picked with the reference points.
-        if (!d.RefPointsOn) lm::RefPointsClick(d);
-    }
+    lm::SetPivotDataClick(model_);
     view_->Sync();
 }
 

@@ -11,24 +11,29 @@ namespace lm {
 void FileCommands::OpenDimensionsClick() {
     if (!MayDropDimensionSet()) return;
     const QString path = hooks_.chooseOpenFile(window_, OpenDimensionsDialog());
-    if (!path.isEmpty()) Load(path, false);
+    Finish(!path.isEmpty() && Load(path, false));
 }
 
 void FileCommands::OpenDosVersionDimClick() {
     if (!MayDropDimensionSet()) return;
     const QString path = hooks_.chooseOpenFile(window_, OpenOlderFormatDialog());
-    if (!path.isEmpty()) Load(path, true);
+    Finish(!path.isEmpty() && Load(path, true));
 }
 
-void FileCommands::Load(const QString& path, bool olderFormat) {
+void FileCommands::Finish(bool loaded) {
+    if (OpenFinished) OpenFinished(loaded);
+}
+
+bool FileCommands::Load(const QString& path, bool olderFormat) {
     const std::string file = path.toStdString();
     const FileResult result =
         olderFormat ? ImportOlderFormatFile(model_, file) : OpenDimensionFile(model_, file);
     if (!result.ok()) {
         hooks_.showError(window_, QString::fromStdString(result.error));
-        return;
+        return false;
     }
     if (Loaded) Loaded();
+    return true;
 }
 
 void FileCommands::SaveAsDimensionsClick() { SaveAs(); }

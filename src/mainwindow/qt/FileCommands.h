@@ -29,9 +29,12 @@ public:
 
     // A set was loaded; the arm stands at its mid gear.
     std::function<void()> Loaded;
+    // Every open or import ends here, cancelled or refused too; `loaded` when a set came in.
+    std::function<void(bool loaded)> OpenFinished;
 
 private:
-    void Load(const QString& path, bool olderFormat);
+    bool Load(const QString& path, bool olderFormat);
+    void Finish(bool loaded);
     // True when the set was written.
     bool SaveAs();
 

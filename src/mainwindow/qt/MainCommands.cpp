@@ -15,12 +15,14 @@
 #include "dialogs/qt/StpAng.h"
 #include "dialogs/qt/AboutBox.h"
 #include "dialogs/qt/InstructionWindows.h"
+#include "dialogs/qt/DataTable.h"
 #include "kinematics/MidGear.h"
 #include "mainwindow/SoundOutput.h"
 #include "mainwindow/qt/MainForm.h"
 #include "model/Defaults.h"
 #include "model/DynamicVariables.h"
 #include "model/UndoHistory.h"
+#include "overlay/qt/DrawLines.h"
 
 namespace lm {
 
@@ -89,7 +91,7 @@ void MainForm::DrawLines1Click() {
     // Nothing to draw from yet: the user hears it, the window opens all the same.
     if (p1.X == 0 && p1.Y == 0 && p2.X == 0 && p2.Y == 0 && state_.Sound != nullptr)
         state_.Sound->Beep();
-    // The lines and circles window opens here once it exists.
+    drawLines_->Open();
 }
 
 void MainForm::BuildDiagramWindows() {
@@ -98,6 +100,8 @@ void MainForm::BuildDiagramWindows() {
     ovalDia_ = new OvalDia(model_, DiagramHostFor(OvalTitle), this);
     steamDia_ = new SteamDia(model_, DiagramHostFor(SteamTitle), this);
     portDia_ = new PortDia(model_, DiagramHostFor(PortTitle), this);
+    dataTable_ = new DataTable(model_, [this] { return state_.StepAngleSetting; }, this);
+    drawLines_ = new DrawLines(model_, state_.Sound, this);
 }
 
 DiagramHost MainForm::DiagramHostFor(TitleIndex title) {
@@ -137,6 +141,10 @@ void MainForm::StepAng1Click() { stpAng_->Open(); }
 void MainForm::RefPoints1Click() { refPnts_->Open(); }
 void MainForm::SetGraphicZoomClick() { graphZoom_->Open(); }
 
+void MainForm::DataTableButClick() {
+    dataTable_->Open(QString::fromStdString(state_.Titles[DataTableTitle]));
+}
+
 void MainForm::SineDiagClick() { sineDia_->Open(); }
 void MainForm::OvalDiagClick() { ovalDia_->Open(); }
 void MainForm::SteamDiagClick() { steamDia_->Open(); }
@@ -152,6 +160,5 @@ void MainForm::FourEventsClick() {
 
 // The windows below arrive with their own work; each command is the one place that will
 // show its window modally.
-void MainForm::DataTableButClick() {}
 
 }  // namespace lm

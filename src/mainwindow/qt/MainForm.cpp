@@ -28,6 +28,7 @@
 #include "mainwindow/MainRender.h"
 #include "mainwindow/WindowControlState.h"
 #include "mainwindow/qt/QtSoundOutput.h"
+#include "overlay/qt/DrawLines.h"
 
 namespace lm {
 
@@ -80,10 +81,12 @@ MainForm::MainForm(Model& model, MainFormOptions options, QWidget* parent)
     dynVars_->FocusAfterScroll = revArm_->Bar();
     files_ = std::make_unique<FileCommands>(this, model_, FileHooks);
     files_->Loaded = [this] { revArm_->ShowBar(); };
+    files_->OpenFinished = [this](bool loaded) { drawLines_->LinesDataClick(loaded); };
     area_->MousePressed = [this](Qt::MouseButton button, QPoint at) {
-        view_->MouseDown(button, at.x(), at.y());
-        // A highlight on screen ends at the next tick.
-        EndDimensionHighlightByMousePress(model_);
+        // A pivot pick hands back to the lines and circles window once the press is done.
+        bool reopenLines = false;
+        view_->MouseDown(button, at.x(), at.y(), [&reopenLines] { reopenLines = true; });
+        if (reopenLines) DrawLines1Click();
     };
 
     BuildPanels();
@@ -145,11 +148,14 @@ void MainForm::BuildPanels() {
         Panel[static_cast<std::size_t>(panel.number)] = p;
     }
 
-    DataTableBut = MakePushButton(area_, "DataTableBut", QRect(2, 214, 60, 15), "DataTable");
+    DataTableBut = MakePushButton(area_, "DataTableBut", QRect(2, kDataTableButTop, 60, 15), "DataTable");
     QFont small = DataTableBut->font();
     small.setBold(true);
     small.setUnderline(false);
     small.setPixelSize(12);
+    // Its caption fills the button: a wide serif face is cut off at both ends.
+    small.setFamilies({"Times New Roman", "Times", "Liberation Serif", "Nimbus Roman",
+                       "DejaVu Serif Condensed", "DejaVu Serif"});
     DataTableBut->setFont(small);
     DataTableBut->hide();
     connect(DataTableBut, &QPushButton::clicked, this, &MainForm::DataTableButClick);

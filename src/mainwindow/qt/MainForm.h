@@ -33,11 +33,16 @@ class RefPnts;
 class RevPos;
 class StpAng;
 class Inst;
+class DataTable;
+class DrawLines;
 class PictureWidget;
 class SetRevArm;
 class SoundOutput;
 class SpecialInst;
 struct DiagramHost;
+
+// The pivot data table's button, below the pivot display at the small font.
+inline constexpr int kDataTableButTop = 214;
 
 struct MainFormOptions {
     int tickMs = 16;
@@ -104,6 +109,9 @@ public:
     // The frame and cylinder dimension editors, made once.
     DimensionEditorWindow* FrameDiWindow() const { return frameDi_; }
     DimensionEditorWindow* CylDimenWindow() const { return cylDimen_; }
+    // The pivot data table and the lines and circles window, made once.
+    DataTable* DataTableWindow() const { return dataTable_; }
+    DrawLines* DrawLinesWindow() const { return drawLines_; }
 
     // Commands that open windows: each is the one place that opens its window
     // (MainCommands.cpp). Those without a window yet do nothing.
@@ -151,6 +159,7 @@ private:
     void OpenAtClientSize();
     // The large-font layout moves the readouts right and down; the client area grows with it.
     void FitClientAreaToText();
+    void PlaceDataTableBut();
     void DrawPicture();
 
     Model& model_;
@@ -188,6 +197,8 @@ private:
     SpecialInst* specialInst_ = nullptr;
     Inst* inst_ = nullptr;
     AboutBox* aboutBox_ = nullptr;
+    DataTable* dataTable_ = nullptr;
+    DrawLines* drawLines_ = nullptr;
 
     // The menu bar's items, by the names they are known by.
     QAction* OpenDimensions = nullptr;

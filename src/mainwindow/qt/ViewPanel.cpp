@@ -7,6 +7,7 @@
 
 #include "common/qt/HorizontalBar.h"
 #include "common/qt/PushButton.h"
+#include "mainwindow/PressHandler.h"
 
 namespace lm {
 
@@ -165,11 +166,12 @@ void ViewPanel::RefPtZeroClick(int point) {
     Sync();
 }
 
-void ViewPanel::MouseDown(Qt::MouseButton button, int x, int y) {
+void ViewPanel::MouseDown(Qt::MouseButton button, int x, int y, const std::function<void()>& openLinesWindow) {
     const MouseButton which = button == Qt::LeftButton    ? MouseButton::Left
                               : button == Qt::RightButton ? MouseButton::Right
                                                           : MouseButton::Other;
-    if (PlaceRefPointByMouse(model_, state_.View, which, ScreenPoint{x, y})) Sync();
+    HandleMainWindowPress(model_, state_, which, ScreenPoint{x, y}, openLinesWindow);
+    Sync();
 }
 
 void ViewPanel::SetScreenVisible(bool visible) {

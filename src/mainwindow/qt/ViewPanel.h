@@ -31,8 +31,9 @@ public:
     void RefPointsClick();
     void RefPtClick(int point);
     void RefPtZeroClick(int point);
-    // A press on the drawing at client-area pixel (x, y).
-    void MouseDown(Qt::MouseButton button, int x, int y);
+    // A press on the drawing at client-area pixel (x, y): every step of the press, then the
+    // controls shown from the state. `openLinesWindow` as for HandleMainWindowPress.
+    void MouseDown(Qt::MouseButton button, int x, int y, const std::function<void()>& openLinesWindow);
 
     // Shows every control from the state; then `Synced` lets the window follow.
     void Sync();
