@@ -83,6 +83,14 @@ RecordReadResult ReadRecordFile(const std::string& path, std::size_t maxRecords)
 }
 
 std::string WriteRecordFileAtomically(const std::string& path, const std::vector<Record>& records) {
+    std::string bytes(records.size() * kRecordBytes, '\0');
+    for (std::size_t r = 0; r < records.size(); ++r)
+        for (std::size_t s = 0; s < 5; ++s)
+            EncodeLE(records[r][s], reinterpret_cast<unsigned char*>(&bytes[r * kRecordBytes + s * 4]));
+    return WriteFileAtomically(path, bytes);
+}
+
+std::string WriteFileAtomically(const std::string& path, std::string_view bytes) {
     namespace fs = std::filesystem;
     std::error_code ec;
     const fs::file_status existing = fs::status(path, ec);
@@ -90,10 +98,6 @@ std::string WriteRecordFileAtomically(const std::string& path, const std::vector
     // Renaming over a device or pipe would replace it with a plain file.
     if (fs::exists(existing) && !fs::is_regular_file(existing))
         return "Cannot save " + Quoted(path) + ": it is not a regular file.";
-
-    std::vector<unsigned char> bytes(records.size() * kRecordBytes);
-    for (std::size_t r = 0; r < records.size(); ++r)
-        for (std::size_t s = 0; s < 5; ++s) EncodeLE(records[r][s], &bytes[r * kRecordBytes + s * 4]);
 
     // Through a link, the file it names is the one replaced; the link stays.
     fs::path target(path);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lm {
@@ -20,6 +21,12 @@ struct RecordReadResult {
 // file, a file that cannot be read or whose size is not a whole number of records.
 // Values are not checked here.
 RecordReadResult ReadRecordFile(const std::string& path, std::size_t maxRecords);
+
+// Writes the bytes to a temporary file beside the target and renames it over the target
+// only when every write succeeded. An existing file keeps its permissions, a link keeps
+// pointing at the file it names, and anything but a plain file is refused. Returns an
+// error message, empty on success.
+std::string WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // Writes the records to a temporary file beside the target and renames it over the
 // target only when every write succeeded. An existing file keeps its permissions, a link

@@ -10,6 +10,7 @@
 #include "model/Defaults.h"
 #include "model/DynamicVariables.h"
 #include "model/UndoHistory.h"
+#include "workbench/qt/ValveEventsWindow.h"
 
 namespace lm {
 
@@ -79,6 +80,18 @@ void MainForm::SteamDiagClick() { steamDia_->Open(); }
 void MainForm::FourEventsClick() {
     model_.Diagram.GraphChoice = 'F';
     portDia_->Open();
+}
+
+void MainForm::ValveEventsClick() {
+    if (valveEvents_ == nullptr) {
+        ValveEventsHost host;
+        host.ModelChanged = [this] {
+            revArm_->ShowBar();
+            dynVars_->ShowUndoButton();
+        };
+        valveEvents_ = new ValveEventsWindow(model_, std::move(host), this);
+    }
+    valveEvents_->Open();
 }
 
 // The windows below arrive with their own work; each command is the one place that will

@@ -28,6 +28,7 @@ class DiagramWindow;
 class PictureWidget;
 class SetRevArm;
 class SoundOutput;
+class ValveEventsWindow;
 struct DiagramHost;
 
 struct MainFormOptions {
@@ -111,6 +112,9 @@ public:
     void SpecInstrClick();
     void About1Click();
     void DataTableButClick();
+    // The valve-events window: not modal, made at its first opening.
+    void ValveEventsClick();
+    ValveEventsWindow* ValveEventsWin() const { return valveEvents_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -159,6 +163,7 @@ private:
     DiagramWindow* ovalDia_ = nullptr;
     DiagramWindow* steamDia_ = nullptr;
     DiagramWindow* portDia_ = nullptr;
+    ValveEventsWindow* valveEvents_ = nullptr;
 
     // The menu bar's items, by the names they are known by.
     QAction* OpenDimensions = nullptr;
@@ -189,6 +194,7 @@ private:
     QAction* OvalDiag = nullptr;
     QAction* SteamDiag = nullptr;
     QAction* FourEvents = nullptr;
+    QAction* ValveEvents = nullptr;
     QAction* Instructions = nullptr;
     QAction* SpecInstr = nullptr;
     QAction* About1 = nullptr;
