@@ -14,7 +14,10 @@ namespace {
 std::string Fixed(double v, int decimals) {
     const std::string s = FormatFixed(v, 1, decimals);
     const auto first = s.find_first_not_of(' ');
-    return first == std::string::npos ? s : s.substr(first);
+    std::string t = first == std::string::npos ? s : s.substr(first);
+    // A tiny negative difference rounds to "-0.0", which reads as a sign that is not there.
+    if (t.front() == '-' && t.find_first_not_of("-0.") == std::string::npos) t.erase(0, 1);
+    return t;
 }
 
 std::string Exact(const std::optional<double>& v) {

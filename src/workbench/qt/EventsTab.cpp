@@ -65,6 +65,7 @@ EventsTab::EventsTab(Model& model, QWidget* parent)
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     plotArea_ = new PictureWidget(this, [this]() -> const QImage& { return plot_.image(); }, Qt::white);
     plotArea_->setObjectName("CutOffPlot");

@@ -53,7 +53,7 @@ QTableWidget* MakeTable(QWidget* parent, const char* name, const QStringList& he
     t->verticalHeader()->hide();
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    t->horizontalHeader()->setStretchLastSection(true);
+    t->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     return t;
 }
 
@@ -252,6 +252,8 @@ void FitTab::ShowProgress() {
 void FitTab::Finished(const Computed& c) {
     progressTimer_->stop();
     ShowProgress();
+    // A search that converged early has still done all it needed to.
+    if (c.Result.Converged()) progress_->setValue(progress_->maximum());
     result_ = c.Result;
     hasResult_ = true;
     const FitResult& r = result_;

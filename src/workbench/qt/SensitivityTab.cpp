@@ -70,12 +70,13 @@ SensitivityTab::SensitivityTab(Model& model, QWidget* parent) : QWidget(parent),
 
     grid_ = new QTableWidget(0, 3, this);
     grid_->setObjectName("SensitivityTable");
-    grid_->setHorizontalHeaderLabels({"Dimension", "Change per unit", ""});
+    grid_->setHorizontalHeaderLabels({"Dimension", "Change per unit of the dimension", ""});
     grid_->verticalHeader()->hide();
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grid_->horizontalHeader()->setStretchLastSection(true);
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     auto* column = new QVBoxLayout(this);
     column->addLayout(choice);

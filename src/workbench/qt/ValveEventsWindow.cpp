@@ -1,5 +1,7 @@
 #include "workbench/qt/ValveEventsWindow.h"
 
+#include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -43,7 +45,12 @@ ValveEventsWindow::ValveEventsWindow(Model& model, ValveEventsHost host, QWidget
     watch_->setInterval(kWatchMs);
     connect(watch_, &QTimer::timeout, this, &ValveEventsWindow::Watch);
     ApplyTextScale();
-    resize(1000, 760);
+    // Wide enough for the whole events table where the screen allows.
+    QSize size(1240, 780);
+    if (const QScreen* s = screen()) size = size.boundedTo(s->availableGeometry().size() * 0.95);
+    resize(size);
+    // Enter in a box must not press a button as well.
+    for (QPushButton* b : findChildren<QPushButton*>()) b->setAutoDefault(false);
 }
 
 ValveEventsWindow::~ValveEventsWindow() = default;
