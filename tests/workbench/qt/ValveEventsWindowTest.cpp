@@ -3,12 +3,17 @@
 // buttons, and bad input refused with a message.
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QThread>
+
+#include <fstream>
+#include <sstream>
 
 #include <functional>
 
@@ -132,6 +137,56 @@ TEST_F(ValveEventsWindowTest, AFitAppliedAndUndoneThroughTheButtonsRestoresTheSe
     EXPECT_EQ(Dimensions(), start);
     EXPECT_EQ(model.Gear.RevArmCenter, centre);
     EXPECT_FALSE(child<QPushButton>(fit, "UndoFit")->isEnabled());
+    w->close();
+}
+
+TEST_F(ValveEventsWindowTest, TheCsvIsTheWholeTableAndAFailedSaveLeavesTheOldFileAlone) {
+    ValveEventsWindow* w = Open();
+    ASSERT_NE(w, nullptr);
+    EventsTab* events = w->Events();
+    ASSERT_TRUE(WaitFor([&] { return events->HasTable(); }));
+    QTemporaryDir dir;
+    const QString path = dir.filePath("events.csv");
+    QString shownError;
+    events->AskCsvPath = [&](QWidget*, const QString&) { return path; };
+    events->ShowError = [&](QWidget*, const QString& message) { shownError = message; };
+    child<QPushButton>(events, "SaveCsv")->click();
+    std::ifstream in(path.toStdString());
+    std::stringstream saved;
+    saved << in.rdbuf();
+    const std::string text = saved.str();
+    EXPECT_EQ(text, ValveEventsDelimited(events->Table(), ','));
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 39);  // header + 2 x 19 rows
+    EXPECT_TRUE(shownError.isEmpty());
+
+    // A folder where the file should go: a message, and nothing written beside it.
+    events->AskCsvPath = [&](QWidget*, const QString&) { return dir.path(); };
+    child<QPushButton>(events, "SaveCsv")->click();
+    EXPECT_TRUE(shownError.contains("it is a folder")) << shownError.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"events.csv"});
+    w->close();
+}
+
+TEST_F(ValveEventsWindowTest, ACancelledFitOffersNothingToApply) {
+    ApplyEditedDimension(model, *FindDimension("ValveCtrToJoint"), 3.2f);
+    FindMidGear(model);
+    const std::vector<float> start = Dimensions();
+    ValveEventsWindow* w = Open();
+    ASSERT_NE(w, nullptr);
+    FitTab* fit = w->Fit();
+    child<QComboBox>(fit, "FitDimension1")->setCurrentText("ValveCtrToJoint");
+    child<QComboBox>(fit, "FitDimension2")->setCurrentText("RockerPivotHorz");
+    child<QLineEdit>(fit, "FitGoals")->setText("equal-cutoff@fwd, equal-cutoff@rev");
+    child<QPushButton>(fit, "RunFit")->click();
+    EXPECT_FALSE(child<QPushButton>(fit, "RunFit")->isEnabled());
+    child<QPushButton>(fit, "CancelFit")->click();
+    ASSERT_TRUE(WaitFor([&] { return !fit->Running(); }));
+    EXPECT_EQ(fit->Result().Outcome, FitOutcome::Cancelled);
+    EXPECT_TRUE(fit->Message().startsWith("Cancelled")) << fit->Message().toStdString();
+    EXPECT_FALSE(child<QPushButton>(fit, "ApplyFit")->isEnabled());
+    EXPECT_TRUE(child<QPushButton>(fit, "RunFit")->isEnabled());
+    fit->ApplyClick();  // even asked directly
+    EXPECT_EQ(Dimensions(), start);
     w->close();
 }
 
