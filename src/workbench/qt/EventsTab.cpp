@@ -64,8 +64,6 @@ EventsTab::EventsTab(Model& model, QWidget* parent)
     grid_->verticalHeader()->hide();
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     plotArea_ = new PictureWidget(this, [this]() -> const QImage& { return plot_.image(); }, Qt::white);
     plotArea_->setObjectName("CutOffPlot");
@@ -152,6 +150,8 @@ void EventsTab::Finished(const Computed& c) {
 }
 
 void EventsTab::FillTable() {
+    // Sized once at the end: sizing to contents at every cell costs seconds.
+    grid_->setUpdatesEnabled(false);
     grid_->setRowCount(static_cast<int>(table_.Forward.size() + table_.Reverse.size()));
     int r = 0;
     for (const auto& [gear, rows] : {std::pair{"Fwd", &table_.Forward}, std::pair{"Rev", &table_.Reverse}})
@@ -169,6 +169,9 @@ void EventsTab::FillTable() {
             }
             ++r;
         }
+    grid_->resizeColumnsToContents();
+    grid_->resizeRowsToContents();
+    grid_->setUpdatesEnabled(true);
 }
 
 void EventsTab::DrawPlot() {

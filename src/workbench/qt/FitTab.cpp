@@ -52,8 +52,6 @@ QTableWidget* MakeTable(QWidget* parent, const char* name, const QStringList& he
     t->setHorizontalHeaderLabels(headers);
     t->verticalHeader()->hide();
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    t->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     return t;
 }
 
@@ -303,6 +301,10 @@ void FitTab::Finished(const Computed& c) {
                 events_->setItem(row, 4, Cell(EventNumber(front, c.After[g].Value(front))));
                 events_->setItem(row, 5, Cell(EventNumber(rear, c.After[g].Value(rear))));
             }
+    }
+    for (QTableWidget* t : {values_, events_}) {
+        t->resizeColumnsToContents();
+        t->resizeRowsToContents();
     }
     ShowButtons();
 }

@@ -74,9 +74,7 @@ SensitivityTab::SensitivityTab(Model& model, QWidget* parent) : QWidget(parent),
     grid_->verticalHeader()->hide();
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grid_->horizontalHeader()->setStretchLastSection(true);
-    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     auto* column = new QVBoxLayout(this);
     column->addLayout(choice);
@@ -124,6 +122,8 @@ void SensitivityTab::Finished(const Computed& c) {
         grid_->setItem(r, 2, mark);
         ++r;
     }
+    grid_->resizeColumnsToContents();
+    grid_->resizeRowsToContents();
 }
 
 void SensitivityTab::Watch() {
