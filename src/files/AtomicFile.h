@@ -4,6 +4,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace lm {
 
@@ -15,5 +16,11 @@ namespace lm {
 // included, the target is untouched and no temporary file is left.
 // Returns an error message, empty on success.
 std::string WriteFileAtomically(const std::string& path, std::span<const unsigned char> bytes);
+
+// The same for text.
+inline std::string WriteFileAtomically(const std::string& path, std::string_view text) {
+    return WriteFileAtomically(
+        path, std::span(reinterpret_cast<const unsigned char*>(text.data()), text.size()));
+}
 
 }  // namespace lm

@@ -23,6 +23,7 @@
 #include "model/DynamicVariables.h"
 #include "model/UndoHistory.h"
 #include "overlay/qt/DrawLines.h"
+#include "workbench/qt/ValveEventsWindow.h"
 
 namespace lm {
 
@@ -156,6 +157,18 @@ void MainForm::About1Click() { aboutBox_->exec(); }
 void MainForm::FourEventsClick() {
     model_.Diagram.GraphChoice = 'F';
     portDia_->Open();
+}
+
+void MainForm::ValveEventsClick() {
+    if (valveEvents_ == nullptr) {
+        ValveEventsHost host;
+        host.ModelChanged = [this] {
+            revArm_->ShowBar();
+            dynVars_->ShowUndoButton();
+        };
+        valveEvents_ = new ValveEventsWindow(model_, std::move(host), this);
+    }
+    valveEvents_->Open();
 }
 
 // The windows below arrive with their own work; each command is the one place that will

@@ -39,6 +39,7 @@ class PictureWidget;
 class SetRevArm;
 class SoundOutput;
 class SpecialInst;
+class ValveEventsWindow;
 struct DiagramHost;
 
 // The pivot data table's button, below the pivot display at the small font.
@@ -131,6 +132,9 @@ public:
     void SpecInstrClick();
     void About1Click();
     void DataTableButClick();
+    // The valve-events window: not modal, made at its first opening.
+    void ValveEventsClick();
+    ValveEventsWindow* ValveEventsWin() const { return valveEvents_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -199,6 +203,7 @@ private:
     AboutBox* aboutBox_ = nullptr;
     DataTable* dataTable_ = nullptr;
     DrawLines* drawLines_ = nullptr;
+    ValveEventsWindow* valveEvents_ = nullptr;
 
     // The menu bar's items, by the names they are known by.
     QAction* OpenDimensions = nullptr;
@@ -229,6 +234,7 @@ private:
     QAction* OvalDiag = nullptr;
     QAction* SteamDiag = nullptr;
     QAction* FourEvents = nullptr;
+    QAction* ValveEvents = nullptr;
     QAction* Instructions = nullptr;
     QAction* SpecInstr = nullptr;
     QAction* About1 = nullptr;

@@ -99,6 +99,7 @@ void MainForm::BuildMenus() {
     OvalDiag = item(graphs, "OvalDiag", "&OvalDiagram", &MainForm::OvalDiagClick);
     SteamDiag = item(graphs, "SteamDiag", "S&teamDiagram", &MainForm::SteamDiagClick);
     FourEvents = item(graphs, "FourEvents", "&PortOpenClose", &MainForm::FourEventsClick);
+    ValveEvents = item(graphs, "ValveEvents", "&Valve Events", &MainForm::ValveEventsClick);
 
     QMenu* help = menu("Help1", "&Help");
     Instructions = item(help, "Instructions", "&Instructions", &MainForm::InstructionsClick);

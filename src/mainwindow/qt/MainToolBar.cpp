@@ -48,10 +48,13 @@ const ToolSpec kTools[] = {
     {ToolPicture::SteamDiagram, "View Steam Diagram", &MainForm::SteamDiagClick, false},
     {ToolPicture::PortEvents, "View Port Events vs Reverse Arm Position",
      &MainForm::FourEventsClick, false},
+    {ToolPicture::ValveEvents, "Valve Events: Table, Sensitivity and Equalising",
+     &MainForm::ValveEventsClick, false},
 };
 
 constexpr int kToolBarHeight = 25;
 constexpr int kToolButtonWidth = 30;
+constexpr int kLastToolButtonWidth = 24;
 
 }  // namespace
 
@@ -77,7 +80,10 @@ void MainForm::BuildToolBar() {
         connect(a, &QAction::triggered, this, tool.handler);
         if (auto* b = qobject_cast<QToolButton*>(ToolBar1->widgetForAction(a))) {
             b->setObjectName(QString("ToolButton%1").arg(number));
-            b->setFixedWidth(kToolButtonWidth);
+            // The last button is a little narrower so the bar still holds every button
+            // at the normal window width.
+            b->setFixedWidth(tool.handler == &MainForm::ValveEventsClick ? kLastToolButtonWidth
+                                                                        : kToolButtonWidth);
             b->setAutoRaise(true);
         }
         if (tool.handler == &MainForm::DrawLines1Click) DrawLinesTool = a;

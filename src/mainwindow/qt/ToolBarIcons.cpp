@@ -315,6 +315,22 @@ void PortEvents(QPainter& p) {
     p.drawLine(QPointF(8.75, 2), QPointF(8.75, 14));
 }
 
+void ValveEvents(QPainter& p) {
+    // A small table with a header row and a front and a rear column picked out.
+    p.setPen(Pen(kInk, 1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(1.5, 2.5, 13, 11));
+    p.setBrush(QColor(200, 205, 215));
+    p.drawRect(QRectF(1.5, 2.5, 13, 3));
+    p.setBrush(Qt::NoBrush);
+    for (qreal y : {8.5, 11.0}) p.drawLine(QPointF(1.5, y), QPointF(14.5, y));
+    p.drawLine(QPointF(5.5, 2.5), QPointF(5.5, 13.5));
+    p.setPen(Pen(kRed, 1.4));
+    p.drawLine(QPointF(8, 7), QPointF(8, 12.5));
+    p.setPen(Pen(kBlue, 1.4));
+    p.drawLine(QPointF(11.5, 7), QPointF(11.5, 12.5));
+}
+
 }  // namespace
 
 QIcon MakeToolIcon(ToolPicture picture) {
@@ -337,6 +353,7 @@ QIcon MakeToolIcon(ToolPicture picture) {
         case ToolPicture::OvalDiagram: return Draw(OvalDiagram);
         case ToolPicture::SteamDiagram: return Draw(SteamDiagram);
         case ToolPicture::PortEvents: return Draw(PortEvents);
+        case ToolPicture::ValveEvents: return Draw(ValveEvents);
     }
     return {};
 }

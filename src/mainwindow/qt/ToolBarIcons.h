@@ -26,6 +26,7 @@ enum class ToolPicture {
     OvalDiagram,
     SteamDiagram,
     PortEvents,
+    ValveEvents,
 };
 
 inline constexpr int kToolPictureSize = 16;
