@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "common/TextScaleExtent.h"
+#include "common/qt/PictureChanges.h"
 #include "common/qt/PictureWidget.h"
 #include "common/qt/PixelRatio.h"
 #include "common/qt/PushButton.h"
@@ -199,8 +200,9 @@ void MainForm::Timer1Timer() {
     UpdateWindowControlState(model_, state_);
     DrawPicture();
     ShowTickState();
-    // Painted with the next paint event; nothing is opened or drawn from inside the paint.
-    area_->update();
+    // Painted with the next paint event, only where the picture changed; nothing is
+    // opened or drawn from inside the paint.
+    area_->update(changes_.Between(picture_, shownBefore_, pictureDrawn_));
     idle_.Drawn(model_, state_, around);
 }
 
@@ -218,6 +220,8 @@ void MainForm::DrawPicture() {
     // image is kept from tick to tick and only remade when the ratio changes.
     const qreal dpr = PictureRatio(area_);
     const QSize pixels(qRound(kPictureWidth * dpr), qRound(kPictureHeight * dpr));
+    // Two images take turns, so the one the window shows stays to compare the new one with.
+    picture_.swap(shownBefore_);
     if (picture_.size() != pixels || picture_.devicePixelRatio() != dpr) {
         picture_ = QImage(pixels, QImage::Format_RGB32);
         picture_.setDevicePixelRatio(dpr);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "common/qt/PictureChanges.h"
 #include "mainwindow/IdleTicks.h"
 #include "mainwindow/MainWindowState.h"
 #include "mainwindow/qt/DriveControls.h"
@@ -156,6 +157,8 @@ private:
     QTimer* timer_ = nullptr;
     PictureWidget* area_ = nullptr;
     QImage picture_;
+    // The picture the window showed before the last drawing.
+    QImage shownBefore_;
     // The part of picture_ the last drawing covered.
     QRect pictureDrawn_;
     // What the last clipped drawing started from, for CompletePicture.
@@ -165,6 +168,7 @@ private:
     };
     std::optional<DrawnFrom> drawnFrom_;
     IdleTicks idle_;
+    PictureChanges changes_;
     TickCounts tickCounts_;
 
     std::unique_ptr<ReverseArmControls> revArm_;
