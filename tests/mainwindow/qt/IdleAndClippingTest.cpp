@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -110,6 +111,23 @@ TEST_F(IdleAndClippingTest, TheShownPartOfAClippedTickEqualsAWholeDrawing) {
                 << "tick " << t << " at " << shown.width() << " x " << shown.height();
             EXPECT_EQ(drawn, whole) << "the finished picture, tick " << t;
         }
+    }
+}
+
+// The window repaints only where the picture changed: what reaches the screen must still
+// be the whole new picture, below the controls, tick after tick.
+TEST_F(IdleAndClippingTest, TheScreenFollowsThePictureThroughPartialRepaints) {
+    QWidget* area = form->centralWidget();
+    QScreen* screen = form->screen();
+    ASSERT_NE(screen, nullptr);
+    for (int t = 0; t < 8; ++t) {
+        tick();
+        QApplication::processEvents();
+        const QImage onScreen = screen->grabWindow(form->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(onScreen.isNull());
+        const QPoint at = area->mapTo(form.get(), QPoint(0, 0));
+        const QRect below(0, 140, area->width(), area->height() - 140);  // under the controls
+        EXPECT_EQ(onScreen.copy(below.translated(at)), form->picture().copy(below)) << "tick " << t;
     }
 }
 
