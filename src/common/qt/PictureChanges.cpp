@@ -1,5 +1,7 @@
 #include "common/qt/PictureChanges.h"
 
+#include <QtMath>
+
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -14,7 +16,8 @@ constexpr int kTile = 16;
 
 }  // namespace
 
-QRegion PictureChanges::Between(const QImage& now, const QImage& before, const QRect& shown) {
+QRegion PictureChanges::Between(const QImage& now, const QImage& before, const QRect& shown,
+                                const QRect& controls) {
     const qreal dpr = now.devicePixelRatio();
     const QRect device = QRect(QPoint(0, 0), now.size())
                              .intersected(QRectF(QRectF(shown).topLeft() * dpr, QRectF(shown).size() * dpr)
@@ -26,12 +29,20 @@ QRegion PictureChanges::Between(const QImage& now, const QImage& before, const Q
     if (!comparable) return QRegion(shown);
 
     QRegion changed;
+    const int compareTop = qFloor(controls.top() * dpr);
+    const int compareBottom = qCeil((controls.bottom() + 1) * dpr) - 1;
     const int bytesPerPixel = 4;
     const std::size_t rowBytes = static_cast<std::size_t>(device.width()) * bytesPerPixel;
     const int tilesAcross = (device.width() + kTile - 1) / kTile;
     std::vector<char> tileChanged(static_cast<std::size_t>(tilesAcross));
     for (int bandTop = device.top(); bandTop <= device.bottom(); bandTop += kTile) {
         const int bandBottom = std::min(bandTop + kTile - 1, device.bottom());
+        if (controls.isEmpty() || bandBottom < compareTop || bandTop > compareBottom) {
+            changed += QRectF(device.left() / dpr, bandTop / dpr, device.width() / dpr,
+                              (bandBottom + 1 - bandTop) / dpr)
+                           .toAlignedRect();
+            continue;
+        }
         std::fill(tileChanged.begin(), tileChanged.end(), 0);
         int firstRow = -1, lastRow = -1;
         for (int y = bandTop; y <= bandBottom; ++y) {

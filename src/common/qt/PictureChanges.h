@@ -13,8 +13,9 @@ class PictureChanges {
 public:
     // The part of `shown` (logical pixels) where `now` differs from `before`, the picture
     // the window showed last; all of `shown` whenever the two cannot be compared or the
-    // shown part is not the one of the last call.
-    QRegion Between(const QImage& now, const QImage& before, const QRect& shown);
+    // shown part is not the one of the last call. Only the rows `controls` spans are
+    // compared: elsewhere a repaint redraws no control, and costs less than the comparison.
+    QRegion Between(const QImage& now, const QImage& before, const QRect& shown, const QRect& controls);
 
 private:
     QRect lastShown_;

@@ -202,7 +202,7 @@ void MainForm::Timer1Timer() {
     ShowTickState();
     // Painted with the next paint event, only where the picture changed; nothing is
     // opened or drawn from inside the paint.
-    area_->update(changes_.Between(picture_, shownBefore_, pictureDrawn_));
+    area_->update(changes_.Between(picture_, shownBefore_, pictureDrawn_, area_->childrenRect()));
     idle_.Drawn(model_, state_, around);
 }
 
