@@ -176,14 +176,23 @@ bool AnimationLive(const Model& m, const MainWindowState& state) {
 }
 
 bool IdleTicks::MaySkip(const Model& m, const MainWindowState& state, const TickSurroundings& around) {
+    // A turning gear never skips, so its ticks need no fingerprint.
+    if (m.Gear.StepAngle != 0) {
+        settled_ = false;
+        before_.clear();
+        return false;
+    }
     std::string now = TickFingerprint(m, state, around);
-    const bool stopped = m.Gear.StepAngle == 0;
-    if (stopped && settled_ && !AnimationLive(m, state) && now == drawn_) return true;
+    if (settled_ && !AnimationLive(m, state) && now == drawn_) return true;
     before_ = std::move(now);
     return false;
 }
 
 void IdleTicks::Drawn(const Model& m, const MainWindowState& state, const TickSurroundings& around) {
+    if (before_.empty()) {
+        settled_ = false;
+        return;
+    }
     drawn_ = TickFingerprint(m, state, around);
     settled_ = drawn_ == before_;
 }
