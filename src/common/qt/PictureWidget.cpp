@@ -9,7 +9,10 @@ namespace lm {
 
 PictureWidget::PictureWidget(QWidget* parent, std::function<const QImage&()> picture,
                              QColor background)
-    : QWidget(parent), picture_(std::move(picture)), background_(background) {}
+    : QWidget(parent), picture_(std::move(picture)), background_(background) {
+    // The paint covers every pixel itself, so nothing is filled underneath first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void PictureWidget::SetMouseMoved(std::function<void()> moved) {
     mouseMoved_ = std::move(moved);

@@ -106,6 +106,7 @@ void QPainterCanvas::ApplyFont() {
     font.setPixelSize(fontSize_);
     font.setBold(fontBold_);
     painter_.setFont(font);
+    metrics_.reset();
 }
 
 double QPainterCanvas::StrokeOffset() const {
@@ -183,7 +184,8 @@ void QPainterCanvas::SetPixel(ScreenPoint p, Rgb colour) {
 void QPainterCanvas::TextOut(ScreenPoint p, std::string_view text) {
     if (text.empty()) return;
     const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    const QFontMetrics metrics = painter_.fontMetrics();
+    if (!metrics_) metrics_.emplace(painter_.fontMetrics());
+    const QFontMetrics& metrics = *metrics_;
     const int x = ClampCoordinate(p.x), y = ClampCoordinate(p.y);
     if (textOpaque_)
         painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()),
@@ -194,8 +196,8 @@ void QPainterCanvas::TextOut(ScreenPoint p, std::string_view text) {
     while (blanks < s.size() && s.at(blanks) == QLatin1Char(' ')) ++blanks;
     if (blanks == s.size()) return;
     // Fractional, as the layout itself advances, so the picture keeps its pixels.
-    const QFontMetricsF exact(painter_.font(), painter_.device());
-    const double indent = exact.horizontalAdvance(s.left(blanks));
+    const double indent =
+        blanks == 0 ? 0.0 : QFontMetricsF(painter_.font(), painter_.device()).horizontalAdvance(s.left(blanks));
     painter_.setPen(ToQColor(fontColour_));
     painter_.drawText(QPointF(x + indent, y + metrics.ascent()), s.mid(blanks));
     ApplyPen();

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QFontMetrics>
+
+#include <optional>
+
 #include "graphics/Canvas.h"
 
 class QPainter;
@@ -64,6 +68,9 @@ private:
 
     Rgb fontColour_ = colors::Black;
     bool fontBold_ = false;
+    // The metrics of the font last applied, made once per font: making them for every
+    // text is a good part of drawing a readout.
+    std::optional<QFontMetrics> metrics_;
     int fontSize_ = kDefaultFontSize;
     bool textOpaque_ = true;
     Rgb textBackground_ = colors::White;

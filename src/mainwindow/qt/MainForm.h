@@ -5,7 +5,10 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
+#include "common/qt/PictureChanges.h"
+#include "mainwindow/IdleTicks.h"
 #include "mainwindow/MainWindowState.h"
 #include "mainwindow/qt/DriveControls.h"
 #include "mainwindow/qt/DynVarControls.h"
@@ -65,8 +68,16 @@ public:
     Model& model() { return model_; }
     MainWindowState& state() { return state_; }
     QTimer* timer() const { return timer_; }
-    // The last finished picture: 1280 x 1024 logical pixels at the screen's ratio.
-    const QImage& picture() const { return picture_; }
+    // The last finished picture, whole: 1280 x 1024 logical pixels at the screen's ratio.
+    // A tick draws only the part the window shows; asking for the picture finishes the
+    // rest as that tick would have drawn it.
+    const QImage& picture();
+    // Ticks that solved and drew; a stopped gear with nothing changed does neither.
+    struct TickCounts {
+        long long solved = 0;
+        long long drawn = 0;
+    };
+    const TickCounts& tickCounts() const { return tickCounts_; }
     bool running() const { return state_.Running; }
 
     // One animation tick: solve, map, advance the angle, draw, show.
@@ -165,6 +176,11 @@ private:
     void FitClientAreaToText();
     void PlaceDataTableBut();
     void DrawPicture();
+    // The part of the picture the client area shows, in the picture's logical pixels.
+    QRect ShownPart() const;
+    TickSurroundings Surroundings() const;
+    // Draws the part of the picture the last tick left out, from what that tick drew from.
+    void CompletePicture();
 
     Model& model_;
     MainWindowState state_;
@@ -172,6 +188,19 @@ private:
     QTimer* timer_ = nullptr;
     PictureWidget* area_ = nullptr;
     QImage picture_;
+    // The picture the window showed before the last drawing.
+    QImage shownBefore_;
+    // The part of picture_ the last drawing covered.
+    QRect pictureDrawn_;
+    // What the last clipped drawing started from, for CompletePicture.
+    struct DrawnFrom {
+        Model model;
+        MainWindowState state;
+    };
+    std::optional<DrawnFrom> drawnFrom_;
+    IdleTicks idle_;
+    PictureChanges changes_;
+    TickCounts tickCounts_;
 
     std::unique_ptr<ReverseArmControls> revArm_;
     std::unique_ptr<DriveControls> drive_;
