@@ -1,3 +1,5 @@
+// What the fuzz targets share: a scratch file, the started model and their checks.
+
 #pragma once
 
 // What every fuzz target shares: a scratch file for byte input, the started model, and

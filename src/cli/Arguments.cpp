@@ -1,3 +1,6 @@
+// Splitting the command line into known options and the command, and reading option
+// values as numbers with messages that name the option.
+
 #include "cli/Arguments.h"
 
 #include <algorithm>

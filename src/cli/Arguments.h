@@ -1,3 +1,5 @@
+// The command line as the commands see it: options in order, the command, usage errors.
+
 #pragma once
 
 #include <optional>

@@ -1,3 +1,5 @@
+// The events, steam and leadlap commands: the diagrams' numbers as JSON or CSV.
+
 #include "cli/DiagramCommands.h"
 
 #include <array>

@@ -1,3 +1,5 @@
+// The commands that print the port, steam and sine diagrams' numbers.
+
 #pragma once
 
 #include <ostream>

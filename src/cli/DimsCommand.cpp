@@ -1,3 +1,5 @@
+// The dims command: every dimension as JSON, and saving them as a .lmd file on request.
+
 #include "cli/DimsCommand.h"
 
 #include <cctype>

@@ -1,3 +1,5 @@
+// The dims command: the gear's dimensions, optionally saved to a dimension file.
+
 #pragma once
 
 #include <ostream>

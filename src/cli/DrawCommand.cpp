@@ -1,3 +1,5 @@
+// The draw command: a view drawn off-screen and written as PNG or SVG by its extension.
+
 #include "cli/DrawCommand.h"
 
 #include <QByteArray>

@@ -1,3 +1,5 @@
+// The draw command: any of the program's pictures written to a file.
+
 #pragma once
 
 #include "cli/Arguments.h"

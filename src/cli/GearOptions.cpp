@@ -1,3 +1,6 @@
+// The gear options shared by every command: files first, then dimensions (finding mid
+// gear again as an editor does), then reverse arm, gear position and driver angle.
+
 #include "cli/GearOptions.h"
 
 #include <limits>

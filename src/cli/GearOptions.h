@@ -1,3 +1,5 @@
+// Setting up the gear from the options every command takes (--open, --set, --angle, ...).
+
 #pragma once
 
 #include "cli/Arguments.h"

@@ -1,3 +1,5 @@
+// JSON numbers (null for non-finite), escaped strings and objects for the commands' output.
+
 #include "cli/Json.h"
 
 #include <cmath>

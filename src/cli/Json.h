@@ -1,3 +1,5 @@
+// The small JSON writer the commands print with: numbers, strings and flat objects.
+
 #pragma once
 
 #include <string>

@@ -1,3 +1,5 @@
+// The pivots command: the tracked pivots' positions over one revolution.
+
 #include "cli/PivotsCommand.h"
 
 #include <algorithm>

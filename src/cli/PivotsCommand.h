@@ -1,3 +1,5 @@
+// The pivots command: the pivot data table without a window.
+
 #pragma once
 
 #include <ostream>

@@ -1,3 +1,5 @@
+// The solve and sweep commands: the solved gear's quantities at one or many driver angles.
+
 #include "cli/SolveCommands.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The commands that solve the gear at one driver angle or over a range of angles.
+
 #pragma once
 
 #include <ostream>

@@ -1,3 +1,5 @@
+// The valve-events, sensitivity and fit commands: the workbench's tables and fit as text.
+
 #include "cli/WorkbenchCommands.h"
 
 #include <optional>

@@ -1,3 +1,5 @@
+// The valve-events workbench's commands.
+
 #pragma once
 
 // The valve-events workbench on the command line: the events table, the sensitivity of

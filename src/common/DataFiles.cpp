@@ -1,3 +1,6 @@
+// Looking up data files in the current, program and installed folders and reading them
+// whole, within a size limit.
+
 #include "common/DataFiles.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Typed-number conversion, strict parsing, "w.d" text, safe rounding and angle wrapping.
+
 #include "common/Numbers.h"
 
 #include <cerrno>

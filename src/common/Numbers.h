@@ -1,3 +1,5 @@
+// The number rules every window and the command line share: reading, writing, rounding.
+
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,5 @@
+// The relative scroll bar's step rule: arrow and page clicks against thumb drags.
+
 #include "common/RelativeBar.h"
 
 #include <cstdlib>

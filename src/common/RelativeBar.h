@@ -1,3 +1,5 @@
+// The step rule of the relative scroll bars (pan, zoom, reference point, dynamic variables).
+
 #pragma once
 
 namespace lm {

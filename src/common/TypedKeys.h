@@ -1,3 +1,5 @@
+// Which keys and pasted characters the number boxes take.
+
 #pragma once
 
 // The one key filter of every number box (editors, dialogs, the diagrams' boxes): which

@@ -1,3 +1,5 @@
+// The diagram windows' menu and button actions on the model, and the controls they show.
+
 #include "diagrams/DiagramActions.h"
 
 #include "model/DynamicVariables.h"

@@ -1,3 +1,5 @@
+// The diagram windows' actions and controls, kept out of the windows so they can be tested.
+
 #pragma once
 
 #include <array>

@@ -1,3 +1,5 @@
+// The diagrams' shared frame: saved gear state, font size, text scaling and travel rows.
+
 #include "diagrams/DiagramFrame.h"
 
 #include <algorithm>

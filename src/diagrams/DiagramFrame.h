@@ -1,3 +1,5 @@
+// The pieces every valve diagram draws around its own curves.
+
 #pragma once
 
 #include <functional>

@@ -1,3 +1,5 @@
+// The undo line under a diagram: the undo count and the newest change, bounded in length.
+
 #include <string_view>
 
 #include "common/Numbers.h"

@@ -1,3 +1,5 @@
+// The four valve diagrams (sine, oval, steam, port) and the numbers they report.
+
 #pragma once
 
 #include <array>

@@ -1,3 +1,5 @@
+// The dynamic variables' names and values across a diagram's top, or a prompt to pick some.
+
 #include "common/Numbers.h"
 #include "diagrams/DiagramFrame.h"
 #include "model/DynamicVariables.h"

@@ -1,3 +1,6 @@
+// Lead, lap and exhaust clearance tracked over a mid-gear sweep, and the block printed
+// for them; also the loop over positions the sine and oval diagrams share.
+
 #include "common/Numbers.h"
 #include "diagrams/DiagramFrame.h"
 

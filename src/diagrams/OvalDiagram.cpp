@@ -1,3 +1,5 @@
+// The oval diagram: valve travel against piston travel for each reverse-arm position.
+
 #include "common/Numbers.h"
 #include "diagrams/DiagramFrame.h"
 #include "diagrams/Diagrams.h"

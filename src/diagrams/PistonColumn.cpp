@@ -1,3 +1,5 @@
+// The oval diagram's crosshead column, safe for a rod shorter than the crank throw.
+
 #include "diagrams/PistonColumn.h"
 
 #include <cmath>

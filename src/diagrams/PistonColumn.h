@@ -1,3 +1,5 @@
+// Where the crosshead's place in its stroke falls across the oval diagram.
+
 #pragma once
 
 #include "kinematics/Guards.h"

@@ -1,3 +1,6 @@
+// The port open/close diagram: its grid, gear marks, legend, event curves and the cycle
+// annotation, drawn from the port sweep.
+
 #include <algorithm>
 #include <array>
 #include <optional>

@@ -1,3 +1,5 @@
+// Telling the port events apart and finding when an opening crosses zero.
+
 #include "diagrams/PortEvents.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The port events (steam and exhaust opening and closing at each end) and their colours.
+
 #pragma once
 
 #include "diagrams/Diagrams.h"

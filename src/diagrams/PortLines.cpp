@@ -1,3 +1,5 @@
+// The port edge lines and their captions drawn across the sine and oval diagrams.
+
 #include "common/Numbers.h"
 #include "diagrams/DiagramFrame.h"
 

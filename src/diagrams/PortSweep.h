@@ -1,3 +1,5 @@
+// The port sweep: every reverse-arm row's valve events over one revolution.
+
 #pragma once
 
 // The sweep behind the port open/close diagram and the valve-events table: for each

@@ -1,3 +1,5 @@
+// The reverse-arm positions legend: header, numbered rows and Fwd/Cen/Rev words.
+
 #include "common/Numbers.h"
 #include "diagrams/DiagramFrame.h"
 #include "kinematics/ReverseArm.h"

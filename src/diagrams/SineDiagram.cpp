@@ -1,3 +1,5 @@
+// The sine diagram: valve travel against driver angle for each reverse-arm position.
+
 #include "common/Numbers.h"
 #include "diagrams/DiagramFrame.h"
 #include "diagrams/Diagrams.h"

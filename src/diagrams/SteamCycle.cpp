@@ -1,3 +1,5 @@
+// The indicator cycle's pressure rules for exhaust, compression, admission and expansion.
+
 #include "diagrams/SteamCycle.h"
 
 #include "kinematics/Guards.h"

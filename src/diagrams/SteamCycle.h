@@ -1,3 +1,5 @@
+// One cylinder end's simulated indicator cycle, stepped phase by phase.
+
 #pragma once
 
 namespace lm {

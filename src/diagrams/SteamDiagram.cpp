@@ -1,3 +1,5 @@
+// The steam diagram: both cylinder ends' indicator cards and the cut-off per position.
+
 #include <optional>
 #include <string>
 

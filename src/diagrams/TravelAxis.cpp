@@ -1,3 +1,5 @@
+// The valve-travel axis of the sine and oval diagrams, quick even for a huge scale.
+
 #include <cstdint>
 
 #include "common/Numbers.h"

@@ -1,3 +1,5 @@
+// The dimension editors' behaviour, testable without a window.
+
 #pragma once
 
 // The logic of the frame and cylinder dimension editors (FrameDi, CylDimen), without Qt:

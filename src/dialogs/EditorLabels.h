@@ -1,3 +1,5 @@
+// The label sketch of the frame and cylinder dimension editors.
+
 #pragma once
 
 // The dimension editors' labels, drawn through Canvas onto the editor window's surface.

@@ -1,3 +1,5 @@
+// The pivot data table's sweep over one revolution and the text it lays out.
+
 #include "dialogs/PivotTable.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// The pivot data table, shared by its window and the command line.
+
 #pragma once
 
 // The pivot data table: the tracked pivots' positions over one revolution of the driver,

@@ -1,3 +1,5 @@
+// The setting dialogs' behaviour, testable without a window.
+
 #pragma once
 
 // The logic of the five setting dialogs (RevPos, DrivAng, StpAng, RefPnts, GraphZoom),

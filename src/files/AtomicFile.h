@@ -1,3 +1,5 @@
+// The safe replace every save goes through.
+
 #pragma once
 
 // Replacing a file only once its new contents are safely on disk.

@@ -1,3 +1,6 @@
+// Reading and writing the dimension data file (.lmd), record by record, both directions
+// through one layout table; also the older 18-record form.
+
 #include "files/DimensionFile.h"
 
 #include <algorithm>

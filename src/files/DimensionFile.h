@@ -1,3 +1,5 @@
+// Opening and saving the dimension data file (.lmd) and the set name it gives the title.
+
 #pragma once
 
 #include <string>

@@ -1,3 +1,5 @@
+// The table-driven layout that maps a dimension file's slots to the model's fields.
+
 #pragma once
 
 #include <span>

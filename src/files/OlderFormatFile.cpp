@@ -1,3 +1,5 @@
+// Importing the older program's .lmp file through its own slot layout.
+
 #include "files/OlderFormatFile.h"
 
 #include <array>

@@ -1,3 +1,5 @@
+// Importing the older program's dimension file (.lmp).
+
 #pragma once
 
 #include <string>

@@ -1,3 +1,6 @@
+// Reading and writing files of little-endian single-precision records, with clear
+// messages for unreadable or truncated files.
+
 #include "files/RecordFile.h"
 
 #include <algorithm>

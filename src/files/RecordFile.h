@@ -1,3 +1,5 @@
+// The record files every dimension format is made of: reading, safe writing, checks.
+
 #pragma once
 
 #include <array>

@@ -1,3 +1,5 @@
+// The drawing interface every picture goes through, with its colours and points.
+
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,5 @@
+// A canvas that draws nothing, for the numbers a picture computes on the way.
+
 #pragma once
 
 #include "graphics/Canvas.h"

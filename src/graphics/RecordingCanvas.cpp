@@ -1,3 +1,5 @@
+// Recording every canvas call with the pen and font it was made with.
+
 #include "graphics/RecordingCanvas.h"
 
 namespace lm {

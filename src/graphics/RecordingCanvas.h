@@ -1,3 +1,5 @@
+// A canvas that keeps its calls, to replay a picture or to check what was drawn.
+
 #pragma once
 
 #include <string>

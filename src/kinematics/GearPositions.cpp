@@ -1,3 +1,5 @@
+// The named gear positions: their names and words, and moving the reverse arm to one.
+
 #include "kinematics/GearPositions.h"
 
 #include <array>

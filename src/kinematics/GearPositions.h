@@ -1,3 +1,5 @@
+// Mid gear and normal or full gear each way, by name.
+
 #pragma once
 
 // The five named reverser settings (mid gear, normal and full gear each way), as the

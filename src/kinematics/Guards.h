@@ -1,3 +1,5 @@
+// The guards that keep the solver's impossible intermediate values finite.
+
 #pragma once
 
 #include <cmath>

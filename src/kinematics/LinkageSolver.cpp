@@ -1,3 +1,6 @@
+// The linkage solver: pivot positions for one driver angle and reverse-arm position,
+// with the link-height search.
+
 #include "kinematics/LinkageSolver.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// Solving the valve gear's linkage for the current angle and reverse arm.
+
 #pragma once
 
 #include "model/Model.h"

@@ -1,3 +1,5 @@
+// Finding mid gear and the normal positions each way, keeping the old ones on failure.
+
 #include "kinematics/MidGear.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// Finding the mid-gear reverse-arm position.
+
 #pragma once
 
 #include "model/Model.h"

@@ -1,3 +1,5 @@
+// The inside-admission valve's port edges and openings and the piston's travel.
+
 #include "kinematics/PistonAndPorts.h"
 
 #include <cmath>

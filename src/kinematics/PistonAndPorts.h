@@ -1,3 +1,5 @@
+// The piston's place and the valve's port edges and openings for a solved gear.
+
 #pragma once
 
 #include "model/Model.h"

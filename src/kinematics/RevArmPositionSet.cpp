@@ -1,3 +1,5 @@
+// The run rule and clamps for the diagrams' reverse-arm positions and vertical scale.
+
 #include "kinematics/RevArmPositionSet.h"
 
 #include "kinematics/Guards.h"

@@ -1,3 +1,5 @@
+// The reverse-arm positions the diagrams draw, and how edited values are kept sound.
+
 #pragma once
 
 #include "model/Model.h"

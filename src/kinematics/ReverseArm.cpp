@@ -1,3 +1,5 @@
+// The reverse-arm bar: its sense, range and the arm positions it stands for.
+
 #include "kinematics/ReverseArm.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The reverse-arm bar and the arm position, in either sense of the gear.
+
 #pragma once
 
 #include "model/Model.h"

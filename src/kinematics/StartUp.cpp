@@ -1,3 +1,5 @@
+// The start-up sequence: defaults, view, nominal dimensions and mid gear.
+
 #include "kinematics/StartUp.h"
 
 #include "kinematics/MidGear.h"

@@ -1,3 +1,5 @@
+// Putting a fresh model into the state the program starts in.
+
 #pragma once
 
 #include "model/Model.h"

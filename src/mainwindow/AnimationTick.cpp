@@ -1,3 +1,5 @@
+// One animation tick's work before the picture, and the driver angle's advance and wrap.
+
 #include "mainwindow/AnimationTick.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// The main window's animation tick: solve, map, outline, advance.
+
 #pragma once
 
 #include "mainwindow/MainWindowState.h"

@@ -1,3 +1,6 @@
+// The live cut-off readout: the piston position where each steam port closed, held on
+// screen for about 400 degrees.
+
 #include "mainwindow/CutOffReadout.h"
 
 #include "common/Numbers.h"

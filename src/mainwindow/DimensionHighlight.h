@@ -1,3 +1,5 @@
+// The timed highlight of one dimension on the main window's drawing.
+
 #pragma once
 
 // The dimension highlight: for about a thousand ticks the main window zooms to one

@@ -1,3 +1,5 @@
+// The dynamic variables' names and values on the main window, or a prompt to pick some.
+
 #include "mainwindow/DynVarLines.h"
 
 #include "common/Numbers.h"

@@ -1,3 +1,5 @@
+// The exhaust beats: a sound each time an exhaust port opens, as loud as its steam.
+
 #include "mainwindow/ExhaustBeats.h"
 
 #include <array>

@@ -1,3 +1,5 @@
+// The exhaust beats the steam display sounds, and their volume.
+
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,6 @@
+// Drawing the valve gear on the main window: wheel and counterweight, rods, link,
+// rockers, cylinder, piston and valve.
+
 #include "mainwindow/GearDrawing.h"
 
 #include <array>

@@ -1,3 +1,5 @@
+// The main window's drawing of the valve gear.
+
 #pragma once
 
 #include "graphics/Canvas.h"

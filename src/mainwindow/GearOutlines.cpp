@@ -1,3 +1,5 @@
+// The cylinder, port, piston and valve outlines in screen points for the current solve.
+
 #include "mainwindow/GearOutlines.h"
 
 #include "common/Real.h"

@@ -1,3 +1,5 @@
+// The screen outlines of the cylinder, piston and valve the gear drawing uses.
+
 #pragma once
 
 #include <array>

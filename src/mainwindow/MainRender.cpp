@@ -1,3 +1,5 @@
+// The main window's picture, layer by layer, in its fixed order.
+
 #include "mainwindow/MainRender.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Drawing the main window's whole picture, and its size.
+
 #pragma once
 
 #include "graphics/Canvas.h"

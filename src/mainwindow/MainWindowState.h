@@ -1,3 +1,5 @@
+// What the main window remembers beside the model: controls, titles, tick memories.
+
 #pragma once
 
 #include <array>

@@ -1,3 +1,5 @@
+// An overlay entry's colour word as a pen colour.
+
 #include "mainwindow/OverlayPen.h"
 
 #include "common/Numbers.h"

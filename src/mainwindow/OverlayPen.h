@@ -1,3 +1,5 @@
+// The pen colour an overlay line or circle is drawn with.
+
 #pragma once
 
 #include "graphics/Canvas.h"

@@ -1,3 +1,5 @@
+// The tracked pivots' live table on the main window and their row numbers at the pivots.
+
 #include "mainwindow/PivotDisplay.h"
 
 #include <cmath>

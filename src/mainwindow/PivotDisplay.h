@@ -1,3 +1,5 @@
+// The main window's live table of tracked pivots.
+
 #pragma once
 
 // The live table of the six tracked pivots on the main window's drawing.

@@ -1,3 +1,5 @@
+// The main window's mouse press, step by step, and which tracked row lies under it.
+
 #include "mainwindow/PressHandler.h"
 
 #include "common/Numbers.h"

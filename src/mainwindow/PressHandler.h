@@ -1,3 +1,5 @@
+// The main window's mouse press on its drawing.
+
 #pragma once
 
 // The main window's mouse press on its drawing: reference points, the overlay window's

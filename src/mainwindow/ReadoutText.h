@@ -1,3 +1,5 @@
+// The plain text style the main window's readouts are written in.
+
 #pragma once
 
 #include "graphics/Canvas.h"

@@ -1,3 +1,5 @@
+// The main window's readouts: bar captions, angles, piston, valve and port openings.
+
 #include "mainwindow/Readouts.h"
 
 #include <string>

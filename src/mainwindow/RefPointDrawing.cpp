@@ -1,3 +1,5 @@
+// The reference points' crosses and readouts, and the readout layout's text positions.
+
 #include "mainwindow/RefPointDrawing.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// Drawing the two reference points and placing readout text for the large font.
+
 #pragma once
 
 #include "graphics/Canvas.h"

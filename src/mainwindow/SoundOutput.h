@@ -1,3 +1,5 @@
+// The sound interface the main window plays through, so tests can listen in.
+
 #pragma once
 
 #include <cstdint>

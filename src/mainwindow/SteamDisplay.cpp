@@ -1,3 +1,6 @@
+// The steam display: coloured dots for the steam in each cylinder end, its legend and
+// levels, with bounded dot counts for any view.
+
 #include "mainwindow/SteamDisplay.h"
 
 #include <algorithm>

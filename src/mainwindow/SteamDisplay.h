@@ -1,3 +1,5 @@
+// The steam display in the cylinder on the main window, and its colour and level rules.
+
 #pragma once
 
 #include <random>

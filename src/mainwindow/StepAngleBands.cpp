@@ -1,3 +1,5 @@
+// Finding the step-angle band for a bar position.
+
 #include "mainwindow/StepAngleBands.h"
 
 namespace lm {

@@ -1,3 +1,5 @@
+// The step-angle bar's sixteen bands and the driver-angle bar steps they set.
+
 #pragma once
 
 #include <array>

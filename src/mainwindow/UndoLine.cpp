@@ -1,3 +1,5 @@
+// The undo line's text and where it is drawn on the main window.
+
 #include "mainwindow/UndoLine.h"
 
 #include "common/Numbers.h"

@@ -1,3 +1,5 @@
+// The main window's undo line: the newest change and how many can be undone.
+
 #pragma once
 
 #include <string>

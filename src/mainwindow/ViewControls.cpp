@@ -1,3 +1,5 @@
+// Pan, zoom, presets and reference points: what each control does to the view.
+
 #include "mainwindow/ViewControls.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The main window's pan, zoom, preset and reference-point logic, without Qt.
+
 #pragma once
 
 #include <string_view>

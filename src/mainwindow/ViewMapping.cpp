@@ -1,3 +1,5 @@
+// The model-to-screen mapping and back, rounded and clamped.
+
 #include "mainwindow/ViewMapping.h"
 
 #include <cmath>

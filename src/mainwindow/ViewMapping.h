@@ -1,3 +1,5 @@
+// Model coordinates to the main window's pixels and back.
+
 #pragma once
 
 #include <cstdint>

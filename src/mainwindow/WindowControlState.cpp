@@ -1,3 +1,5 @@
+// What each tick decides for the main window's controls: error item, bars, UnDo button.
+
 #include "mainwindow/WindowControlState.h"
 
 #include "common/Numbers.h"

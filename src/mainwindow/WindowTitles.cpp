@@ -1,3 +1,5 @@
+// The six window titles from the set's name, the date and the time.
+
 #include "mainwindow/WindowTitles.h"
 
 #include <ctime>

@@ -1,3 +1,5 @@
+// The titles of the main window and the windows it opens.
+
 #pragma once
 
 #include <array>

@@ -1,3 +1,6 @@
+// The start-up values, view presets and the nominal frame and cylinder sets, and the
+// resets that bring them back.
+
 #include "model/Defaults.h"
 
 namespace lm {

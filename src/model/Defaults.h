@@ -1,3 +1,5 @@
+// The nominal gear and the defaults a fresh model and the reset buttons start from.
+
 #pragma once
 
 #include <array>

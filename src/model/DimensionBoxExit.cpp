@@ -1,3 +1,5 @@
+// Leaving an editor box: store, register as a dynamic variable, record undo if typed.
+
 #include "model/DimensionBoxExit.h"
 
 #include <string>

@@ -1,3 +1,5 @@
+// What leaving a dimension editor's box does to the model.
+
 #pragma once
 
 #include <string_view>

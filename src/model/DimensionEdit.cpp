@@ -1,3 +1,5 @@
+// Storing an edited dimension with its side effects, and the centring limits.
+
 #include "model/DimensionEdit.h"
 
 #include "common/Numbers.h"

@@ -1,3 +1,5 @@
+// Storing an edited dimension and keeping the reverse-arm centring limits in order.
+
 #pragma once
 
 #include "model/DimensionTable.h"

@@ -1,3 +1,5 @@
+// The dimension table's rows, and reading and storing a dimension wherever it lives.
+
 #include "model/DimensionTable.h"
 
 #include <array>

@@ -1,3 +1,5 @@
+// The one table of the gear's dimensions: names, editor boxes and where values live.
+
 #pragma once
 
 #include <span>

@@ -1,3 +1,5 @@
+// The frame dimensions and the cylinder record the gear is built from.
+
 #pragma once
 
 #include <array>

@@ -1,3 +1,5 @@
+// The dynamic-variable queue and what the bars do to the dimensions in it.
+
 #include "model/DynamicVariables.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The dynamic variables: the last dimensions edited, changed live by four bars.
+
 #pragma once
 
 #include "model/Model.h"

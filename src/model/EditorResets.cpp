@@ -1,3 +1,5 @@
+// The editors' reset buttons on the model side.
+
 #include "model/EditorResets.h"
 
 #include "model/Defaults.h"

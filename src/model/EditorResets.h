@@ -1,3 +1,5 @@
+// Resetting the frame or cylinder dimensions from their editors.
+
 #pragma once
 
 #include "model/Model.h"

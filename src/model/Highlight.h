@@ -1,3 +1,5 @@
+// The dimension highlight's state kept in the model.
+
 #pragma once
 
 // What the dimension highlight keeps between ticks, and what it asks of the windows.

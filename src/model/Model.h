@@ -1,3 +1,6 @@
+// The gear model every part of the program works on: pivots, dimensions, solver
+// results, view, display options, dynamic variables, undo and overlay.
+
 #pragma once
 
 #include <array>

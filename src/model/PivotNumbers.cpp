@@ -1,3 +1,5 @@
+// Reading stored pivot numbers safely and finding the nearest pivot to a point.
+
 #include "model/PivotNumbers.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// Stored pivot numbers and the nearest-pivot search.
+
 #pragma once
 
 // Pivot numbers kept as reals (tracked rows, overlay entries) and the nearest-pivot

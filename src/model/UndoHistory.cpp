@@ -1,3 +1,5 @@
+// The undo history of typed and dynamic-variable changes.
+
 #include "model/UndoHistory.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Undoing dimension changes, twenty deep.
+
 #pragma once
 
 #include "model/Model.h"

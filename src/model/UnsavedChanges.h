@@ -1,3 +1,5 @@
+// Knowing when the dimension set has unsaved changes, and asking about them.
+
 #pragma once
 
 // Whether the dimension set (dimensions, diagram positions, overlay entries) has changed

@@ -1,3 +1,5 @@
+// Drawing the overlay's lines and circles, fixed or tied to pivots, and the pick prompts.
+
 #include "overlay/OverlayDrawing.h"
 
 #include <cmath>

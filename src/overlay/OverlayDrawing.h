@@ -1,3 +1,5 @@
+// The lines-and-circles overlay on the main window.
+
 #pragma once
 
 // The lines-and-circles overlay as the main window draws it every tick, and the red

@@ -1,3 +1,5 @@
+// The lines-and-circles window's logic: choices, pivot picks, references and box edits.
+
 #include "overlay/OverlayEditor.h"
 
 #include <algorithm>

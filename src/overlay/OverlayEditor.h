@@ -1,3 +1,5 @@
+// The lines-and-circles window's behaviour, testable without the window.
+
 #pragma once
 
 // The lines-and-circles window's logic without the window: the radio choices and their

@@ -1,3 +1,5 @@
+// The fit: a bounded search over trial copies of the gear for values meeting the goals.
+
 #include "workbench/Fit.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Fitting up to four dimensions so the valve events meet the designer's goals.
+
 #pragma once
 
 // Equalising: NLopt's bounded derivative-free search (BOBYQA) for the values of up to

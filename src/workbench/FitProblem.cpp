@@ -1,3 +1,5 @@
+// Reading a fit's variables and goals from text, checking them, and the residual.
+
 #include "workbench/FitProblem.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The fit's variables, bounds and goals.
+
 #pragma once
 
 // What the fit is asked to do: which dimensions it may vary, within which bounds, and

@@ -1,3 +1,5 @@
+// Trial copies of the gear with some dimensions changed.
+
 #include "workbench/GearTrial.h"
 
 #include "kinematics/MidGear.h"

@@ -1,3 +1,5 @@
+// Trying a dimension change on a copy of the gear.
+
 #pragma once
 
 // A trial change of the gear: a copy of the model with some dimensions set as typed into

@@ -1,3 +1,5 @@
+// Central differences of one valve event against each dimension, with knife-edge checks.
+
 #include "workbench/Sensitivity.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// How sensitive a valve event is to each dimension.
+
 #pragma once
 
 // How much one valve event moves per unit change of each of the 44 dimensions, at one

@@ -1,3 +1,5 @@
+// The valve events' names and the table built from the port sweep's rows.
+
 #include "workbench/ValveEvents.h"
 
 #include <cmath>

@@ -1,3 +1,6 @@
+// The valve-events table a designer reads: lead, opening, admission, cut-off, release
+// and compression at each end, row by row.
+
 #pragma once
 
 // The valve-events table: each reverse-arm row of the port diagram's sweep turned into

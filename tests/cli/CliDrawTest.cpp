@@ -1,3 +1,6 @@
+// The draw command: the pictures it writes as PNG or SVG match the windows', and what it
+// cannot draw or write is refused.
+
 #include <cstdio>
 #include <fstream>
 #include <sstream>

@@ -1,3 +1,5 @@
+// Running the built linkmotion-cli in a shell and picking numbers out of its output.
+
 #include "CliRunner.h"
 
 #include <sys/wait.h>

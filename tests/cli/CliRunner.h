@@ -1,3 +1,5 @@
+// Helpers the command-line tests share: running the program and reading its JSON.
+
 #pragma once
 
 #include <string>

@@ -1,3 +1,6 @@
+// The command line end to end: solve and sweep numbers, gear options, set and dims,
+// error messages and exit status, help.
+
 #include <cmath>
 #include <fstream>
 #include <string>

@@ -1,3 +1,5 @@
+// Typed-number reading, strict parsing, "w.d" text, rounding and angle wrapping.
+
 #include "common/Numbers.h"
 
 #include <cmath>

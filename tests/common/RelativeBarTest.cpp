@@ -1,3 +1,5 @@
+// The relative bar's step rule for arrow and page clicks and for thumb drags.
+
 #include "common/RelativeBar.h"
 
 #include <gtest/gtest.h>

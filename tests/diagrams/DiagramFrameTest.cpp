@@ -1,3 +1,6 @@
+// What every diagram shares: the travel axis, port lines, legend, mid-gear tracking,
+// undo line, dynamic-variable header and the windows' actions.
+
 #include <gtest/gtest.h>
 
 #include <cmath>

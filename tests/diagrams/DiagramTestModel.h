@@ -1,3 +1,5 @@
+// The model and the recorded curves the diagram tests start from.
+
 #pragma once
 
 #include <string>

@@ -1,3 +1,5 @@
+// An independent sweep of the gear for checking the diagrams' numbers.
+
 #pragma once
 
 #include <vector>

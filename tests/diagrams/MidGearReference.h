@@ -1,3 +1,5 @@
+// Lead, lap and exhaust clearance worked out independently, to check the diagrams' blocks.
+
 #pragma once
 
 #include <algorithm>

@@ -1,3 +1,6 @@
+// The oval diagram: crosshead columns, closed ovals even for impossible gears, labels
+// and the mid-gear block.
+
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,3 +1,6 @@
+// The port diagram: event crossings on its nineteen rows, curves, the normal-gear line,
+// the cycle annotation, reverse graphs and impossible gears.
+
 #include <gtest/gtest.h>
 
 #include <cmath>

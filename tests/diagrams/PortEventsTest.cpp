@@ -1,3 +1,5 @@
+// When a port counts as opening or closing, and where the crossing is placed.
+
 #include "diagrams/PortEvents.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// The sine diagram: its curves, the mid-gear lead and lap, mirrored and odd gears.
+
 #include <gtest/gtest.h>
 
 #include <cmath>

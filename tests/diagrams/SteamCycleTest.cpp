@@ -1,3 +1,6 @@
+// The indicator cycle stepped through its phases: exhaust, compression, admission,
+// cut-off, expansion and release.
+
 #include "diagrams/SteamCycle.h"
 
 #include <gtest/gtest.h>

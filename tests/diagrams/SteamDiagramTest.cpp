@@ -1,3 +1,6 @@
+// The steam diagram: closed indicator cards, cut-off per end, the reverse half, and the
+// gear state left as it was.
+
 #include <gtest/gtest.h>
 
 #include <cmath>

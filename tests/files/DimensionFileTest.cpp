@@ -1,3 +1,6 @@
+// The dimension data file: every field in its slot both ways, round trips, broken files
+// refused, and saves that never damage the file already there.
+
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <sys/stat.h>

@@ -1,3 +1,5 @@
+// Writing and reading test dimension files byte by byte, and a scratch folder per test.
+
 #pragma once
 
 // Dimension files written and read byte by byte, independently of the file code, and a

@@ -1,3 +1,6 @@
+// Importing the older program's files: every slot, extra records ignored, broken files
+// refused with the model untouched.
+
 #include <cmath>
 #include <limits>
 #include <set>

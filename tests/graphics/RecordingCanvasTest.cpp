@@ -1,3 +1,5 @@
+// The recording canvas keeps every call with the pen and font it was made with.
+
 #include "graphics/RecordingCanvas.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// The solver's guards: when they clamp, and when they raise the gear error.
+
 #include <gtest/gtest.h>
 
 #include "kinematics/Guards.h"

@@ -1,3 +1,5 @@
+// Absurd dimension values still solve, with mid gear and diagram positions finite.
+
 #include <cmath>
 #include <limits>
 

@@ -1,3 +1,5 @@
+// An independent solution of the gear to check the linkage solver against.
+
 #pragma once
 
 // A second, plain double-precision solution of the gear, built from circle intersections

@@ -1,3 +1,6 @@
+// The linkage solver against an independent solution, rod lengths kept all round, and
+// how it gives up or clamps on impossible geometry.
+
 #include <array>
 #include <cmath>
 

@@ -1,3 +1,5 @@
+// Finding mid gear for nominal, altered and odd gears, and keeping the old one on failure.
+
 #include <cmath>
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// Piston travel, port edges and port openings against values worked out by hand.
+
 #include <cmath>
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// The diagrams' reverse-arm positions: the run rule, the count and the edit clamps.
+
 #include "kinematics/RevArmPositionSet.h"
 
 #include <gtest/gtest.h>

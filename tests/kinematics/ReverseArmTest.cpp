@@ -1,3 +1,5 @@
+// The reverse-arm bar in the plain and mirrored senses, and safe positions for odd travels.
+
 #include <gtest/gtest.h>
 
 #include "kinematics/LinkageSolver.h"

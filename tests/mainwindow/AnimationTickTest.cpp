@@ -1,3 +1,5 @@
+// The animation tick: the driver angle's advance and wrap, and solving before advancing.
+
 #include "mainwindow/AnimationTick.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// The live cut-off readout: its value between two ticks, how long it holds, when it hides.
+
 #include <cmath>
 #include <string>
 #include <vector>

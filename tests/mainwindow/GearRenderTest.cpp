@@ -1,3 +1,6 @@
+// The main window's gear drawing, primitive by primitive, against the mapping worked out
+// here; counterweight, line width and reverse-arm handle.
+
 #include <cmath>
 #include <vector>
 

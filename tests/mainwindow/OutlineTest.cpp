@@ -1,3 +1,5 @@
+// The cylinder, piston and valve outlines against points worked out by hand.
+
 #include "mainwindow/GearOutlines.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// The main window's readouts, undo line, dynamic lines, titles and error indicator.
+
 #include <string>
 #include <utility>
 #include <vector>

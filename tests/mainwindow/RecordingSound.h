@@ -1,3 +1,5 @@
+// A sound output that records what it is asked to play, for the tests.
+
 #pragma once
 
 #include <cstdint>

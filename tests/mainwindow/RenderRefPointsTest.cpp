@@ -1,3 +1,5 @@
+// The reference points' crosses and measures, their colour, the large font, when shown.
+
 #include <algorithm>
 #include <string>
 #include <vector>

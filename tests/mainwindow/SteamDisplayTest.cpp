@@ -1,3 +1,5 @@
+// The steam display: colours by phase, levels, legend, exhaust beats and bounded dots.
+
 #include <algorithm>
 #include <map>
 #include <random>

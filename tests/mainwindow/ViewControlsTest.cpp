@@ -1,3 +1,5 @@
+// Pan, zoom, presets and reference points driven as a user would, broken views included.
+
 #include "mainwindow/ViewControls.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// The model-to-screen mapping: half-even rounding, the normal view, clamps, and the way back.
+
 #include "mainwindow/ViewMapping.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// The start-up state and what each editor reset restores.
+
 #include <algorithm>
 
 #include <gtest/gtest.h>

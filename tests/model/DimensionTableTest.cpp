@@ -1,3 +1,6 @@
+// The dimension table's names and numbers, where each value is stored, and the side
+// effects of an edit.
+
 #include <array>
 #include <map>
 #include <set>

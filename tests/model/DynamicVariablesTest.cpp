@@ -1,3 +1,5 @@
+// The dynamic-variable queue and bars: registering, steps, drags, wrapping and twins.
+
 #include "model/DynamicVariables.h"
 
 #include <gtest/gtest.h>

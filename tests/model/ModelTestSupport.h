@@ -1,3 +1,5 @@
+// The model field by field for the tests, and the dimensions located by hand.
+
 #pragma once
 
 // Test-side view of the model: every field by name, compared bit for bit, and the 44

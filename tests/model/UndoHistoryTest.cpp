@@ -1,3 +1,5 @@
+// The undo history: what is recorded, what undo restores, and the twenty-entry limit.
+
 #include "model/UndoHistory.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// The dynamic-variable bars' wiring: focus, end of a click, drag or key stroke, no wheel.
+
 #include "common/qt/DynBarWiring.h"
 
 #include <QEvent>

@@ -1,3 +1,5 @@
+// Making the dynamic-variable scroll bars every window with dynamic variables shares.
+
 #pragma once
 
 #include <QRect>

@@ -1,3 +1,5 @@
+// The horizontal bar's arrow keys, and the helper that makes one with its range and hint.
+
 #include "common/qt/HorizontalBar.h"
 
 #include <QKeyEvent>

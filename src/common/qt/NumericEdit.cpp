@@ -1,3 +1,5 @@
+// The number box's validator, which drops what the key filter would not take.
+
 #include "common/qt/NumericEdit.h"
 
 #include <QKeyEvent>

@@ -1,3 +1,5 @@
+// The Save Picture As dialog, remembering the last folder, its error box and the clipboard.
+
 #include "common/qt/PictureDialogs.h"
 
 #include <QClipboard>

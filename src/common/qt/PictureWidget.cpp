@@ -1,3 +1,5 @@
+// Showing the kept picture and passing mouse presses, moves and context menus to the window.
+
 #include "common/qt/PictureWidget.h"
 
 #include <QContextMenuEvent>

@@ -1,3 +1,6 @@
+// The diagram windows' shared frame: menu, dynamic-variable bars, UnDo, Close, saving
+// and copying the picture, and redrawing as the actions say.
+
 #include "diagrams/qt/DiagramWindow.h"
 
 #include <QAction>

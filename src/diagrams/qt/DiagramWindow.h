@@ -1,3 +1,5 @@
+// The base window of the four diagrams and what it needs from the main window.
+
 #pragma once
 
 #include <QDialog>

@@ -1,3 +1,5 @@
+// The sine, oval, steam and port diagram windows.
+
 #pragma once
 
 #include "diagrams/qt/DiagramWindow.h"

@@ -1,3 +1,5 @@
+// Keeping a diagram's drawings as an image and as replayable calls.
+
 #include "diagrams/qt/KeptPicture.h"
 
 #include <QPainter>

@@ -1,3 +1,5 @@
+// A diagram window's picture, kept so it can be shown, saved and copied.
+
 #pragma once
 
 #include <QImage>

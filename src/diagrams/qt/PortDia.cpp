@@ -1,3 +1,5 @@
+// The port open/close diagram window: forward, reverse or both graphs, and its menu.
+
 #include <QMenu>
 #include <QMenuBar>
 

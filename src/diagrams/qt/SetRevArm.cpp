@@ -1,3 +1,5 @@
+// The reverse-arm positions window: its drawn labels, boxes and the clamps on leaving them.
+
 #include "diagrams/qt/SetRevArm.h"
 
 #include <QFocusEvent>

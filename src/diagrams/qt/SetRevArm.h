@@ -1,3 +1,5 @@
+// The window where the diagrams' reverse-arm positions and vertical scale are typed.
+
 #pragma once
 
 #include <QDialog>

@@ -1,3 +1,5 @@
+// The sine diagram window: its layout, menu and drawing.
+
 #include <QMenuBar>
 
 #include "diagrams/Diagrams.h"

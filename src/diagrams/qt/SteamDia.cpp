@@ -1,3 +1,5 @@
+// The steam diagram window: its layout, menu and drawing.
+
 #include <QMenuBar>
 
 #include "diagrams/Diagrams.h"

@@ -1,3 +1,5 @@
+// The About window's lines and layout.
+
 #include "dialogs/qt/AboutBox.h"
 
 #include <QLabel>

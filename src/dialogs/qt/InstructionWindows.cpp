@@ -1,3 +1,6 @@
+// The instruction windows: a read-only text loaded from the data folders, sized for
+// its 80 columns.
+
 #include "dialogs/qt/InstructionWindows.h"
 
 #include <algorithm>

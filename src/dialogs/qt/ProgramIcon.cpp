@@ -1,3 +1,5 @@
+// The program's icon, from the resource compiled into the library.
+
 #include "dialogs/qt/ProgramIcon.h"
 
 // The resource lives in a static library; naming it here makes the linker keep it.

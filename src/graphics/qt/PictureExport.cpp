@@ -1,3 +1,5 @@
+// Rendering pictures to images, encoding them as PNG or SVG and saving them safely.
+
 #include "graphics/qt/PictureExport.h"
 
 #include <QByteArray>

@@ -1,3 +1,5 @@
+// Turning a picture's drawing code into an image, a PNG or an SVG file.
+
 #pragma once
 
 #include <QByteArray>

@@ -1,3 +1,6 @@
+// The canvas on a QPainter: clamped coordinates and the raster conventions of the
+// pictures' layout.
+
 #include "graphics/qt/QPainterCanvas.h"
 
 #include <QColor>

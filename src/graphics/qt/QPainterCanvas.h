@@ -1,3 +1,5 @@
+// The canvas that draws onto the screen, PNG or SVG through a QPainter.
+
 #pragma once
 
 #include <QFontMetrics>

@@ -1,3 +1,6 @@
+// The drive controls: Run/Stop, 0 and 180 degrees, the driver-angle and step-angle bars
+// and the step buttons.
+
 #include "mainwindow/qt/DriveControls.h"
 
 #include <QPushButton>

@@ -1,3 +1,5 @@
+// The main window's dynamic-variable bars, their panels and the UnDo button.
+
 #include "mainwindow/qt/DynVarControls.h"
 
 #include <QPushButton>

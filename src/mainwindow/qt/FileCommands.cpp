@@ -1,3 +1,5 @@
+// The File menu's open, import and save commands, asking before a changed set is dropped.
+
 #include "mainwindow/qt/FileCommands.h"
 
 #include "files/DimensionFile.h"

@@ -1,3 +1,5 @@
+// The file dialogs' filters and titles, and the standard hooks tests replace.
+
 #include "mainwindow/qt/FileDialogs.h"
 
 #include <QFileDialog>

@@ -1,3 +1,5 @@
+// The open and save dialogs the file commands ask for, and hooks to replace them.
+
 #pragma once
 
 #include <QString>

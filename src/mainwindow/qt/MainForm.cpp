@@ -1,3 +1,5 @@
+// The main window: building its panels, sizing to the text, the timer tick and the picture.
+
 #include "mainwindow/qt/MainForm.h"
 
 #include <QCloseEvent>

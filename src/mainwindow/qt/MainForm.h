@@ -1,3 +1,5 @@
+// The main window: its controls, menus, timer and the windows it opens.
+
 #pragma once
 
 #include <QImage>

@@ -1,3 +1,5 @@
+// Playing the program's wave files through Qt Multimedia, silently without them.
+
 #include "mainwindow/qt/QtSoundOutput.h"
 
 #include <QApplication>

@@ -1,3 +1,5 @@
+// The sound output used by the running program.
+
 #pragma once
 
 #include <QString>

@@ -1,3 +1,5 @@
+// The reverse-arm bar and its Fwd, Cen, Rev and find-mid-gear buttons.
+
 #include "mainwindow/qt/ReverseArmControls.h"
 
 #include <QPushButton>

@@ -1,3 +1,5 @@
+// The tool bar's pictograms, painted at start-up.
+
 #include "mainwindow/qt/ToolBarIcons.h"
 
 #include <QPainter>

@@ -1,3 +1,5 @@
+// The tool bar's pictures, drawn in code.
+
 #pragma once
 
 #include <QIcon>

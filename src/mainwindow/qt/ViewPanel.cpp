@@ -1,3 +1,5 @@
+// The pan, zoom, preset and reference-point controls, handing each event to the view logic.
+
 #include "mainwindow/qt/ViewPanel.h"
 
 #include <QPushButton>

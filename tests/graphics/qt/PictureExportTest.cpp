@@ -1,3 +1,6 @@
+// Rendering and saving pictures: sizes and ratios, PNG and SVG read back, and failed
+// saves that report the failure and keep the old file.
+
 #include "graphics/qt/PictureExport.h"
 
 #include <QColor>

@@ -1,3 +1,6 @@
+// The QPainter canvas pixel by pixel: lines, ellipses, arcs, pixels, text, hostile
+// coordinates and the doubled pixel ratio.
+
 #include "graphics/qt/QPainterCanvas.h"
 
 #include <QColor>

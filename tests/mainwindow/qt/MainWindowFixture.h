@@ -1,3 +1,5 @@
+// The main window under test, with hand-driven ticks and widgets found by name.
+
 #pragma once
 
 // The main window made for a test, its ticks driven by hand, and its widgets and menu

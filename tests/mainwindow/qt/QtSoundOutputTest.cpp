@@ -1,3 +1,5 @@
+// Finding sound files and staying silent when they or the audio device are missing.
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
