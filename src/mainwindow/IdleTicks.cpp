@@ -1,3 +1,5 @@
+// The fingerprint of everything a tick reads, and the rule for leaving a tick out.
+
 #include "mainwindow/IdleTicks.h"
 
 #include <type_traits>

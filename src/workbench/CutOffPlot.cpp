@@ -1,3 +1,5 @@
+// Draws front and rear cut-off against reverser position.
+
 #include "workbench/CutOffPlot.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The cut-off plot of the valve-events window.
+
 #pragma once
 
 // The cut-off of each cylinder end against the reverser's position, forward and reverse

@@ -1,3 +1,5 @@
+// The valve-events table's cells and delimited text.
+
 #include "workbench/ValveEventsText.h"
 
 #include <bit>

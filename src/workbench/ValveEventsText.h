@@ -1,3 +1,5 @@
+// The valve-events table as text for the window, the clipboard and CSV files.
+
 #pragma once
 
 // The valve-events table as text: cells for the window, and the whole table as

@@ -1,3 +1,5 @@
+// Finds the tiles of the picture that differ from what was last shown.
+
 #include "common/qt/PictureChanges.h"
 
 #include <QtMath>

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "diagrams/DiagramActions.h"
-#include "diagrams/qt/KeptPicture.h"
+#include "common/qt/KeptPicture.h"
 #include "model/Model.h"
 
 class QAction;

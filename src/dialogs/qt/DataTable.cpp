@@ -1,3 +1,5 @@
+// The pivot data table window: its text box and Edit menu, filled at every opening.
+
 #include "dialogs/qt/DataTable.h"
 
 #include <QDate>

@@ -1,3 +1,5 @@
+// The "Driver Angle" dialog.
+
 #include "dialogs/qt/DrivAng.h"
 
 #include <QPushButton>

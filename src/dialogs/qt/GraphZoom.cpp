@@ -1,3 +1,5 @@
+// The graphic zoom dialog: the dimension highlight's zoom factor.
+
 #include "dialogs/qt/GraphZoom.h"
 
 #include <QPushButton>

@@ -1,3 +1,5 @@
+// The reference points dialog: both points typed, zeroed, or switched off.
+
 #include "dialogs/qt/RefPnts.h"
 
 #include <QPushButton>

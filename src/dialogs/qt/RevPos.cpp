@@ -1,3 +1,5 @@
+// The reverse-arm position dialog, its labels following the gear's sense.
+
 #include "dialogs/qt/RevPos.h"
 
 #include <QPushButton>

@@ -1,3 +1,5 @@
+// The layout and keys every setting dialog shares.
+
 #include "dialogs/qt/SettingDialog.h"
 
 #include <QKeyEvent>

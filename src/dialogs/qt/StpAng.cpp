@@ -1,3 +1,5 @@
+// The step angle dialog: the driver's step per tick, run state kept.
+
 #include "dialogs/qt/StpAng.h"
 
 #include <QPushButton>

@@ -1,3 +1,5 @@
+// The lines and circles window: its rows, radio groups and buttons over the overlay editor.
+
 #include "overlay/qt/DrawLines.h"
 
 #include <QButtonGroup>

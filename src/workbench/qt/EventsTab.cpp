@@ -1,3 +1,5 @@
+// The events tab: table, plot, copy and CSV, refreshed in the background.
+
 #include "workbench/qt/EventsTab.h"
 
 #include <QClipboard>

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "diagrams/qt/KeptPicture.h"
+#include "common/qt/KeptPicture.h"
 #include "model/Model.h"
 #include "workbench/ValveEvents.h"
 #include "workbench/ValveEventsText.h"

@@ -1,3 +1,5 @@
+// The fit tab: bounds, goals, a cancellable run, before/after tables, apply and undo.
+
 #include "workbench/qt/FitTab.h"
 
 #include <QComboBox>

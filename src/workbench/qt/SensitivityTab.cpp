@@ -1,3 +1,5 @@
+// The sensitivity tab: one event against every dimension, ranked.
+
 #include "workbench/qt/SensitivityTab.h"
 
 #include <QComboBox>

@@ -1,3 +1,5 @@
+// The "Valve Events" window: its three tabs and the change watch that refreshes them.
+
 #include "workbench/qt/ValveEventsWindow.h"
 
 #include <QPushButton>

@@ -1,4 +1,4 @@
-// A diagram window's picture, kept so it can be shown, saved and copied.
+// A window's picture, kept as the calls that drew it, so it can be shown, saved and copied.
 
 #pragma once
 

@@ -1,6 +1,6 @@
 // Keeping a diagram's drawings as an image and as replayable calls.
 
-#include "diagrams/qt/KeptPicture.h"
+#include "common/qt/KeptPicture.h"
 
 #include <QPainter>
 
