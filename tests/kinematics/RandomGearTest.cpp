@@ -139,7 +139,7 @@ TEST(RandomGears, AnySetSolvesTicksAndDrawsWithMidGearFinite) {
     StartUp(started);
     Dice dice(20261208);
     RecordingCanvas canvas;
-    long memoryAfterWarmUp = 0;
+    long memoryAfterWarmUp = 0, peakAfterWarmUp = 0;
 
     for (long set = 0; set < count; ++set) {
         SCOPED_TRACE("set " + std::to_string(set));
@@ -185,12 +185,16 @@ TEST(RandomGears, AnySetSolvesTicksAndDrawsWithMidGearFinite) {
             for (int k = 1; k <= kRevArmPositionCount; ++k)
                 ASSERT_TRUE(std::isfinite(m.Gear.RevArmPositions[static_cast<std::size_t>(k)])) << "set " << set;
         }
-        if (set == 999) memoryAfterWarmUp = test::ResidentKb();
+        if (set == 999) {
+            memoryAfterWarmUp = test::ResidentKb();
+            peakAfterWarmUp = test::PeakResidentKb();
+        }
     }
     if (count > 1000) {
         const long end = test::ResidentKb();
-        std::printf("random gears: %ld sets; resident memory %ld kB after 1000, %ld kB at the end\n",
-                    count, memoryAfterWarmUp, end);
+        std::printf("random gears: %ld sets; after 1000: resident %ld kB, peak %ld kB; at the end: resident %ld kB, "
+                    "peak %ld kB\n",
+                    count, memoryAfterWarmUp, peakAfterWarmUp, end, test::PeakResidentKb());
         EXPECT_LE(end - memoryAfterWarmUp, 1024) << "memory grew over the run";
     }
 }
