@@ -120,7 +120,7 @@ void CheckPivotTable(Model& m, Dice& dice) {
     std::vector<std::string> lines;
     for (std::size_t at = 0, end; (end = text.find('\n', at)) != std::string::npos; at = end + 1)
         lines.push_back(text.substr(at, end - at));
-    ASSERT_EQ(lines.size(), 4 + 360 / step + 1) << "step " << step;
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(4 + 360 / step + 1)) << "step " << step;
     for (int a = 0; a <= 360; a += step) {
         char lead[16];
         std::snprintf(lead, sizeof lead, "%7.2f", static_cast<double>(a));
