@@ -25,6 +25,9 @@ constexpr int kRowTops[kOverlayEntryCount] = {123, 140, 158, 175, 192, 209, 226,
                                               295, 313, 330, 347, 364, 382, 399, 416, 433, 450};
 constexpr int kLabelLefts[4] = {10, 46, 91, 143};
 constexpr int kBoxLefts[4] = {207, 272, 351, 416};
+constexpr int kBoxWidth = 51;
+// The rows' panels stand this far from the window's left edge.
+constexpr int kRowsLeft = 39;
 const QColor kAqua(0, 255, 255);
 const QColor kGrey(192, 192, 192);
 
@@ -124,13 +127,25 @@ void DrawLines::BuildChoices() {
     };
     const Title titles[] = {{{44, 84}, "Item"},
                             {{48, 98}, "No."},
-                            {{82, 92}, "Type     Color     Ref to"},
-                            {{241, 84}, "Line1Vert   Line1Horz     Line2Vert   Line2Horz"},
-                            {{246, 98}, "CirCentV    CirCentH                        CirRadius"}};
+                            {{82, 92}, "Type     Color     Ref to"}};
     for (const Title& t : titles) {
         auto* label = new QLabel(t.text, this);
         label->move(t.at);
         label->adjustSize();
+    }
+    // The box columns' titles, each centred over its column: laid out as one blank-padded
+    // line they drift with the font's width and ran under "Close".
+    const char* const columnTitles[2][4] = {{"Line1Vert", "Line1Horz", "Line2Vert", "Line2Horz"},
+                                            {"CirCentV", "CirCentH", "", "CirRadius"}};
+    const int titleTops[2] = {84, 98};
+    for (int line = 0; line < 2; ++line) {
+        for (int column = 0; column < 4; ++column) {
+            if (!*columnTitles[line][column]) continue;
+            auto* label = new QLabel(columnTitles[line][column], this);
+            label->adjustSize();
+            const int centre = kRowsLeft + kBoxLefts[column] + kBoxWidth / 2;
+            label->move(centre - label->width() / 2, titleTops[line]);
+        }
     }
 }
 
@@ -139,7 +154,7 @@ void DrawLines::BuildRows() {
         const auto r = static_cast<std::size_t>(row - 1);
         auto* panel = new QFrame(this);
         panel->setObjectName(QString("Panel%1").arg(row));
-        panel->setGeometry(39, kRowTops[r], 480, 16);
+        panel->setGeometry(kRowsLeft, kRowTops[r], 480, 16);
         panel->setAutoFillBackground(true);
         panels_[r] = panel;
         for (int i = 0; i < 4; ++i) {
@@ -151,7 +166,7 @@ void DrawLines::BuildRows() {
 
             auto* box = new NumericEdit(panel);
             box->setObjectName(QString("Edit%1").arg(n));
-            box->setGeometry(kBoxLefts[i], 0, 51, 16);
+            box->setGeometry(kBoxLefts[i], 0, kBoxWidth, 16);
             box->setFrame(false);
             box->setAlignment(Qt::AlignRight);
             box->setTextMargins(0, 0, 0, 0);
