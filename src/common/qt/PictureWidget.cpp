@@ -4,6 +4,7 @@
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -21,12 +22,19 @@ void PictureWidget::SetMouseMoved(std::function<void()> moved) {
     setMouseTracking(static_cast<bool>(mouseMoved_));
 }
 
-void PictureWidget::paintEvent(QPaintEvent*) {
+void PictureWidget::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QImage& image = picture_();
     const QSize shown = image.isNull() ? QSize() : image.deviceIndependentSize().toSize();
     if (shown.width() < width() || shown.height() < height()) p.fillRect(rect(), background_);
-    if (!image.isNull()) p.drawImage(0, 0, image);
+    if (image.isNull()) return;
+    // Rectangle by rectangle: under a one-rectangle clip the picture is copied row by row,
+    // while a many-rectangle clip sends every copy through the painter's worker threads,
+    // whose hand-overs cost more than the copy.
+    for (const QRect& r : event->region()) {
+        p.setClipRect(r);
+        p.drawImage(0, 0, image);
+    }
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* e) {
