@@ -3,6 +3,8 @@
 
 #include "graphics/qt/QPainterCanvas.h"
 
+#include "graphics/qt/TextLayouts.h"
+
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
@@ -78,6 +80,11 @@ QPainterCanvas::QPainterCanvas(QPainter& painter) : painter_(painter) {
     ApplyFont();
 }
 
+QPainterCanvas::QPainterCanvas(QPainter& painter, TextLayouts& layouts) : QPainterCanvas(painter) {
+    layouts_ = &layouts;
+    fontKey_ = TextLayouts::FontKey(painter_);
+}
+
 void QPainterCanvas::ApplyPen() {
     QPen pen(ToQColor(penColour_));
     pen.setStyle(Qt::SolidLine);
@@ -110,6 +117,7 @@ void QPainterCanvas::ApplyFont() {
     font.setBold(fontBold_);
     painter_.setFont(font);
     metrics_.reset();
+    if (layouts_) fontKey_ = TextLayouts::FontKey(painter_);
 }
 
 double QPainterCanvas::StrokeOffset() const {
@@ -190,6 +198,16 @@ void QPainterCanvas::TextOut(ScreenPoint p, std::string_view text) {
     if (!metrics_) metrics_.emplace(painter_.fontMetrics());
     const QFontMetrics& metrics = *metrics_;
     const int x = ClampCoordinate(p.x), y = ClampCoordinate(p.y);
+    if (layouts_) {
+        const TextLayouts::Layout& layout = layouts_->Of(painter_, fontKey_, s);
+        if (textOpaque_) painter_.fillRect(QRect(x, y, layout.width, metrics.height()), ToQColor(textBackground_));
+        if (layout.runs.isEmpty()) return;
+        painter_.setPen(ToQColor(fontColour_));
+        const QPointF baseline(x + layout.indent, y + metrics.ascent());
+        for (const QGlyphRun& run : layout.runs) painter_.drawGlyphRun(baseline, run);
+        ApplyPen();
+        return;
+    }
     if (textOpaque_)
         painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()),
                           ToQColor(textBackground_));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFontMetrics>
+#include <QString>
 
 #include <optional>
 
@@ -11,6 +12,8 @@
 class QPainter;
 
 namespace lm {
+
+class TextLayouts;
 
 // Plays Canvas calls onto a QPainter, on whatever device it is painting: a QImage (the
 // screen picture and PNG), a widget or a QSvgGenerator. Lines and outlines follow the
@@ -27,6 +30,9 @@ public:
     // The painter must be active and outlive the canvas, and keep its transform while the
     // canvas draws. Its pen, brush, font and render hints are set here and left changed.
     explicit QPainterCanvas(QPainter& painter);
+    // Texts are drawn from layouts kept in `layouts` (same pixels, less work): for a
+    // window that draws the same texts again and again.
+    QPainterCanvas(QPainter& painter, TextLayouts& layouts);
 
     void Clear(Rgb colour) override;
 
@@ -73,6 +79,8 @@ private:
     // The metrics of the font last applied, made once per font: making them for every
     // text is a good part of drawing a readout.
     std::optional<QFontMetrics> metrics_;
+    TextLayouts* layouts_ = nullptr;
+    QString fontKey_;  // the font's key among the layouts, when they are kept
     int fontSize_ = kDefaultFontSize;
     bool textOpaque_ = true;
     Rgb textBackground_ = colors::White;

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "common/qt/PictureChanges.h"
+#include "graphics/qt/TextLayouts.h"
 #include "mainwindow/IdleTicks.h"
 #include "mainwindow/MainWindowState.h"
 #include "mainwindow/qt/DriveControls.h"
@@ -202,6 +203,8 @@ private:
     std::optional<DrawnFrom> drawnFrom_;
     IdleTicks idle_;
     PictureChanges changes_;
+    // The readouts' texts, laid out once for all ticks.
+    TextLayouts textLayouts_;
     TickCounts tickCounts_;
 
     std::unique_ptr<ReverseArmControls> revArm_;

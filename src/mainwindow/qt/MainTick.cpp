@@ -69,7 +69,7 @@ void MainForm::DrawPicture() {
     ++tickCounts_.drawn;
     QPainter painter(&picture_);
     painter.setClipRect(shown);
-    QPainterCanvas canvas(painter);
+    QPainterCanvas canvas(painter, textLayouts_);
     RenderMainWindow(model_, state_, canvas);
     pictureDrawn_ = shown;
 }
@@ -83,7 +83,7 @@ void MainForm::CompletePicture() {
     s.Sound = nullptr;
     QPainter painter(&picture_);
     painter.setClipRegion(QRegion(whole).subtracted(pictureDrawn_));
-    QPainterCanvas canvas(painter);
+    QPainterCanvas canvas(painter, textLayouts_);
     RenderMainWindow(m, s, canvas);
     pictureDrawn_ = whole;
     drawnFrom_.reset();
