@@ -82,7 +82,6 @@ QPainterCanvas::QPainterCanvas(QPainter& painter) : painter_(painter) {
 
 QPainterCanvas::QPainterCanvas(QPainter& painter, TextLayouts& layouts) : QPainterCanvas(painter) {
     layouts_ = &layouts;
-    fontKey_ = TextLayouts::FontKey(painter_);
 }
 
 void QPainterCanvas::ApplyPen() {
@@ -117,7 +116,6 @@ void QPainterCanvas::ApplyFont() {
     font.setBold(fontBold_);
     painter_.setFont(font);
     metrics_.reset();
-    if (layouts_) fontKey_ = TextLayouts::FontKey(painter_);
 }
 
 double QPainterCanvas::StrokeOffset() const {
@@ -199,7 +197,7 @@ void QPainterCanvas::TextOut(ScreenPoint p, std::string_view text) {
     const QFontMetrics& metrics = *metrics_;
     const int x = ClampCoordinate(p.x), y = ClampCoordinate(p.y);
     if (layouts_) {
-        const TextLayouts::Layout& layout = layouts_->Of(painter_, fontKey_, s);
+        const TextLayouts::Layout& layout = layouts_->Of(painter_, TextLayouts::FontOf(painter_, fontSize_, fontBold_), s);
         if (textOpaque_) painter_.fillRect(QRect(x, y, layout.width, metrics.height()), ToQColor(textBackground_));
         if (layout.runs.isEmpty()) return;
         painter_.setPen(ToQColor(fontColour_));

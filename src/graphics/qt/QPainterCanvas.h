@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QFontMetrics>
-#include <QString>
 
 #include <optional>
 
@@ -80,7 +79,6 @@ private:
     // text is a good part of drawing a readout.
     std::optional<QFontMetrics> metrics_;
     TextLayouts* layouts_ = nullptr;
-    QString fontKey_;  // the font's key among the layouts, when they are kept
     int fontSize_ = kDefaultFontSize;
     bool textOpaque_ = true;
     Rgb textBackground_ = colors::White;

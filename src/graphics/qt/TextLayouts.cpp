@@ -5,9 +5,12 @@
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QHashFunctions>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QTextLayout>
+
+#include <utility>
 
 namespace lm {
 
@@ -41,25 +44,24 @@ TextLayouts::Layout MakeLayout(const QPainter& painter, const QString& text) {
 
 }  // namespace
 
-QString TextLayouts::FontKey(const QPainter& painter) {
+TextLayouts::Font TextLayouts::FontOf(const QPainter& painter, int pixels, bool bold) {
     const QPaintDevice* device = painter.device();
-    const QString where = device ? QStringLiteral("%1 %2 %3")
-                                       .arg(device->devicePixelRatioF())
-                                       .arg(device->logicalDpiX())
-                                       .arg(device->logicalDpiY())
-                                 : QString();
-    return painter.font().key() + QLatin1Char(' ') + where + QLatin1Char('\x1f');
+    if (!device) return {pixels, bold, 1.0, 0, 0};
+    return {pixels, bold, device->devicePixelRatioF(), device->logicalDpiX(), device->logicalDpiY()};
 }
 
-const TextLayouts::Layout& TextLayouts::Of(const QPainter& painter, const QString& fontKey,
-                                           const QString& text) {
-    const QString key = fontKey + text;
-    auto found = layouts_.constFind(key);
-    if (found != layouts_.constEnd()) return *found;
+std::size_t TextLayouts::KeyHash::operator()(const Key& k) const noexcept {
+    return qHashMulti(0, k.font.pixels, k.font.bold, k.font.ratio, k.font.dpiX, k.font.dpiY, k.text);
+}
+
+const TextLayouts::Layout& TextLayouts::Of(const QPainter& painter, const Font& font, const QString& text) {
+    Key key{font, text};
+    auto found = layouts_.find(key);
+    if (found != layouts_.end()) return found->second;
     // A turning gear repeats its readouts every revolution; past this many the oldest
     // are no better a guess than any, so all go.
     if (layouts_.size() >= kMaxTexts) layouts_.clear();
-    return *layouts_.insert(key, MakeLayout(painter, text));
+    return layouts_.emplace(std::move(key), MakeLayout(painter, text)).first->second;
 }
 
 }  // namespace lm

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <QGlyphRun>
-#include <QHash>
 #include <QList>
 #include <QString>
+
+#include <cstddef>
+#include <unordered_map>
 
 class QPainter;
 
@@ -19,17 +21,33 @@ public:
         QList<QGlyphRun> runs; // the rest, baseline at y = 0, starting at x = 0
     };
 
-    // What tells the painter's font and device apart from others: made when the font
-    // changes, given with every text.
-    static QString FontKey(const QPainter& painter);
+    // What tells one font on one device from another. The canvas sets its fonts only by
+    // size and weight, so those and the device's resolution are enough.
+    struct Font {
+        int pixels = 0;
+        bool bold = false;
+        double ratio = 1.0;
+        int dpiX = 0, dpiY = 0;
+        bool operator==(const Font&) const = default;
+    };
+    static Font FontOf(const QPainter& painter, int pixels, bool bold);
 
-    // The layout of `text` in the painter's font on its device, made on first use.
-    const Layout& Of(const QPainter& painter, const QString& fontKey, const QString& text);
+    // The layout of `text` in the painter's font (described by `font`) on its device,
+    // made on first use.
+    const Layout& Of(const QPainter& painter, const Font& font, const QString& text);
 
-    static constexpr int kMaxTexts = 4096;
+    static constexpr std::size_t kMaxTexts = 4096;
 
 private:
-    QHash<QString, Layout> layouts_;
+    struct Key {
+        Font font;
+        QString text;
+        bool operator==(const Key&) const = default;
+    };
+    struct KeyHash {
+        std::size_t operator()(const Key& k) const noexcept;
+    };
+    std::unordered_map<Key, Layout, KeyHash> layouts_;
 };
 
 }  // namespace lm

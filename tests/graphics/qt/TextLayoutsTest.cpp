@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include <functional>
+#include <cstddef>
 
 #include "graphics/qt/QPainterCanvas.h"
 
@@ -62,9 +62,9 @@ TEST(TextLayouts, AFullStoreStartsAgainAndStillDrawsRight) {
     QImage image(200, 20, QImage::Format_RGB32);
     QPainter painter(&image);
     TextLayouts layouts;
-    const QString key = TextLayouts::FontKey(painter);
-    for (int n = 0; n <= TextLayouts::kMaxTexts; ++n) layouts.Of(painter, key, QString::number(n));
-    const TextLayouts::Layout& kept = layouts.Of(painter, key, QStringLiteral("  12.5"));
+    const TextLayouts::Font font = TextLayouts::FontOf(painter, 13, false);
+    for (std::size_t n = 0; n <= TextLayouts::kMaxTexts; ++n) layouts.Of(painter, font, QString::number(n));
+    const TextLayouts::Layout& kept = layouts.Of(painter, font, QStringLiteral("  12.5"));
     EXPECT_EQ(kept.width, painter.fontMetrics().horizontalAdvance(QStringLiteral("  12.5")));
     EXPECT_GT(kept.indent, 0.0);
     EXPECT_FALSE(kept.runs.isEmpty());
