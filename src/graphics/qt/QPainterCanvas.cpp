@@ -192,12 +192,11 @@ void QPainterCanvas::SetPixel(ScreenPoint p, Rgb colour) {
 
 void QPainterCanvas::TextOut(ScreenPoint p, std::string_view text) {
     if (text.empty()) return;
-    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     if (!metrics_) metrics_.emplace(painter_.fontMetrics());
     const QFontMetrics& metrics = *metrics_;
     const int x = ClampCoordinate(p.x), y = ClampCoordinate(p.y);
     if (layouts_) {
-        const TextLayouts::Layout& layout = layouts_->Of(painter_, TextLayouts::FontOf(painter_, fontSize_, fontBold_), s);
+        const TextLayouts::Layout& layout = layouts_->Of(painter_, TextLayouts::FontOf(painter_, fontSize_, fontBold_), text);
         if (textOpaque_) painter_.fillRect(QRect(x, y, layout.width, metrics.height()), ToQColor(textBackground_));
         if (layout.runs.isEmpty()) return;
         painter_.setPen(ToQColor(fontColour_));
@@ -206,6 +205,7 @@ void QPainterCanvas::TextOut(ScreenPoint p, std::string_view text) {
         ApplyPen();
         return;
     }
+    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     if (textOpaque_)
         painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()),
                           ToQColor(textBackground_));

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QTextLayout>
 
+#include <functional>
 #include <utility>
 
 namespace lm {
@@ -51,17 +52,19 @@ TextLayouts::Font TextLayouts::FontOf(const QPainter& painter, int pixels, bool 
 }
 
 std::size_t TextLayouts::KeyHash::operator()(const Key& k) const noexcept {
-    return qHashMulti(0, k.font.pixels, k.font.bold, k.font.ratio, k.font.dpiX, k.font.dpiY, k.text);
+    return qHashMulti(std::hash<std::string>{}(k.text), k.font.pixels, k.font.bold, k.font.ratio, k.font.dpiX,
+                      k.font.dpiY);
 }
 
-const TextLayouts::Layout& TextLayouts::Of(const QPainter& painter, const Font& font, const QString& text) {
-    Key key{font, text};
+const TextLayouts::Layout& TextLayouts::Of(const QPainter& painter, const Font& font, std::string_view text) {
+    Key key{font, std::string(text)};
     auto found = layouts_.find(key);
     if (found != layouts_.end()) return found->second;
     // A turning gear repeats its readouts every revolution; past this many the oldest
     // are no better a guess than any, so all go.
     if (layouts_.size() >= kMaxTexts) layouts_.clear();
-    return layouts_.emplace(std::move(key), MakeLayout(painter, text)).first->second;
+    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return layouts_.emplace(std::move(key), MakeLayout(painter, s)).first->second;
 }
 
 }  // namespace lm

@@ -7,6 +7,8 @@
 #include <QString>
 
 #include <cstddef>
+#include <string>
+#include <string_view>
 #include <unordered_map>
 
 class QPainter;
@@ -34,14 +36,14 @@ public:
 
     // The layout of `text` in the painter's font (described by `font`) on its device,
     // made on first use.
-    const Layout& Of(const QPainter& painter, const Font& font, const QString& text);
+    const Layout& Of(const QPainter& painter, const Font& font, std::string_view text);
 
     static constexpr std::size_t kMaxTexts = 4096;
 
 private:
     struct Key {
         Font font;
-        QString text;
+        std::string text;  // as given: no conversion is needed to find a kept layout
         bool operator==(const Key&) const = default;
     };
     struct KeyHash {

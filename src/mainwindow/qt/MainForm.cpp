@@ -64,7 +64,7 @@ MainForm::MainForm(Model& model, MainFormOptions options, QWidget* parent)
     pal.setColor(QPalette::Button, kSilver);
     setPalette(pal);
 
-    area_ = new PictureWidget(this, [this]() -> const QImage& { return picture_; }, kSilver);
+    area_ = new PictureWidget(this, [this]() -> const QImage& { return shown_; }, kSilver);
     area_->setObjectName("ClientArea");
     area_->setFont(ControlFont());
     // A larger window shows more of the picture, never more than there is of it.
@@ -100,7 +100,12 @@ MainForm::MainForm(Model& model, MainFormOptions options, QWidget* parent)
     area_->Resized = [this](QSize size) {
         ToolBar1->resize(size.width(), ToolBar1->height());
         // A larger window shows the rest of the last picture at once, not at the next tick.
-        if (!pictureDrawn_.contains(ShownPart())) CompletePicture();
+        const QRect shown = ShownPart();
+        if (drawnFrom_ && !QRect(QPoint(0, 0), shown_.deviceIndependentSize().toSize()).contains(shown)) {
+            QImage larger;
+            DrawAgain(larger, shown);
+            if (!larger.isNull()) shown_ = larger;
+        }
     };
     BuildShortcuts();
 

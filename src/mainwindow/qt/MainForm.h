@@ -71,9 +71,9 @@ public:
     Model& model() { return model_; }
     MainWindowState& state() { return state_; }
     QTimer* timer() const { return timer_; }
-    // The last finished picture, whole: 1280 x 1024 logical pixels at the screen's ratio.
-    // A tick draws only the part the window shows; asking for the picture finishes the
-    // rest as that tick would have drawn it.
+    // The last tick's picture, whole: 1280 x 1024 logical pixels at the screen's ratio.
+    // A tick draws only the part the window shows; asking for the picture draws the whole
+    // as that tick drew its part.
     const QImage& picture();
     // Ticks that solved and drew; a stopped gear with nothing changed does neither.
     struct TickCounts {
@@ -182,20 +182,25 @@ private:
     // The part of the picture the client area shows, in the picture's logical pixels.
     QRect ShownPart() const;
     TickSurroundings Surroundings() const;
-    // Draws the part of the picture the last tick left out, from what that tick drew from.
-    void CompletePicture();
+    // Draws the last tick's picture again, from what it drew from, into `image` (at the
+    // shown image's ratio) over the part `area` of the picture.
+    void DrawAgain(QImage& image, const QRect& area);
 
     Model& model_;
     MainWindowState state_;
     MainFormOptions options_;
     QTimer* timer_ = nullptr;
     PictureWidget* area_ = nullptr;
-    QImage picture_;
-    // The picture the window showed before the last drawing.
+    // What the window shows: the top-left part of the picture, no larger than the client
+    // area, so a tick fills, draws and copies no more memory than it must.
+    QImage shown_;
+    // What the window showed before the last drawing.
     QImage shownBefore_;
-    // The part of picture_ the last drawing covered.
-    QRect pictureDrawn_;
-    // What the last clipped drawing started from, for CompletePicture.
+    // The whole picture, drawn when asked for and kept until the next tick.
+    QImage whole_;
+    bool wholeUpToDate_ = false;
+    // What the last drawing started from (the render changes the state it reads), to
+    // draw the same picture again larger.
     struct DrawnFrom {
         Model model;
         MainWindowState state;

@@ -1,5 +1,5 @@
-// The main window's timer tick: solve, draw the part shown, repaint what changed, and the
-// picture completed on demand for export and enlarged windows.
+// The main window's timer tick: solve, draw the part shown into an image of its size,
+// repaint what changed, and the whole picture drawn again on demand.
 
 #include <QPainter>
 #include <QPushButton>
@@ -34,7 +34,7 @@ void MainForm::Timer1Timer() {
     ShowTickState();
     // Painted with the next paint event, only where the picture changed; nothing is
     // opened or drawn from inside the paint.
-    area_->update(changes_.Between(picture_, shownBefore_, pictureDrawn_, area_->childrenRect()));
+    area_->update(changes_.Between(shown_, shownBefore_, ShownPart(), area_->childrenRect()));
     idle_.Drawn(model_, state_, around);
     CarryOutHighlightRequests();
 }
@@ -50,48 +50,49 @@ void MainForm::ShowTickState() {
 
 void MainForm::DrawPicture() {
     // Drawn at the screen's ratio so lines stay sharp on high-resolution screens; the
-    // image is kept from tick to tick and only remade when the ratio changes.
+    // images are kept from tick to tick and only remade when the size or ratio changes.
     const qreal dpr = PictureRatio(area_);
-    const QSize pixels(qRound(kPictureWidth * dpr), qRound(kPictureHeight * dpr));
-    // Two images take turns, so the one the window shows stays to compare the new one with.
-    picture_.swap(shownBefore_);
-    if (picture_.size() != pixels || picture_.devicePixelRatio() != dpr) {
-        picture_ = QImage(pixels, QImage::Format_RGB32);
-        picture_.setDevicePixelRatio(dpr);
-        pictureDrawn_ = QRect();
-    }
-    if (picture_.isNull()) return;  // no memory for it: the window keeps its background
-    // Only the part the window shows is filled and drawn; the render changes the state it
-    // reads, so what it starts from is kept to finish the rest on demand.
     const QRect shown = ShownPart();
-    if (shown != QRect(0, 0, kPictureWidth, kPictureHeight)) drawnFrom_ = DrawnFrom{model_, state_};
-    else drawnFrom_.reset();
+    const QSize pixels(qRound(shown.width() * dpr), qRound(shown.height() * dpr));
+    // Two images take turns, so the one the window shows stays to compare the new one with.
+    shown_.swap(shownBefore_);
+    if (shown_.size() != pixels || shown_.devicePixelRatio() != dpr) {
+        shown_ = QImage(pixels, QImage::Format_RGB32);
+        shown_.setDevicePixelRatio(dpr);
+    }
+    wholeUpToDate_ = false;
+    drawnFrom_.reset();
+    if (shown_.isNull()) return;  // nothing shown, or no memory for it: the window keeps its background
+    drawnFrom_ = DrawnFrom{model_, state_};
     ++tickCounts_.drawn;
-    QPainter painter(&picture_);
-    painter.setClipRect(shown);
+    QPainter painter(&shown_);
     QPainterCanvas canvas(painter, textLayouts_);
     RenderMainWindow(model_, state_, canvas);
-    pictureDrawn_ = shown;
 }
 
-void MainForm::CompletePicture() {
-    const QRect whole(0, 0, kPictureWidth, kPictureHeight);
-    if (picture_.isNull() || pictureDrawn_ == whole || !drawnFrom_) return;
-    // A copy, so drawing the rest moves no count, blink or sound of the window's own.
+void MainForm::DrawAgain(QImage& image, const QRect& area) {
+    if (!drawnFrom_) return;
+    const qreal dpr = shown_.isNull() ? PictureRatio(area_) : shown_.devicePixelRatio();
+    image = QImage(qRound(area.width() * dpr), qRound(area.height() * dpr), QImage::Format_RGB32);
+    if (image.isNull()) return;
+    image.setDevicePixelRatio(dpr);
+    // A copy, so drawing again moves no count, blink or sound of the window's own.
     Model m = drawnFrom_->model;
     MainWindowState s = drawnFrom_->state;
     s.Sound = nullptr;
-    QPainter painter(&picture_);
-    painter.setClipRegion(QRegion(whole).subtracted(pictureDrawn_));
+    QPainter painter(&image);
     QPainterCanvas canvas(painter, textLayouts_);
     RenderMainWindow(m, s, canvas);
-    pictureDrawn_ = whole;
-    drawnFrom_.reset();
 }
 
 const QImage& MainForm::picture() {
-    CompletePicture();
-    return picture_;
+    const QRect whole(0, 0, kPictureWidth, kPictureHeight);
+    if (shown_.deviceIndependentSize().toSize() == whole.size() || !drawnFrom_) return shown_;
+    if (!wholeUpToDate_) {
+        DrawAgain(whole_, whole);
+        wholeUpToDate_ = true;
+    }
+    return whole_;
 }
 
 QRect MainForm::ShownPart() const {

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <cstddef>
+#include <string>
 
 #include "graphics/qt/QPainterCanvas.h"
 
@@ -63,8 +64,8 @@ TEST(TextLayouts, AFullStoreStartsAgainAndStillDrawsRight) {
     QPainter painter(&image);
     TextLayouts layouts;
     const TextLayouts::Font font = TextLayouts::FontOf(painter, 13, false);
-    for (std::size_t n = 0; n <= TextLayouts::kMaxTexts; ++n) layouts.Of(painter, font, QString::number(n));
-    const TextLayouts::Layout& kept = layouts.Of(painter, font, QStringLiteral("  12.5"));
+    for (std::size_t n = 0; n <= TextLayouts::kMaxTexts; ++n) layouts.Of(painter, font, std::to_string(n));
+    const TextLayouts::Layout& kept = layouts.Of(painter, font, "  12.5");
     EXPECT_EQ(kept.width, painter.fontMetrics().horizontalAdvance(QStringLiteral("  12.5")));
     EXPECT_GT(kept.indent, 0.0);
     EXPECT_FALSE(kept.runs.isEmpty());
