@@ -77,6 +77,8 @@ SensitivityTab::SensitivityTab(Model& model, QWidget* parent) : QWidget(parent),
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->horizontalHeader()->setStretchLastSection(true);
+    // The headings whole before the first Compute, not cut at the default width.
+    grid_->resizeColumnsToContents();
 
     auto* column = new QVBoxLayout(this);
     column->addLayout(choice);
