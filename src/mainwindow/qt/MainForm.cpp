@@ -103,7 +103,7 @@ MainForm::MainForm(Model& model, MainFormOptions options, QWidget* parent)
         const QRect shown = ShownPart();
         if (drawnFrom_ && !QRect(QPoint(0, 0), shown_.deviceIndependentSize().toSize()).contains(shown)) {
             QImage larger;
-            DrawAgain(larger, shown);
+            DrawAgain(larger, shown.size());
             if (!larger.isNull()) shown_ = larger;
         }
     };

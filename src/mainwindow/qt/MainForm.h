@@ -182,9 +182,9 @@ private:
     // The part of the picture the client area shows, in the picture's logical pixels.
     QRect ShownPart() const;
     TickSurroundings Surroundings() const;
-    // Draws the last tick's picture again, from what it drew from, into `image` (at the
-    // shown image's ratio) over the part `area` of the picture.
-    void DrawAgain(QImage& image, const QRect& area);
+    // Draws the top-left `size` of the last tick's picture again, from what that tick drew
+    // from, into `image`, at the shown image's ratio.
+    void DrawAgain(QImage& image, QSize size);
 
     Model& model_;
     MainWindowState state_;

@@ -70,10 +70,10 @@ void MainForm::DrawPicture() {
     RenderMainWindow(model_, state_, canvas);
 }
 
-void MainForm::DrawAgain(QImage& image, const QRect& area) {
+void MainForm::DrawAgain(QImage& image, QSize size) {
     if (!drawnFrom_) return;
     const qreal dpr = shown_.isNull() ? PictureRatio(area_) : shown_.devicePixelRatio();
-    image = QImage(qRound(area.width() * dpr), qRound(area.height() * dpr), QImage::Format_RGB32);
+    image = QImage(qRound(size.width() * dpr), qRound(size.height() * dpr), QImage::Format_RGB32);
     if (image.isNull()) return;
     image.setDevicePixelRatio(dpr);
     // A copy, so drawing again moves no count, blink or sound of the window's own.
@@ -86,8 +86,8 @@ void MainForm::DrawAgain(QImage& image, const QRect& area) {
 }
 
 const QImage& MainForm::picture() {
-    const QRect whole(0, 0, kPictureWidth, kPictureHeight);
-    if (shown_.deviceIndependentSize().toSize() == whole.size() || !drawnFrom_) return shown_;
+    const QSize whole(kPictureWidth, kPictureHeight);
+    if (shown_.deviceIndependentSize().toSize() == whole || !drawnFrom_) return shown_;
     if (!wholeUpToDate_) {
         DrawAgain(whole_, whole);
         wholeUpToDate_ = true;
