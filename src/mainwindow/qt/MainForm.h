@@ -198,7 +198,6 @@ private:
     QImage shownBefore_;
     // The whole picture, drawn when asked for and kept until the next tick.
     QImage whole_;
-    bool wholeUpToDate_ = false;
     // What the last drawing started from (the render changes the state it reads), to
     // draw the same picture again larger.
     struct DrawnFrom {

@@ -60,7 +60,7 @@ void MainForm::DrawPicture() {
         shown_ = QImage(pixels, QImage::Format_RGB32);
         shown_.setDevicePixelRatio(dpr);
     }
-    wholeUpToDate_ = false;
+    whole_ = QImage();  // drawn again only if asked for
     drawnFrom_.reset();
     if (shown_.isNull()) return;  // nothing shown, or no memory for it: the window keeps its background
     drawnFrom_ = DrawnFrom{model_, state_};
@@ -88,10 +88,7 @@ void MainForm::DrawAgain(QImage& image, QSize size) {
 const QImage& MainForm::picture() {
     const QSize whole(kPictureWidth, kPictureHeight);
     if (shown_.deviceIndependentSize().toSize() == whole || !drawnFrom_) return shown_;
-    if (!wholeUpToDate_) {
-        DrawAgain(whole_, whole);
-        wholeUpToDate_ = true;
-    }
+    if (whole_.isNull()) DrawAgain(whole_, whole);
     return whole_;
 }
 
