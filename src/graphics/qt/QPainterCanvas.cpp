@@ -3,12 +3,9 @@
 
 #include "graphics/qt/QPainterCanvas.h"
 
-#include "graphics/qt/TextLayouts.h"
-
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
-#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
@@ -116,6 +113,7 @@ void QPainterCanvas::ApplyFont() {
     font.setBold(fontBold_);
     painter_.setFont(font);
     metrics_.reset();
+    layoutFont_ = TextLayouts::FontOf(painter_, fontSize_, fontBold_);
 }
 
 double QPainterCanvas::StrokeOffset() const {
@@ -196,7 +194,7 @@ void QPainterCanvas::TextOut(ScreenPoint p, std::string_view text) {
     const QFontMetrics& metrics = *metrics_;
     const int x = ClampCoordinate(p.x), y = ClampCoordinate(p.y);
     if (layouts_) {
-        const TextLayouts::Layout& layout = layouts_->Of(painter_, TextLayouts::FontOf(painter_, fontSize_, fontBold_), text);
+        const TextLayouts::Layout& layout = layouts_->Of(painter_, layoutFont_, text);
         if (textOpaque_) painter_.fillRect(QRect(x, y, layout.width, metrics.height()), ToQColor(textBackground_));
         if (layout.runs.isEmpty()) return;
         painter_.setPen(ToQColor(fontColour_));
@@ -209,16 +207,10 @@ void QPainterCanvas::TextOut(ScreenPoint p, std::string_view text) {
     if (textOpaque_)
         painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()),
                           ToQColor(textBackground_));
-    // Leading blanks (right-aligned numbers) become an offset: SVG viewers disagree on
-    // whether blanks in a text element take up room, a position they all honour.
-    qsizetype blanks = 0;
-    while (blanks < s.size() && s.at(blanks) == QLatin1Char(' ')) ++blanks;
-    if (blanks == s.size()) return;
-    // Fractional, as the layout itself advances, so the picture keeps its pixels.
-    const double indent =
-        blanks == 0 ? 0.0 : QFontMetricsF(painter_.font(), painter_.device()).horizontalAdvance(s.left(blanks));
+    const TextLayouts::Blanks blanks = TextLayouts::LeadingBlanks(painter_, s);
+    if (blanks.count == s.size()) return;
     painter_.setPen(ToQColor(fontColour_));
-    painter_.drawText(QPointF(x + indent, y + metrics.ascent()), s.mid(blanks));
+    painter_.drawText(QPointF(x + blanks.indent, y + metrics.ascent()), s.mid(blanks.count));
     ApplyPen();
 }
 

@@ -7,12 +7,11 @@
 #include <optional>
 
 #include "graphics/Canvas.h"
+#include "graphics/qt/TextLayouts.h"
 
 class QPainter;
 
 namespace lm {
-
-class TextLayouts;
 
 // Plays Canvas calls onto a QPainter, on whatever device it is painting: a QImage (the
 // screen picture and PNG), a widget or a QSvgGenerator. Lines and outlines follow the
@@ -79,6 +78,7 @@ private:
     // text is a good part of drawing a readout.
     std::optional<QFontMetrics> metrics_;
     TextLayouts* layouts_ = nullptr;
+    TextLayouts::Font layoutFont_;  // the font last applied, as the layouts know it
     int fontSize_ = kDefaultFontSize;
     bool textOpaque_ = true;
     Rgb textBackground_ = colors::White;

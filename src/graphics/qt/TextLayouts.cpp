@@ -20,12 +20,10 @@ namespace {
 TextLayouts::Layout MakeLayout(const QPainter& painter, const QString& text) {
     TextLayouts::Layout layout;
     layout.width = painter.fontMetrics().horizontalAdvance(text);
-    qsizetype blanks = 0;
-    while (blanks < text.size() && text.at(blanks) == QLatin1Char(' ')) ++blanks;
-    if (blanks > 0)
-        layout.indent = QFontMetricsF(painter.font(), painter.device()).horizontalAdvance(text.left(blanks));
-    if (blanks == text.size()) return layout;
-    QTextLayout lines(text.mid(blanks), painter.font(), painter.device());
+    const TextLayouts::Blanks blanks = TextLayouts::LeadingBlanks(painter, text);
+    layout.indent = blanks.indent;
+    if (blanks.count == text.size()) return layout;
+    QTextLayout lines(text.mid(blanks.count), painter.font(), painter.device());
     lines.beginLayout();
     QTextLine line = lines.createLine();
     if (line.isValid()) line.setPosition(QPointF(0, 0));
@@ -44,6 +42,14 @@ TextLayouts::Layout MakeLayout(const QPainter& painter, const QString& text) {
 }
 
 }  // namespace
+
+TextLayouts::Blanks TextLayouts::LeadingBlanks(const QPainter& painter, const QString& text) {
+    Blanks blanks;
+    while (blanks.count < text.size() && text.at(blanks.count) == QLatin1Char(' ')) ++blanks.count;
+    if (blanks.count > 0)
+        blanks.indent = QFontMetricsF(painter.font(), painter.device()).horizontalAdvance(text.left(blanks.count));
+    return blanks;
+}
 
 TextLayouts::Font TextLayouts::FontOf(const QPainter& painter, int pixels, bool bold) {
     const QPaintDevice* device = painter.device();

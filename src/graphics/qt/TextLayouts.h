@@ -34,6 +34,15 @@ public:
     };
     static Font FontOf(const QPainter& painter, int pixels, bool bold);
 
+    // Leading blanks (right-aligned numbers) are drawn as an offset: SVG viewers disagree
+    // on whether blanks in a text element take up room, a position they all honour. The
+    // offset is fractional, as the layout itself advances, so the picture keeps its pixels.
+    struct Blanks {
+        qsizetype count = 0;
+        double indent = 0.0;
+    };
+    static Blanks LeadingBlanks(const QPainter& painter, const QString& text);
+
     // The layout of `text` in the painter's font (described by `font`) on its device,
     // made on first use.
     const Layout& Of(const QPainter& painter, const Font& font, std::string_view text);

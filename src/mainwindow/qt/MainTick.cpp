@@ -63,7 +63,9 @@ void MainForm::DrawPicture() {
     whole_ = QImage();  // drawn again only if asked for
     drawnFrom_.reset();
     if (shown_.isNull()) return;  // nothing shown, or no memory for it: the window keeps its background
-    drawnFrom_ = DrawnFrom{model_, state_};
+    // The render changes the state it reads, so what it starts from is kept to draw the
+    // picture again larger; a window showing it whole needs no copy.
+    if (shown != QRect(0, 0, kPictureWidth, kPictureHeight)) drawnFrom_ = DrawnFrom{model_, state_};
     ++tickCounts_.drawn;
     QPainter painter(&shown_);
     QPainterCanvas canvas(painter, textLayouts_);
