@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli/Json.h"
-#include "dialogs/PivotTable.h"
+#include "kinematics/RevolutionSweep.h"
 
 namespace lm::cli {
 

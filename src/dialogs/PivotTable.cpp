@@ -2,43 +2,19 @@
 
 #include "dialogs/PivotTable.h"
 
-#include <cmath>
 #include <optional>
 
 #include "common/Numbers.h"
-#include "kinematics/LinkageSolver.h"
+#include "kinematics/RevolutionSweep.h"
 #include "model/PivotNumbers.h"
 
 namespace lm {
 
 namespace {
 
-constexpr float kMinTableStep = 0.01f;
-
 std::string Fixed(float v, int width, int decimals) { return FormatFixed(v, width, decimals); }
 
 }  // namespace
-
-float TableStep(float stepSetting) {
-    if (!std::isfinite(stepSetting) || stepSetting < kMinTableStep) return kMinTableStep;
-    return stepSetting;
-}
-
-void SweepRevolution(Model& m, float stepSetting, const std::function<void()>& row) {
-    const float step = TableStep(stepSetting);
-    GearState& g = m.Gear;
-    const float savedAngle = g.DriverAngle;
-    const float savedStep = g.StepAngle;
-    g.DriverAngle = 0;
-    g.StepAngle = 0;
-    do {
-        SolveLinkage(m);
-        row();
-        g.DriverAngle = static_cast<float>(g.DriverAngle + step);
-    } while (!(g.DriverAngle > 360));
-    g.DriverAngle = savedAngle;
-    g.StepAngle = savedStep;
-}
 
 std::string PivotTableText(Model& m, float stepSetting, std::string_view date, std::string_view time) {
     std::string text;
