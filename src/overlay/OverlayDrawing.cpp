@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "common/Numbers.h"
-#include "mainwindow/OverlayPen.h"
+#include "overlay/OverlayPen.h"
 #include "mainwindow/RefPointDrawing.h"
 #include "mainwindow/ViewMapping.h"
 #include "model/PivotNumbers.h"

@@ -10,7 +10,7 @@
 #include "kinematics/StartUp.h"
 #include "mainwindow/AnimationTick.h"
 #include "mainwindow/MainRender.h"
-#include "mainwindow/OverlayPen.h"
+#include "overlay/OverlayPen.h"
 
 namespace lm {
 namespace {

@@ -1,6 +1,6 @@
 // An overlay entry's colour word as a pen colour.
 
-#include "mainwindow/OverlayPen.h"
+#include "overlay/OverlayPen.h"
 
 #include "common/Numbers.h"
 
