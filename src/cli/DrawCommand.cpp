@@ -11,7 +11,7 @@
 #include <span>
 
 #include "diagrams/Diagrams.h"
-#include "files/AtomicFile.h"
+#include "common/AtomicFile.h"
 #include "graphics/qt/PictureExport.h"
 #include "kinematics/RevArmPositionSet.h"
 #include "mainwindow/AnimationTick.h"

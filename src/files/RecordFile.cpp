@@ -14,7 +14,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "files/AtomicFile.h"
+#include "common/AtomicFile.h"
 
 
 namespace lm {

@@ -16,7 +16,7 @@
 #include <span>
 #include <system_error>
 
-#include "files/AtomicFile.h"
+#include "common/AtomicFile.h"
 #include "graphics/qt/QPainterCanvas.h"
 
 namespace lm {

@@ -19,7 +19,7 @@
 #include "common/qt/PictureDialogs.h"
 #include "common/qt/PictureWidget.h"
 #include "common/qt/PixelRatio.h"
-#include "files/AtomicFile.h"
+#include "common/AtomicFile.h"
 #include "graphics/qt/PictureExport.h"
 #include "workbench/CutOffPlot.h"
 

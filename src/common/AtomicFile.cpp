@@ -1,5 +1,5 @@
 // Replacing a file only once its new contents are safely on disk.
-#include "files/AtomicFile.h"
+#include "common/AtomicFile.h"
 
 #include <fcntl.h>
 #include <signal.h>
