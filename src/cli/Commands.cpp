@@ -1,0 +1,127 @@
+// The command line's commands, in the order --help lists them.
+
+#include "cli/Commands.h"
+
+#include <array>
+
+#include "cli/DiagramCommands.h"
+#include "cli/DimsCommand.h"
+#include "cli/DrawCommand.h"
+#include "cli/PivotsCommand.h"
+#include "cli/SolveCommands.h"
+#include "cli/WorkbenchCommands.h"
+
+namespace lm::cli {
+
+namespace {
+
+constexpr std::string_view kGear = "Commands";
+constexpr std::string_view kWorkbench = "Valve-events workbench";
+
+const std::array kCommands{
+    Command{"solve", kGear, "", "solve at the chosen angle; prints one JSON object", RunSolve},
+    Command{"sweep", kGear, "--step S [--from A] [--to B] [--csv]",
+            "solve for A, A+S, ... not above B (defaults 0 and 360; at\n"
+            "most 1000000 angles); a JSON array, or CSV rows with --csv",
+            RunSweep},
+    Command{"dims", kGear, "[--save FILE.lmd]",
+            "print the dimensions and settings as JSON; --save also writes\n"
+            "them as a .lmd file",
+            RunDims},
+    Command{"events", kGear, "[--graph F|R] [--csv]",
+            "the port open/close diagram's valve events for its 19 rows, as\n"
+            "percent of stroke (front events from the front dead centre, rear\n"
+            "events from the rear); both graphs when --graph is omitted",
+            RunEvents},
+    Command{"steam", kGear, "[--positions a,b,...] [--csv]",
+            "the steam diagram's cut-off for each reverse-arm position (default:\n"
+            "the position set as start-up or the file leaves it; --positions\n"
+            "replaces it, as typed into the position window: clamped into the\n"
+            "arm's travel, a 0 ends the set). A position without cut-off\n"
+            "gives null with \"FrontCutOffReason\": \"no cut-off\" in JSON and an\n"
+            "empty cell in CSV; a cut-off that is not a finite number gives null\n"
+            "with reason \"not finite\" in JSON and nan or inf in CSV",
+            RunSteam},
+    Command{"leadlap", kGear, "", "lead, lap and exhaust clearance of both ends at mid gear", RunLeadLap},
+    Command{"pivots", kGear, "--track N[,N...] [--step S] [--csv]",
+            "the pivot data table: X and Y of the given pivots (0..26) at\n"
+            "0, S, 2S, ... not above 360 (S defaults to 10; a step below\n"
+            "0.01 is taken as 0.01); JSON, or CSV rows with --csv",
+            RunPivots},
+    Command{"draw", kGear, "--what gear|sine|oval|steam|port [--graph F|R|B] --out FILE.png|FILE.svg",
+            "the picture the program draws for that view (PNG or SVG);\n"
+            "gear with --highlight NAME: where that dimension lies",
+            [](Model& m, const Arguments& args, std::ostream&) { RunDraw(m, args); }},
+    Command{"valve-events", kWorkbench, "[--graph F|R|B] [--csv]",
+            "for each row of the port open/close diagram and each cylinder\n"
+            "end: lead (steam opening at dead centre) and greatest steam\n"
+            "opening in length units; admission, cut-off, release and\n"
+            "compression in percent of stroke; front minus rear of each.\n"
+            "null (empty in CSV) where an event does not occur",
+            [](Model& m, const Arguments& args, std::ostream& out) { RunValveEvents(m, args, out); }},
+    Command{"sensitivity", kWorkbench, "--event NAME [--at mid|fwd|rev|full-fwd|full-rev] [--csv]",
+            "change of one event per unit change of each of the 44\n"
+            "dimensions at that gear position (default mid), largest first;\n"
+            "knifeEdge where a small step makes the event jump, appear or\n"
+            "vanish (its slope is then null). Events: FrontLead RearLead\n"
+            "FrontMaxOpening RearMaxOpening FrontAdmission RearAdmission\n"
+            "FrontCutOff RearCutOff FrontRelease RearRelease\n"
+            "FrontCompression RearCompression",
+            [](Model& m, const Arguments& args, std::ostream& out) { RunSensitivity(m, args, out); }},
+    Command{"fit", kWorkbench, "--vary NAME[=LO:HI][,...] --goal GOAL[,...] [--save FILE.lmd]",
+            "searches up to 4 dimensions (default bounds +-10 % of the\n"
+            "value; not RevArmCentNorm or RevArmCentMax, which undo\n"
+            "cannot record) for the values that meet the goals; prints each\n"
+            "dimension before and after, the residual (percent of stroke)\n"
+            "before and after, and whether it converged; --save writes the\n"
+            "fitted set. A fit that does not converge saves nothing and\n"
+            "exits with status 2. Goals, G = mid|fwd|rev|full-fwd|full-rev:\n"
+            "  equal-cutoff@G   front and rear cut-off equal at G\n"
+            "  equal-lead@G     front and rear lead equal at G\n"
+            "  cutoff=PCT@G     both cut-offs PCT percent of stroke at G\n"
+            "  lead=V@G         both leads V length units at G",
+            RunFitCommand},
+};
+
+// Name and options in the first 21 columns, the description from column 24; a longer
+// synopsis has a line of its own.
+constexpr std::size_t kSynopsisWidth = 21;
+const std::string kAboutIndent(2 + kSynopsisWidth, ' ');
+
+std::string CommandHelp(const Command& c) {
+    std::string synopsis(c.name);
+    if (!c.synopsis.empty()) synopsis += ' ' + std::string(c.synopsis);
+    std::string text = "  " + synopsis;
+    if (synopsis.size() < kSynopsisWidth)
+        text += std::string(kSynopsisWidth - synopsis.size(), ' ');
+    else
+        text += '\n' + kAboutIndent;
+    for (char ch : c.about) text += ch == '\n' ? '\n' + kAboutIndent : std::string(1, ch);
+    return text + '\n';
+}
+
+}  // namespace
+
+std::span<const Command> AllCommands() { return kCommands; }
+
+const Command* FindCommand(std::string_view name) {
+    for (const Command& c : kCommands)
+        if (c.name == name) return &c;
+    return nullptr;
+}
+
+std::string CommandsHelp() {
+    std::string text;
+    std::string_view heading;
+    for (const Command& c : kCommands) {
+        if (c.heading != heading) {
+            if (!text.empty()) text += '\n';
+            heading = c.heading;
+            text += std::string(heading) + ":\n";
+        }
+        text += CommandHelp(c);
+    }
+    return text;
+}
+
+}  // namespace lm::cli
