@@ -108,7 +108,11 @@ constexpr int kPieces = 2 * kPortRowCount;
 PortRowSweep SweepPortRow(Model& m, char graph, float revArmPos, int row) {
     m.Gear.RevArmPos = revArmPos;
     m.Valve.PistonPos = 0;
+    const bool raisedBefore = m.Gear.GearError;
+    m.Gear.GearError = false;
     StepsResult r = SweepSteps(m, graph, 1, kPortStepsPerRow);
+    r.Row.GearError = m.Gear.GearError;
+    m.Gear.GearError = raisedBefore || m.Gear.GearError;
     r.Row.Row = row;
     r.Row.RevArmPos = revArmPos;
     r.Row.FirstSolveComplete = r.StartComplete;
@@ -123,6 +127,15 @@ std::vector<PortRowSweep> SweepPortRowsInOrder(Model& m, char graph) {
     return rows;
 }
 
+std::vector<float> PortRowPositions(const Model& m, char graph) {
+    Model sensed = m;
+    RecordSolvedSense(sensed);
+    std::vector<float> positions(kPortRowCount);
+    for (int i = 0; i < kPortRowCount; ++i)
+        positions[static_cast<std::size_t>(i)] = PortRowRevArmPos(i == 0 ? m : sensed, graph, i);
+    return positions;
+}
+
 std::vector<PortRowSweep> SweepPortRows(Model& m, char graph) {
     // In order, row i > 0 takes its arm position from the sense the solves before it
     // recorded, and each row, like each half row, starts from the pivots the steps before
@@ -131,14 +144,13 @@ std::vector<PortRowSweep> SweepPortRows(Model& m, char graph) {
     // inherits matter and the order cannot be dropped.
     Model sensed = m;
     RecordSolvedSense(sensed);
-    std::vector<float> positions(kPortRowCount);
-    for (int i = 0; i < kPortRowCount; ++i)
-        positions[static_cast<std::size_t>(i)] = PortRowRevArmPos(i == 0 ? m : sensed, graph, i);
+    const std::vector<float> positions = PortRowPositions(m, graph);
     std::vector<StepsResult> pieces(kPieces);
     std::vector<char> gearErrors(kPieces, 0);
     Model last;
     tbb::parallel_for(0, kPieces, [&](int piece) {
         Model copy = sensed;
+        copy.Gear.GearError = false;
         const auto k = static_cast<std::size_t>(piece);
         copy.Gear.RevArmPos = positions[k / 2];
         copy.Valve.PistonPos = 0;
@@ -159,6 +171,7 @@ std::vector<PortRowSweep> SweepPortRows(Model& m, char graph) {
         first.Row.Row = i;
         first.Row.RevArmPos = positions[static_cast<std::size_t>(i)];
         first.Row.FirstSolveComplete = first.StartComplete;
+        first.Row.GearError = gearErrors[static_cast<std::size_t>(2 * i)] || gearErrors[static_cast<std::size_t>(2 * i + 1)];
         rows.push_back(std::move(first.Row));
     }
     if (!independent || !rows.front().AnySolveComplete) return SweepPortRowsInOrder(m, graph);

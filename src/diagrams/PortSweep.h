@@ -37,6 +37,8 @@ struct PortRowSweep {
     // row whose first solve gave up depends on the row before it.
     bool FirstSolveComplete = false;
     bool AnySolveComplete = false;
+    // Some solve of the row raised GearError (only while error announcing is on).
+    bool GearError = false;
 };
 
 // One row at the given arm position. graph 'F' turns the driver forwards, 'R' backwards.
@@ -46,6 +48,10 @@ PortRowSweep SweepPortRow(Model& m, char graph, float revArmPos, int row = 0);
 // The nineteen rows of the diagram, one after the other on this model, exactly as the
 // diagram has always swept them.
 std::vector<PortRowSweep> SweepPortRowsInOrder(Model& m, char graph);
+
+// The arm positions of the nineteen rows as the sweep on every core takes them: row 0
+// from the model as it is, the others after the sense the first solve records.
+std::vector<float> PortRowPositions(const Model& m, char graph);
 
 // The same rows on every core, each half row on its own copy of the model, with results
 // and the model left identical bit for bit to SweepPortRowsInOrder. A gear whose link

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "diagrams/PortEvents.h"
+#include "workbench/ExactEvents.h"
 
 namespace lm {
 
@@ -83,6 +84,7 @@ ValveEventRow ValveEventsOfRow(const PortRowSweep& row) {
     ValveEventRow r;
     r.Row = row.Row;
     r.RevArmPos = row.RevArmPos;
+    r.GearError = row.GearError;
     const auto set = [&r](ValveEvent e, std::optional<double> v) { r.Values[static_cast<std::size_t>(e)] = v; };
     set(ValveEvent::FrontLead, Finite(row.FrontSteamAtDeadCentre));
     set(ValveEvent::RearLead, Finite(row.RearSteamAtDeadCentre));
@@ -92,21 +94,25 @@ ValveEventRow ValveEventsOfRow(const PortRowSweep& row) {
     return r;
 }
 
-std::vector<ValveEventRow> ValveEventRows(const Model& m, char graph) {
+std::vector<ValveEventRow> ValveEventRows(const Model& m, char graph, EventMethod method) {
+    if (method == EventMethod::Exact) return ExactEventRows(m, graph);
     Model copy = m;
+    copy.Gear.ErrorBeepOn = true;
+    copy.Gear.GearError = false;
     std::vector<ValveEventRow> rows;
     for (const PortRowSweep& swept : SweepPortRows(copy, graph == 'R' ? 'R' : 'F'))
         rows.push_back(ValveEventsOfRow(swept));
     return rows;
 }
 
-ValveEventsTable ComputeValveEvents(const Model& m) {
-    return {ValveEventRows(m, 'F'), ValveEventRows(m, 'R')};
+ValveEventsTable ComputeValveEvents(const Model& m, EventMethod method) {
+    return {ValveEventRows(m, 'F', method), ValveEventRows(m, 'R', method)};
 }
 
-ValveEventRow ValveEventsAt(const Model& m, GearPosition at) {
+ValveEventRow ValveEventsAt(const Model& m, GearPosition at, EventMethod method) {
     Model copy = m;
     MoveToGearPosition(copy, at);
+    if (method == EventMethod::Exact) return ExactEventsOfRow(copy, GraphFor(at), copy.Gear.RevArmPos);
     return ValveEventsOfRow(SweepPortRow(copy, GraphFor(at), copy.Gear.RevArmPos));
 }
 
