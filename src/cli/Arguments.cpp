@@ -21,13 +21,15 @@ struct OptionSpec {
 };
 
 // Gear options apply to every command; the rest belong to one command or another.
-constexpr std::array<OptionSpec, 25> kOptions = {{
+constexpr std::array<OptionSpec, 32> kOptions = {{
     {"open", true},   {"import", true}, {"set", true},   {"revarm", true}, {"gear", true},
     {"angle", true},  {"step", true},   {"from", true},  {"to", true},     {"csv", false},
     {"save", true},   {"graph", true},  {"positions", true}, {"what", true}, {"out", true},
     {"highlight", true}, {"track", true},
     {"help", false},  {"h", false},     {"version", false},
     {"event", true},  {"at", true},     {"vary", true},  {"goal", true},
+    {"as-diagram", false}, {"step-length", true}, {"step-angle", true}, {"tolerance-length", true},
+    {"tolerance-angle", true}, {"threshold", true}, {"compare", true},
 }};
 
 const OptionSpec* FindOption(std::string_view name) {

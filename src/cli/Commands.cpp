@@ -52,12 +52,22 @@ const std::array kCommands{
             "the picture the program draws for that view (PNG or SVG);\n"
             "gear with --highlight NAME: where that dimension lies",
             [](Model& m, const Arguments& args, std::ostream&) { RunDraw(m, args); }},
-    Command{"valve-events", kWorkbench, "[--graph F|R|B] [--csv]",
+    Command{"valve-events", kWorkbench, "[--graph F|R|B] [--csv] [--as-diagram]",
             "for each row of the port open/close diagram and each cylinder\n"
-            "end: lead (steam opening at dead centre) and greatest steam\n"
-            "opening in length units; admission, cut-off, release and\n"
-            "compression in percent of stroke; front minus rear of each.\n"
-            "null (empty in CSV) where an event does not occur",
+            "end, every event found exactly on the solver (crank angle to\n"
+            "1e-4 degree): <End>Lead, the steam opening at the dead centre\n"
+            "found as the piston's extreme, and <End>MaxOpening, the port's\n"
+            "greatest opening (at most its width), in length units;\n"
+            "<End>Admission, CutOff, Release, Compression in percent of\n"
+            "stroke from the end's own dead centre, and the same as\n"
+            "<Event>Crank, crank degrees from that dead centre in the sense\n"
+            "of rotation, negative before it; <Pair>Difference, front minus\n"
+            "rear; <End>OverTravel, the valve's travel past full port\n"
+            "(length); <End>FullOpenDeg, crank degrees the port is fully open;\n"
+            "GearError, true where the gear cannot be assembled over the\n"
+            "whole revolution (also named in one line on standard error).\n"
+            "null (empty in CSV) where an event does not occur. With\n"
+            "--as-diagram: the port diagram's 4-degree sweep, as it draws it",
             [](Model& m, const Arguments& args, std::ostream& out) { RunValveEvents(m, args, out); }},
     Command{"sensitivity", kWorkbench, "--event NAME [--at mid|fwd|rev|full-fwd|full-rev] [--csv]",
             "change of one event per unit change of each of the 44\n"

@@ -2,6 +2,7 @@
 
 #include "cli/WorkbenchCommands.h"
 
+#include <iostream>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -13,6 +14,7 @@
 #include "workbench/Fit.h"
 #include "workbench/Sensitivity.h"
 #include "workbench/ValveEvents.h"
+#include "workbench/ValveEventsText.h"
 
 namespace lm::cli {
 
@@ -21,16 +23,50 @@ namespace {
 std::string Optional(const std::optional<double>& v) { return v ? JsonNumber(*v) : "null"; }
 std::string CsvCell(const std::optional<double>& v) { return v ? JsonNumber(*v) : ""; }
 
-std::string DifferenceKey(int pair) { return std::string(ValveEventPairName(pair)) + "Difference"; }
 
 std::string RowJson(const ValveEventRow& row) {
     JsonObject o;
     o.Number("row", row.Row).Number("RevArmPos", row.RevArmPos);
-    for (int e = 0; e < kValveEventCount; ++e)
-        o.Raw(ValveEventName(static_cast<ValveEvent>(e)), Optional(row.Values[static_cast<std::size_t>(e)]));
-    for (int p = 0; p < kValveEventPairCount; ++p) o.Raw(DifferenceKey(p), Optional(row.Difference(p)));
+    for (const ValveEventColumn& c : ValveEventColumns()) o.Raw(c.Name, Optional(c.Get(row, c.Index)));
+    o.Bool("GearError", row.GearError);
     return o.Text();
 }
+
+const std::vector<ValveEventRow>& RowsOf(const ValveEventsTable& t, char graph) {
+    return graph == 'R' ? t.Reverse : t.Forward;
+}
+
+}  // namespace
+
+std::string ValveEventsJson(const ValveEventsTable& table, const std::vector<char>& graphs) {
+    JsonObject o;
+    for (char g : graphs) {
+        std::string rows = "[";
+        bool first = true;
+        for (const ValveEventRow& row : RowsOf(table, g)) {
+            rows += (first ? "\n  " : ",\n  ") + RowJson(row);
+            first = false;
+        }
+        o.Raw(std::string(1, g), rows + "]");
+    }
+    return o.Text();
+}
+
+void WarnUnassemblableRows(const ValveEventsTable& table, const std::vector<char>& graphs, std::string_view what,
+                           std::ostream& err) {
+    std::string rows;
+    int count = 0;
+    for (char g : graphs)
+        for (const ValveEventRow& row : RowsOf(table, g))
+            if (row.GearError) {
+                rows += (count++ ? ", " : "") + std::string(1, g) + std::to_string(row.Row);
+                }
+    if (count)
+        err << "linkmotion-cli: warning: " << what << "the gear cannot be assembled over the whole revolution in "
+            << count << (count == 1 ? " row (" : " rows (") << rows << "), marked GearError\n";
+}
+
+namespace {
 
 std::vector<char> ChosenGraphs(const Arguments& args) {
     const auto g = args.Last("graph");
@@ -77,33 +113,14 @@ std::string Pair(double a, double b) { return "[" + JsonNumber(a) + ", " + JsonN
 }  // namespace
 
 void RunValveEvents(const Model& m, const Arguments& args, std::ostream& out) {
-    CheckOptionsFor(args, {"graph", "csv"});
+    CheckOptionsFor(args, {"graph", "csv", "as-diagram"});
     const std::vector<char> graphs = ChosenGraphs(args);
-    if (args.Has("csv")) {
-        out << "graph,row,RevArmPos";
-        for (int e = 0; e < kValveEventCount; ++e) out << ',' << ValveEventName(static_cast<ValveEvent>(e));
-        for (int p = 0; p < kValveEventPairCount; ++p) out << ',' << DifferenceKey(p);
-        out << '\n';
-        for (char g : graphs)
-            for (const ValveEventRow& row : ValveEventRows(m, g)) {
-                out << g << ',' << row.Row << ',' << JsonNumber(row.RevArmPos);
-                for (const auto& v : row.Values) out << ',' << CsvCell(v);
-                for (int p = 0; p < kValveEventPairCount; ++p) out << ',' << CsvCell(row.Difference(p));
-                out << '\n';
-            }
-        return;
-    }
-    JsonObject o;
-    for (char g : graphs) {
-        std::string rows = "[";
-        bool first = true;
-        for (const ValveEventRow& row : ValveEventRows(m, g)) {
-            rows += (first ? "\n  " : ",\n  ") + RowJson(row);
-            first = false;
-        }
-        o.Raw(std::string(1, g), rows + "]");
-    }
-    out << o.Text() << '\n';
+    const EventMethod method = args.Has("as-diagram") ? EventMethod::Diagram : EventMethod::Exact;
+    ValveEventsTable table;
+    for (char g : graphs) (g == 'R' ? table.Reverse : table.Forward) = ValveEventRows(m, g, method);
+    if (args.Has("csv")) out << ValveEventsDelimited(table, ',');
+    else out << ValveEventsJson(table, graphs) << '\n';
+    WarnUnassemblableRows(table, graphs, "", std::cerr);
 }
 
 void RunSensitivity(const Model& m, const Arguments& args, std::ostream& out) {

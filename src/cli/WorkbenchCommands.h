@@ -6,13 +6,24 @@
 // one event to every dimension, and the fit.
 
 #include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "cli/Arguments.h"
 #include "model/Model.h"
+#include "workbench/ValveEvents.h"
 
 namespace lm::cli {
 
-// `valve-events [--graph F|R|B] [--csv]`
+// {"F": [rows], "R": [rows]} for the graphs given, each row with every column's key.
+std::string ValveEventsJson(const ValveEventsTable& table, const std::vector<char>& graphs);
+
+// One line on err naming the rows where the gear cannot be assembled, if any.
+void WarnUnassemblableRows(const ValveEventsTable& table, const std::vector<char>& graphs, std::string_view what,
+                           std::ostream& err);
+
+// `valve-events [--graph F|R|B] [--csv] [--as-diagram]`
 void RunValveEvents(const Model& m, const Arguments& args, std::ostream& out);
 
 // `sensitivity --event NAME [--at mid|fwd|rev|full-fwd|full-rev] [--csv]`

@@ -2,6 +2,7 @@
 
 #include "workbench/ValveEventsText.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdio>
@@ -40,25 +41,75 @@ std::string DifferenceCellText(int pair, const std::optional<double>& value) {
     return EventCellText(static_cast<ValveEvent>(2 * pair), value);
 }
 
+const std::vector<ValveEventColumn>& ValveEventColumns() {
+    static const std::vector<ValveEventColumn> columns = [] {
+        std::vector<ValveEventColumn> c;
+        for (int e = 0; e < kValveEventCount; ++e) {
+            const auto event = static_cast<ValveEvent>(e);
+            c.push_back({std::string(ValveEventName(event)), IsLengthEvent(event) ? "length" : "% of stroke",
+                         [](const ValveEventRow& r, int i) { return r.Values[static_cast<std::size_t>(i)]; }, e});
+        }
+        for (int p = 0; p < kValveEventPairCount; ++p)
+            c.push_back({std::string(ValveEventPairName(p)) + "Difference", p < 2 ? "length" : "% of stroke",
+                         [](const ValveEventRow& r, int i) { return r.Difference(i); }, p});
+        for (int k = 0; k < kTimedEventCount; ++k)
+            c.push_back({std::string(ValveEventName(static_cast<ValveEvent>(kFirstTimedEvent + k))) + "Crank",
+                         "degrees", [](const ValveEventRow& r, int i) { return r.Crank[static_cast<std::size_t>(i)]; },
+                         k});
+        for (int end = 0; end < 2; ++end)
+            c.push_back({end == 0 ? "FrontOverTravel" : "RearOverTravel", "length",
+                         [](const ValveEventRow& r, int i) { return r.OverTravel[static_cast<std::size_t>(i)]; }, end});
+        for (int end = 0; end < 2; ++end)
+            c.push_back({end == 0 ? "FrontFullOpenDeg" : "RearFullOpenDeg", "degrees",
+                         [](const ValveEventRow& r, int i) { return r.FullOpenDeg[static_cast<std::size_t>(i)]; }, end});
+        return c;
+    }();
+    return columns;
+}
+
 std::string ValveEventsDelimited(const ValveEventsTable& table, char separator) {
     std::string out = "graph";
     out += separator;
     out += "row";
     out += separator;
     out += "RevArmPos";
-    for (int e = 0; e < kValveEventCount; ++e) (out += separator) += ValveEventName(static_cast<ValveEvent>(e));
-    for (int p = 0; p < kValveEventPairCount; ++p)
-        ((out += separator) += ValveEventPairName(p)) += "Difference";
+    for (const ValveEventColumn& c : ValveEventColumns()) (out += separator) += c.Name;
+    (out += separator) += "GearError";
     out += '\n';
     for (const auto& [graph, rows] : {std::pair{'F', &table.Forward}, std::pair{'R', &table.Reverse}})
         for (const ValveEventRow& row : *rows) {
             out += graph;
             (out += separator) += std::to_string(row.Row);
             (out += separator) += Exact(row.RevArmPos);
-            for (const auto& v : row.Values) (out += separator) += Exact(v);
-            for (int p = 0; p < kValveEventPairCount; ++p) (out += separator) += Exact(row.Difference(p));
+            for (const ValveEventColumn& c : ValveEventColumns()) (out += separator) += Exact(c.Get(row, c.Index));
+            (out += separator) += row.GearError ? "true" : "false";
             out += '\n';
         }
+    return out;
+}
+
+std::vector<ValveEventRow> ValveEventRowDifferences(const std::vector<ValveEventRow>& a,
+                                                    const std::vector<ValveEventRow>& b) {
+    const auto minus = [](const std::optional<double>& x, const std::optional<double>& y) -> std::optional<double> {
+        if (!x || !y) return std::nullopt;
+        return *y - *x;
+    };
+    std::vector<ValveEventRow> out;
+    for (std::size_t i = 0; i < std::min(a.size(), b.size()); ++i) {
+        ValveEventRow d;
+        d.Row = b[i].Row;
+        d.RevArmPos = static_cast<float>(static_cast<double>(b[i].RevArmPos) - a[i].RevArmPos);
+        for (std::size_t k = 0; k < d.Values.size(); ++k) d.Values[k] = minus(a[i].Values[k], b[i].Values[k]);
+        for (std::size_t k = 0; k < d.Crank.size(); ++k) d.Crank[k] = minus(a[i].Crank[k], b[i].Crank[k]);
+        for (std::size_t k = 0; k < 2; ++k) {
+            d.OverTravel[k] = minus(a[i].OverTravel[k], b[i].OverTravel[k]);
+            d.FullOpenDeg[k] = minus(a[i].FullOpenDeg[k], b[i].FullOpenDeg[k]);
+        }
+        d.FrontDeadCentre = b[i].FrontDeadCentre - a[i].FrontDeadCentre;
+        d.RearDeadCentre = b[i].RearDeadCentre - a[i].RearDeadCentre;
+        d.GearError = a[i].GearError || b[i].GearError;
+        out.push_back(d);
+    }
     return out;
 }
 

@@ -20,9 +20,25 @@ std::string EventCellText(ValveEvent e, const std::optional<double>& value);
 // Front minus rear of pair p (0..5), in the pair's units.
 std::string DifferenceCellText(int pair, const std::optional<double>& value);
 
+// The numbers of a row as scripts read them, in their order: the twelve events, the six
+// front-minus-rear differences, the eight crank angles (<Event>Crank), the over-travel
+// and the full-open degrees of each end. The names are the CSV columns and JSON keys.
+struct ValveEventColumn {
+    std::string Name;
+    std::string Unit;  // "length", "% of stroke" or "degrees"
+    std::optional<double> (*Get)(const ValveEventRow& row, int index);
+    int Index;
+};
+const std::vector<ValveEventColumn>& ValveEventColumns();
+
 // A header line, then one line per row, forward graph first: graph, row, RevArmPos, the
-// twelve events and the six differences. Empty fields where an event does not occur.
+// columns above and GearError (true or false). Empty fields where an event does not occur.
 std::string ValveEventsDelimited(const ValveEventsTable& table, char separator);
+
+// B minus A, row by row, in every column (empty where either is); flagged where either
+// is, at B's row numbers. Rows beyond the shorter table are left out.
+std::vector<ValveEventRow> ValveEventRowDifferences(const std::vector<ValveEventRow>& a,
+                                                    const std::vector<ValveEventRow>& b);
 
 // What the table is computed from: every dimension, the arm's centre and travel. Equal
 // snapshots give equal tables, so the window recomputes only when this changes.

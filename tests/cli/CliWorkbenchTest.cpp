@@ -35,10 +35,14 @@ TEST(CliValveEvents, RowsCarryTheNamedEventsAndNullWhereNoneOccurs) {
     for (const char* key : {"\"row\"", "\"RevArmPos\"", "\"FrontLead\"", "\"RearLead\"", "\"FrontMaxOpening\"",
                             "\"RearMaxOpening\"", "\"FrontAdmission\"", "\"RearAdmission\"", "\"FrontCutOff\"",
                             "\"RearCutOff\"", "\"FrontRelease\"", "\"RearRelease\"", "\"FrontCompression\"",
-                            "\"RearCompression\"", "\"CutOffDifference\""})
+                            "\"RearCompression\"", "\"CutOffDifference\"", "\"FrontAdmissionCrank\"",
+                            "\"RearCompressionCrank\"", "\"FrontOverTravel\"", "\"RearFullOpenDeg\"",
+                            "\"GearError\": false"})
         EXPECT_EQ(Count(r.out, key), 19) << key;
+    EXPECT_TRUE(r.err.empty()) << r.err;
 
-    // Row 14's front cut-off is the last closing `events` reports for it.
+    // With --as-diagram, row 14's front cut-off is the last closing `events` reports for it.
+    const CliRun diagram = RunCli({"valve-events", "--graph", "F", "--as-diagram"});
     const CliRun events = RunCli({"events", "--graph", "F"});
     const auto rowOf = [](const std::string& text, int row) {
         const auto at = text.find("{\"row\": " + std::to_string(row) + ",");
@@ -48,7 +52,15 @@ TEST(CliValveEvents, RowsCarryTheNamedEventsAndNullWhereNoneOccurs) {
     const auto list = closes.find("\"FrontSteamCloses\": [");
     const std::string crossings = closes.substr(list + 21, closes.find(']', list) - list - 21);
     const double last = std::strtod(crossings.substr(crossings.rfind(' ') + 1).c_str(), nullptr);
-    EXPECT_EQ(JsonValue(rowOf(r.out, 14), "FrontCutOff"), last);
+    EXPECT_EQ(JsonValue(rowOf(diagram.out, 14), "FrontCutOff"), last);
+    EXPECT_NEAR(JsonValue(rowOf(r.out, 14), "FrontCutOff"), last, 0.3);
+
+    // A gear that cannot be assembled: its rows say so, and so does one line on stderr.
+    const CliRun broken = RunCli({"--set", "LiftingLinkLen=0.8", "valve-events", "--graph", "F"});
+    EXPECT_EQ(broken.status, 0);
+    EXPECT_GT(Count(broken.out, "\"GearError\": true"), 0);
+    EXPECT_EQ(Count(broken.err, "\n"), 1);
+    EXPECT_NE(broken.err.find("cannot be assembled"), std::string::npos) << broken.err;
 
     const CliRun covered = RunCli({"--set", "ValveCtrToRing=0.5", "valve-events", "--graph", "R", "--csv"});
     ASSERT_EQ(covered.status, 0) << covered.err;

@@ -76,7 +76,7 @@ TEST(ValveEventsText, EveryLineHasEveryColumnAndMissingEventsAreEmpty) {
     std::vector<std::string> all;
     for (std::string line; std::getline(lines, line);) all.push_back(line);
     ASSERT_EQ(all.size(), 7u);
-    for (const std::string& line : all) EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 20) << line;
+    for (const std::string& line : all) EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 33) << line;
     EXPECT_EQ(all[0].substr(0, 44), "graph\trow\tRevArmPos\tFrontLead\tRearLead\tFront");
     // Reverse row 1: no front cut-off, so neither it nor the cut-off difference.
     EXPECT_EQ(all[5].substr(0, 7), "R\t1\t-3\t");
