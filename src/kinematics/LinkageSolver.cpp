@@ -1,94 +1,15 @@
-// The linkage solver: pivot positions for one driver angle and reverse-arm position,
-// with the link-height search.
+// The linkage solver: pivot positions for one driver angle and reverse-arm position.
 
 #include "kinematics/LinkageSolver.h"
 
 #include <cmath>
 
 #include "kinematics/Guards.h"
+#include "kinematics/LinkSearch.h"
 #include "kinematics/PistonAndPorts.h"
+#include "kinematics/SolverArithmetic.h"
 
 namespace lm {
-
-namespace {
-
-Real Distance(const Pivot& a, const Pivot& b) {
-    const Real dx = static_cast<Real>(a.X) - b.X;
-    const Real dy = static_cast<Real>(a.Y) - b.Y;
-    return std::sqrt(dx * dx + dy * dy);
-}
-
-Real Sq(Real v) { return v * v; }
-
-// Lowers the link from above until the lifting link is taut. Returns false when the
-// search did not settle within the round limit.
-bool SearchLinkHeight(Model& m) {
-    const FrameDimensions& f = m.Frame;
-    GearState& g = m.Gear;
-    Pivot& p9 = m.P(LinkCentrePivot);
-    Pivot& p10 = m.P(FwdRodPin);
-    Pivot& p11 = m.P(RevRodPin);
-    const Pivot& p12 = m.P(FwdEccentric);
-    const Pivot& p13 = m.P(RevEccentric);
-    Pivot& p14 = m.P(LinkArcCentre);
-    const Pivot& p15 = m.P(LiftingArmEnd);
-
-    g.SolverStep = 0.5f;
-    p10.Y = Store(static_cast<Real>(p15.Y) + f.LinkEccPivotVert - 0.6L * f.LiftingLinkLen);
-    // What the rounds share, worked out once.
-    const Real fwdRod2 = Sq(f.EccRodFwd);
-    const Real revRod2 = Sq(f.EccRodRev);
-    const Real pinSpan2 = Sq(2 * static_cast<Real>(f.LinkEccPivotVert));
-    const Real arcToPins = static_cast<Real>(f.LinkRadius) - f.LinkEccPivotBackSet;
-    const Real arcToCentrePivot = static_cast<Real>(f.LinkRadius) - f.LinkCentBackSet;
-    int rounds = 0;
-    for (;;) {
-        float c = Store(fwdRod2 - Sq(static_cast<Real>(p12.Y) - p10.Y));
-        c = GuardRoot(m, c);
-        p10.X = Store(p12.X + std::sqrt(static_cast<Real>(c)));
-
-        c = Store(Distance(p13, p10));
-        const float span = c;
-        c = Store((Sq(span) + revRod2 - pinSpan2) / 2 / span);
-        float d = GuardDivisor(m, f.EccRodRev);
-        c = Store(c / static_cast<Real>(d));
-
-        d = GuardDivisor(m, Store(static_cast<Real>(p10.X) - p13.X));
-        Real beta = std::atan((static_cast<Real>(p10.Y) - p13.Y) / d);
-        c = ClampCosine(m, c);
-        beta = AcosByAtan(c) - beta;
-
-        p11.X = Store(p13.X + f.EccRodRev * std::cos(beta));
-        p11.Y = Store(p13.Y - f.EccRodRev * std::sin(beta));
-
-        d = GuardDivisor(m, Store(static_cast<Real>(p10.Y) - p11.Y));
-        g.LinkAngle = Store(std::atan((static_cast<Real>(p10.X) - p11.X) / d));
-
-        const Real cosLink = std::cos(static_cast<Real>(g.LinkAngle));
-        const Real sinLink = std::sin(static_cast<Real>(g.LinkAngle));
-        p14.X = Store((static_cast<Real>(p10.X) + p11.X) / 2 - arcToPins * cosLink);
-        p14.Y = Store((static_cast<Real>(p10.Y) + p11.Y) / 2 + arcToPins * sinLink);
-        p9.X = Store(p14.X + arcToCentrePivot * cosLink);
-        p9.Y = Store(p14.Y - arcToCentrePivot * sinLink);
-
-        g.LiftLinkSpan = Store(Distance(p15, p9));
-        if (g.LiftLinkSpan < f.LiftingLinkLen)
-            p10.Y = Store(static_cast<Real>(p10.Y) - g.SolverStep);
-
-        if (++rounds > kMaxLinkSearchRounds) {
-            RaiseGearError(m);
-            g.SolverStep = Store(static_cast<Real>(g.SolverTolerance) - 1);
-            return false;
-        }
-        if (g.LiftLinkSpan >= f.LiftingLinkLen) {
-            p10.Y = Store(p10.Y + 0.8L * g.SolverStep);
-            g.SolverStep = Store(0.2L * g.SolverStep);
-            if (!(g.SolverStep > g.SolverTolerance)) return true;
-        }
-    }
-}
-
-}  // namespace
 
 void RecordSolvedSense(Model& m) {
     m.Gear.LiftingArmLenSolved = m.Frame.LiftingArmLen;

@@ -16,7 +16,4 @@ bool SolveLinkage(Model& m);
 // the eccentric's sign), which PlainSense reads.
 void RecordSolvedSense(Model& m);
 
-// The largest number of link-search rounds before the solve is abandoned.
-inline constexpr int kMaxLinkSearchRounds = 1000;
-
 }  // namespace lm
