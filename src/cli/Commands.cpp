@@ -78,14 +78,22 @@ const std::array kCommands{
             "FrontCutOff RearCutOff FrontRelease RearRelease\n"
             "FrontCompression RearCompression",
             [](Model& m, const Arguments& args, std::ostream& out) { RunSensitivity(m, args, out); }},
-    Command{"fit", kWorkbench, "--vary NAME[=LO:HI][,...] --goal GOAL[,...] [--save FILE.lmd]",
+    Command{"fit", kWorkbench, "--vary NAME[=LO:HI][,...] --goal GOAL[,...] [--threshold PCT] [--save FILE.lmd]",
             "searches up to 4 dimensions (default bounds +-10 % of the\n"
             "value; not RevArmCentNorm or RevArmCentMax, which undo\n"
-            "cannot record) for the values that meet the goals; prints each\n"
-            "dimension before and after, the residual (percent of stroke)\n"
-            "before and after, and whether it converged; --save writes the\n"
-            "fitted set. A fit that does not converge saves nothing and\n"
-            "exits with status 2. Goals, G = mid|fwd|rev|full-fwd|full-rev:\n"
+            "cannot record) for the values that meet the goals on exact\n"
+            "events, to a residual of PCT percent of stroke (default 0.01);\n"
+            "prints each dimension before and after, the residual before\n"
+            "and after, whether it converged, the whole valve-events table\n"
+            "\"before\" and \"after\", and \"largestUnaskedChange\" ({graph,\n"
+            "row, event, change}: the largest change, in the event's own\n"
+            "unit, in a cell no goal names). Never worse than its start; a\n"
+            "start whose goal rows cannot be assembled is refused, and no\n"
+            "trial that cannot be assembled is an answer. --save writes the\n"
+            "fitted set (a name ending in .lmd). A fit that does not converge\n"
+            "saves nothing, names the reason (evaluation budget, a bound\n"
+            "active, goals in conflict) and exits with status 2.\n"
+            "Goals, G = mid|fwd|rev|full-fwd|full-rev:\n"
             "  equal-cutoff@G   front and rear cut-off equal at G\n"
             "  equal-lead@G     front and rear lead equal at G\n"
             "  cutoff=PCT@G     both cut-offs PCT percent of stroke at G\n"

@@ -11,16 +11,12 @@
 
 namespace lm::cli {
 
-namespace {
-
 bool HasDimensionFileExtension(const std::string& path) {
     if (path.size() < 4) return false;
     std::string ext = path.substr(path.size() - 4);
     for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return ext == ".lmd";
 }
-
-}  // namespace
 
 void RunDims(Model& m, const Arguments& args, std::ostream& out) {
     CheckOptionsFor(args, {"save"});

@@ -8,10 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "cli/DimsCommand.h"
 #include "cli/Json.h"
 #include "files/DimensionFile.h"
 #include "kinematics/GearPositions.h"
 #include "workbench/Fit.h"
+#include "workbench/FitReport.h"
 #include "workbench/Sensitivity.h"
 #include "workbench/ValveEvents.h"
 #include "workbench/ValveEventsText.h"
@@ -152,22 +154,44 @@ void RunSensitivity(const Model& m, const Arguments& args, std::ostream& out) {
 }
 
 void RunFitCommand(Model& m, const Arguments& args, std::ostream& out) {
-    CheckOptionsFor(args, {"vary", "goal", "save"});
+    CheckOptionsFor(args, {"vary", "goal", "save", "threshold"});
     const FitProblem problem = ReadFitProblem(m, args);
-    const FitResult r = RunFit(m, problem);
+    FitOptions options;
+    if (auto t = args.Last("threshold")) {
+        options.Tolerance = NumberOption("threshold", *t);
+        if (!(options.Tolerance > 0)) throw UsageError("--threshold: expected a positive percent of stroke, got '" + *t + "'");
+    }
+    const auto path = args.Last("save");
+    if (path && !HasDimensionFileExtension(*path)) throw UsageError("--save: '" + *path + "' does not end in .lmd");
+    const FitResult r = RunFit(m, problem, options);
     if (r.Outcome == FitOutcome::Refused) throw UsageError("fit: " + r.Message);
 
     JsonObject vary;
     for (std::size_t k = 0; k < problem.Vary.size(); ++k)
         vary.Raw(problem.Vary[k].Dimension->CodeName, Pair(r.Before[k], r.After[k]));
+    const ValveEventsTable before = ComputeValveEvents(m);
+    const ValveEventsTable after = ComputeValveEvents(FittedModel(m, problem, r));
+    const std::optional<UnaskedChange> unasked = LargestUnaskedChange(m, problem, before, after);
+    JsonObject change;
+    if (unasked)
+        change.String("graph", std::string(1, unasked->Graph))
+            .Number("row", unasked->Row)
+            .String("event", unasked->Column)
+            .Number("change", unasked->Change);
     JsonObject o;
-    o.Raw("vary", vary.Text()).Raw("residual", Pair(r.ResidualBefore, r.ResidualAfter)).Bool("converged", r.Converged());
+    o.Raw("vary", vary.Text())
+        .Raw("residual", Pair(r.ResidualBefore, r.ResidualAfter))
+        .Bool("converged", r.Converged())
+        .Raw("before", ValveEventsJson(before, {'F', 'R'}))
+        .Raw("after", ValveEventsJson(after, {'F', 'R'}))
+        .Raw("largestUnaskedChange", unasked ? change.Text() : "null");
     out << o.Text() << '\n';
+    WarnUnassemblableRows(after, {'F', 'R'}, "after the fit, ", std::cerr);
     if (!r.Converged()) {
         out.flush();
-        throw UsageError("fit: " + r.Message + (args.Has("save") ? "; nothing saved" : ""));
+        throw UsageError("fit: " + r.Message + (path ? "; nothing saved" : ""));
     }
-    if (auto path = args.Last("save")) {
+    if (path) {
         ApplyFit(m, problem, r);
         const FileResult saved = SaveDimensionFile(m, *path);
         if (!saved.ok()) throw UsageError(saved.error);

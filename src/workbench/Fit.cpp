@@ -98,6 +98,17 @@ FitResult RunFit(const Model& m, const FitProblem& p, const FitOptions& options)
     result.ResidualBefore = FitResidual(TrialModel(start, {}), p.Goals).value_or(std::nan(""));
 
     Search search(start, p, options);
+    // The start is a point the fit has evaluated: it never returns one worse. (Mapped
+    // through the 0..1 scale a start may not come back bit for bit, so it is kept as is.)
+    const bool startWithinBounds = std::all_of(p.Vary.begin(), p.Vary.end(), [&](const FitVariable& v) {
+        const float now = GetDimension(start, *v.Dimension);
+        return now >= v.Low && now <= v.High;
+    });
+    if (startWithinBounds && std::isfinite(result.ResidualBefore)) {
+        search.best_ = result.ResidualBefore;
+        search.bestValues_ = result.Before;
+        search.bestU_ = u;
+    }
     const double tolerance = options.Tolerance;
     bool cancelled = false;
     nlopt::result stop = nlopt::FAILURE;
@@ -105,7 +116,14 @@ FitResult RunFit(const Model& m, const FitProblem& p, const FitOptions& options)
     // smaller first step: the events' kinks can stall a quadratic model.
     constexpr int kStarts = 3;
     const int budget = std::max(1, options.MaxEvaluations);
+    // A tenth of the range, but no more than a tenth of the values' own size: bounds of
+    // 0:1e30 would otherwise put every first trial beyond any gear.
     double firstStep = 0.1;
+    for (std::size_t k = 0; k < n; ++k) {
+        const double range = static_cast<double>(p.Vary[k].High) - p.Vary[k].Low;
+        const double size = std::max(std::fabs(static_cast<double>(result.Before[k])), 1e-3);
+        if (std::isfinite(size) && range > 0) firstStep = std::min(firstStep, std::max(0.1 * size / range, 1e-9));
+    }
     try {
         for (int start = 0; start < kStarts && search.evaluations_ < budget; ++start, firstStep /= 4) {
             if (!search.bestU_.empty()) u = search.bestU_;
@@ -157,8 +175,22 @@ FitResult RunFit(const Model& m, const FitProblem& p, const FitOptions& options)
                          " evaluations (residual " + Residual(search.best_) + " % of stroke)";
     } else {
         result.Outcome = FitOutcome::OutOfReach;
-        result.Message = "the goals cannot be met within the bounds (residual " + Residual(search.best_) +
-                         " % of stroke remains)";
+        std::string active;
+        for (std::size_t k = 0; k < n; ++k) {
+            const FitVariable& v = p.Vary[k];
+            // Within a ten-thousandth of the range counts as on the bound: the search
+            // approaches a bound without landing on it.
+            const double u = (static_cast<double>(search.bestValues_[k]) - v.Low) /
+                             (static_cast<double>(v.High) - v.Low);
+            if (u < 1e-4 || u > 1 - 1e-4)
+                active += std::string(active.empty() ? "" : ", ") + std::string(v.Dimension->CodeName) + " at its " +
+                          (u < 0.5 ? "low" : "high") + " bound";
+        }
+        const std::string none = p.Goals.size() > 1 ? "the goals conflict: no values within the bounds meet them all"
+                                                    : "the goal cannot be met by these dimensions, and no bound is active";
+        result.Message = (active.empty() ? none
+                                         : "the goals cannot be met within the bounds (" + active + ")") +
+                         " (residual " + Residual(search.best_) + " % of stroke remains)";
     }
     return result;
 }

@@ -135,6 +135,9 @@ std::string CheckFitProblem(const Model& m, const FitProblem& p) {
     for (const FitGoal& goal : p.Goals) {
         auto it = rows.find(goal.At);
         if (it == rows.end()) it = rows.emplace(goal.At, ValveEventsAt(start, goal.At)).first;
+        if (it->second.GearError)
+            return "goal " + FitGoalText(goal) + ": the gear cannot be assembled over the whole revolution at " +
+                   std::string(GearPositionWords(goal.At)) + " as it stands";
         const auto [front, rear] = GoalEvents(goal);
         for (ValveEvent e : {front, rear})
             if (!it->second.Value(e))
@@ -150,6 +153,8 @@ std::optional<double> FitResidual(const Model& trial, const std::vector<FitGoal>
     for (const FitGoal& goal : goals) {
         auto it = rows.find(goal.At);
         if (it == rows.end()) it = rows.emplace(goal.At, ValveEventsAt(trial, goal.At)).first;
+        // A trial that cannot be assembled is no answer, however well its numbers fit.
+        if (it->second.GearError) return std::nullopt;
         const auto [frontEvent, rearEvent] = GoalEvents(goal);
         const std::optional<double> front = it->second.Value(frontEvent);
         const std::optional<double> rear = it->second.Value(rearEvent);

@@ -56,7 +56,7 @@ std::string FitGoalText(const FitGoal& goal);
 
 // What the fit checks before it tries anything: one to four different dimensions that
 // undo can record, finite bounds with low below high, at least one goal, and every event
-// a goal names occurring as the gear stands.
+// a goal names occurring, in a gear that can be assembled, as the gear stands.
 std::string CheckFitProblem(const Model& m, const FitProblem& p);
 
 // The events a goal compares: two of them, front first.
@@ -64,7 +64,7 @@ std::pair<ValveEvent, ValveEvent> GoalEvents(const FitGoal& goal);
 
 // How far the events are from every goal: the root of the sum of squares of each goal's
 // misses, in percent of stroke (leads are counted as percent of stroke too). Empty when
-// an event a goal needs does not occur.
+// an event a goal needs does not occur or a goal's row cannot be assembled.
 std::optional<double> FitResidual(const Model& trial, const std::vector<FitGoal>& goals);
 
 }  // namespace lm

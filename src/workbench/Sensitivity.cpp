@@ -72,7 +72,13 @@ bool IsKnifeEdge(std::optional<double> below, std::optional<double> here, std::o
 
 SensitivityResult ComputeSensitivity(const Model& m, GearPosition at, ValveEvent event) {
     SensitivityResult result;
-    const std::optional<double> here = TrialEvent(m, {}, at, event);
+    const ValveEventRow start = ValveEventsAt(TrialModel(m, {}), at);
+    if (start.GearError) {
+        result.Error = "the gear cannot be assembled over the whole revolution at " + std::string(GearPositionWords(at)) +
+                       "; its slopes would measure the clamps, not the gear";
+        return result;
+    }
+    const std::optional<double> here = start.Value(event);
     if (!here) {
         result.Error = "the " + std::string(ValveEventWords(event)) + " does not occur at " +
                        std::string(GearPositionWords(at));

@@ -107,6 +107,11 @@ TEST(CliFit, SavesTheFittedSetOnlyWhenItConverges) {
     EXPECT_EQ(r.out.rfind("{\"vary\": {\"ValveCtrToJoint\": [3.20000005, ", 0), 0u) << r.out;
     EXPECT_NE(r.out.find("\"RockerPivotHorz\": [8.13000011, "), std::string::npos);
     EXPECT_NE(r.out.find("\"converged\": true"), std::string::npos);
+    // The whole table before and after, and what changed where no goal looked.
+    EXPECT_EQ(Count(r.out, "\"GearError\": "), 4 * 19);
+    EXPECT_NE(r.out.find("\"before\": {\"F\": ["), std::string::npos);
+    EXPECT_NE(r.out.find("\"after\": {\"F\": ["), std::string::npos);
+    EXPECT_NE(r.out.find("\"largestUnaskedChange\": {\"graph\": "), std::string::npos);
 
     // The saved set is the fitted one: its cut-offs at normal forward gear are equal.
     const CliRun opened = RunCli({"--open", path, "valve-events", "--graph", "F", "--csv"});
@@ -124,6 +129,17 @@ TEST(CliFit, SavesTheFittedSetOnlyWhenItConverges) {
     EXPECT_NE(out.err.find("cannot be met"), std::string::npos) << out.err;
     EXPECT_EQ(Count(out.err, "\n"), 1);
     EXPECT_FALSE(std::ifstream(path).good());
+
+    // Only a dimension file's name is written, as dims --save.
+    const std::string text = TempPath("fitted.txt");
+    std::remove(text.c_str());
+    ExpectRefused({"fit", "--vary", "ValveCtrToJoint", "--goal", "equal-cutoff@fwd", "--save", text}, ".lmd");
+    EXPECT_FALSE(std::ifstream(text).good());
+    ExpectRefused({"--set", "LiftingLinkLen=0.8", "fit", "--vary", "EccRodFwd", "--goal", "equal-cutoff@fwd"},
+                  "cannot be assembled");
+    ExpectRefused({"--set", "LiftingLinkLen=0.8", "sensitivity", "--event", "FrontCutOff", "--at", "fwd"},
+                  "cannot be assembled");
+    ExpectRefused({"fit", "--vary", "EccRodFwd", "--goal", "equal-cutoff@fwd", "--threshold", "-1"}, "--threshold");
 }
 
 TEST(CliWorkbenchErrors, BadInputIsOneLineAndStatusTwo) {

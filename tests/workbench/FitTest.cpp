@@ -10,6 +10,7 @@
 #include "model/DimensionTable.h"
 #include "model/UndoHistory.h"
 #include "workbench/Fit.h"
+#include "workbench/Sensitivity.h"
 
 namespace lm {
 namespace {
@@ -183,6 +184,39 @@ TEST(Fit, ApplyingGoesThroughUndoAndUndoRestoresTheSetExactly) {
         EXPECT_EQ(GetDimension(m, d), GetDimension(before, d)) << d.CodeName;
     EXPECT_EQ(m.Gear.RevArmCenter, before.Gear.RevArmCenter);
     EXPECT_FALSE(m.Undo.ButtonsEnabled);
+}
+
+}  // namespace
+}  // namespace lm
+
+namespace lm {
+namespace {
+
+TEST(FitStart, NeverWorseThanItsStartAndRefusesAGearThatCannotBeAssembled) {
+    // Bounds so wide that the 0..1 scale cannot carry the start back bit for bit.
+    Model m;
+    StartUp(m);
+    FitProblem p;
+    FitVariable v;
+    ASSERT_EQ(ParseFitVariable("Stroke=-3.4e38:3.4e38", m, v), "");
+    p.Vary.push_back(v);
+    FitGoal g;
+    ASSERT_EQ(ParseFitGoal("cutoff=50@mid", g), "");
+    p.Goals.push_back(g);
+    const FitResult r = RunFit(m, p);
+    EXPECT_FALSE(r.Converged());
+    EXPECT_LE(r.ResidualAfter, r.ResidualBefore);
+    EXPECT_EQ(r.Message.find("bound ("), std::string::npos) << r.Message;  // no bound is active
+
+    Model broken = m;
+    ApplyEditedDimension(broken, *FindDimension("LiftingLinkLen"), 0.8f);
+    FindMidGear(broken);
+    p.Goals[0].At = GearPosition::Forward;
+    p.Vary[0] = {FindDimension("EccRodFwd"), 7, 8};
+    const FitResult refused = RunFit(broken, p);
+    EXPECT_EQ(refused.Outcome, FitOutcome::Refused);
+    EXPECT_NE(refused.Message.find("cannot be assembled"), std::string::npos) << refused.Message;
+    EXPECT_FALSE(ComputeSensitivity(broken, GearPosition::Forward, ValveEvent::FrontCutOff).ok());
 }
 
 }  // namespace
