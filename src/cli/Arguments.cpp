@@ -54,10 +54,8 @@ Arguments ParseArguments(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string token = argv[i];
         if (token.rfind("-", 0) != 0 || token == "-") {
-            if (!args.command.empty())
-                throw UsageError("unexpected argument '" + token + "' after command '" +
-                                 args.command + "'");
-            args.command = token;
+            if (args.command.empty()) args.command = token;
+            else args.operands.push_back(token);
             continue;
         }
         std::string name = token.substr(token.rfind("--", 0) == 0 ? 2 : 1);
@@ -100,7 +98,11 @@ float SingleOption(const std::string& option, const std::string& text) {
     return static_cast<float>(std::clamp(v, -kMax, kMax));
 }
 
-void CheckOptionsFor(const Arguments& args, const std::vector<std::string>& commandOptions) {
+void CheckOptionsFor(const Arguments& args, const std::vector<std::string>& commandOptions, std::size_t operands) {
+    if (args.operands.size() > operands)
+        throw UsageError("unexpected argument '" + args.operands[operands] + "' after command '" + args.command + "'");
+    if (args.operands.size() < operands)
+        throw UsageError("'" + args.command + "' needs " + std::to_string(operands) + " file names");
     for (const auto& [name, value] : args.options) {
         const bool gear = std::find(kGearOptions.begin(), kGearOptions.end(), name) != kGearOptions.end();
         const bool own = std::find(commandOptions.begin(), commandOptions.end(), name) != commandOptions.end();

@@ -19,6 +19,7 @@ struct UsageError : std::runtime_error {
 struct Arguments {
     std::vector<std::pair<std::string, std::string>> options;  // name without "--", value
     std::string command;
+    std::vector<std::string> operands;  // words after the command (file names)
     bool help = false;
 
     // The value of the last occurrence, if the option was given.
@@ -35,7 +36,9 @@ double NumberOption(const std::string& option, const std::string& text);
 // largest single as printed (3.40282347e+38) reads back as itself.
 float SingleOption(const std::string& option, const std::string& text);
 
-// Refuses every option the command does not take.
-void CheckOptionsFor(const Arguments& args, const std::vector<std::string>& commandOptions);
+// Refuses every option the command does not take, and any number of operands but the
+// command's own.
+void CheckOptionsFor(const Arguments& args, const std::vector<std::string>& commandOptions,
+                     std::size_t operands = 0);
 
 }  // namespace lm::cli

@@ -99,6 +99,14 @@ const std::array kCommands{
             "  cutoff=PCT@G     both cut-offs PCT percent of stroke at G\n"
             "  lead=V@G         both leads V length units at G",
             RunFitCommand},
+    Command{"compare", kWorkbench, "A.lmd B.lmd [--graph F|R|B] [--csv]",
+            "the exact valve-events tables of two dimension files, each\n"
+            "opened on the gear as the gear options leave it, and B minus A\n"
+            "row by row: {\"A\": table, \"B\": table, \"diff\": table}, each\n"
+            "shaped as valve-events prints it (diff null where either is\n"
+            "null, GearError where either is); with --csv one header and\n"
+            "each line led by A, B or diff",
+            RunCompare},
 };
 
 // Name and options in the first 21 columns, the description from column 24; a longer

@@ -198,4 +198,44 @@ void RunFitCommand(Model& m, const Arguments& args, std::ostream& out) {
     }
 }
 
+void RunCompare(Model& m, const Arguments& args, std::ostream& out) {
+    CheckOptionsFor(args, {"csv", "graph"}, 2);
+    const std::vector<char> graphs = ChosenGraphs(args);
+    // Each file on a copy of the gear as the gear options left it: the files are only read.
+    const auto tableOf = [&](const std::string& path) {
+        Model g = m;
+        const FileResult opened = OpenDimensionFile(g, path);
+        if (!opened.ok()) throw UsageError(opened.error);
+        ValveEventsTable t;
+        for (char c : graphs) (c == 'R' ? t.Reverse : t.Forward) = ValveEventRows(g, c);
+        return t;
+    };
+    const ValveEventsTable a = tableOf(args.operands[0]);
+    const ValveEventsTable b = tableOf(args.operands[1]);
+    const ValveEventsTable diff{ValveEventRowDifferences(a.Forward, b.Forward),
+                                ValveEventRowDifferences(a.Reverse, b.Reverse)};
+    if (args.Has("csv")) {
+        for (const auto& [name, t] : {std::pair{"A", &a}, std::pair{"B", &b}, std::pair{"diff", &diff}}) {
+            std::string text = ValveEventsDelimited(*t, ',');
+            // One header: each line starts with the table it belongs to.
+            std::string lines;
+            std::size_t at = 0;
+            for (std::size_t end; (end = text.find('\n', at)) != std::string::npos; at = end + 1) {
+                if (at == 0) {
+                    if (std::string(name) == "A") lines += "table," + text.substr(0, end + 1);
+                    continue;
+                }
+                lines += std::string(name) + "," + text.substr(at, end + 1 - at);
+            }
+            out << lines;
+        }
+    } else {
+        JsonObject o;
+        o.Raw("A", ValveEventsJson(a, graphs)).Raw("B", ValveEventsJson(b, graphs)).Raw("diff", ValveEventsJson(diff, graphs));
+        out << o.Text() << '\n';
+    }
+    WarnUnassemblableRows(a, graphs, "in " + args.operands[0] + ", ", std::cerr);
+    WarnUnassemblableRows(b, graphs, "in " + args.operands[1] + ", ", std::cerr);
+}
+
 }  // namespace lm::cli

@@ -33,4 +33,7 @@ void RunSensitivity(const Model& m, const Arguments& args, std::ostream& out);
 // converge prints its result, then fails with the reason; nothing is saved.
 void RunFitCommand(Model& m, const Arguments& args, std::ostream& out);
 
+// `compare A.lmd B.lmd [--graph F|R|B] [--csv]`: both tables and B minus A, row by row.
+void RunCompare(Model& m, const Arguments& args, std::ostream& out);
+
 }  // namespace lm::cli

@@ -169,3 +169,36 @@ TEST(CliWorkbenchErrors, BadInputIsOneLineAndStatusTwo) {
 
 }  // namespace
 }  // namespace lm::test
+
+namespace lm::test {
+namespace {
+
+TEST(CliCompare, AGearWithItselfDiffersNowhereAndABadFileIsOneLine) {
+    const std::string a = TempPath("compare-a.lmd");
+    ASSERT_EQ(RunCli({"dims", "--save", a}).status, 0);
+    const CliRun same = RunCli({"compare", a, a, "--graph", "F", "--csv"});
+    ASSERT_EQ(same.status, 0) << same.err;
+    std::istringstream lines(same.out);
+    int diffs = 0;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("diff,", 0) != 0) continue;
+        ++diffs;
+        // Every number after graph and row is 0 (or empty where the event does not occur).
+        std::istringstream cells(line.substr(line.find(',', 7) + 1));
+        for (std::string cell; std::getline(cells, cell, ',');)
+            if (!cell.empty() && cell != "false") {
+                EXPECT_EQ(std::strtod(cell.c_str(), nullptr), 0.0) << line;
+            }
+    }
+    EXPECT_EQ(diffs, 19);
+    const CliRun json = RunCli({"compare", a, a});
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(json.out.rfind("{\"A\": {\"F\": [", 0), 0u);
+    EXPECT_NE(json.out.find("\"diff\": {\"F\": ["), std::string::npos);
+    ExpectRefused({"compare", a, "/nonexistent/b.lmd"}, "b.lmd");
+    ExpectRefused({"compare", a}, "2 file names");
+    ExpectRefused({"solve", a}, "unexpected argument");
+}
+
+}  // namespace
+}  // namespace lm::test
