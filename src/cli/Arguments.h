@@ -10,6 +10,10 @@
 
 namespace lm::cli {
 
+// The most rows a command prints (angles for sweep, angles times pivots for pivots), so a
+// mistyped step or list cannot produce output without end.
+inline constexpr long kMostPrintedRows = 1'000'000;
+
 // Bad input on the command line: reported on standard error, exit status 2.
 struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;

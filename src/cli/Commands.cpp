@@ -45,8 +45,9 @@ const std::array kCommands{
     Command{"leadlap", kGear, "", "lead, lap and exhaust clearance of both ends at mid gear", RunLeadLap},
     Command{"pivots", kGear, "--track N[,N...] [--step S] [--csv]",
             "the pivot data table: X and Y of the given pivots (0..26) at\n"
-            "0, S, 2S, ... not above 360 (S defaults to 10; a step below\n"
-            "0.01 is taken as 0.01); JSON, or CSV rows with --csv",
+            "0, S, 2S, ... not above 360 (S defaults to 10; a step from 0 up\n"
+            "to 0.01 is taken as 0.01; at most 1000000 angles times pivots);\n"
+            "JSON, or CSV rows with --csv",
             RunPivots},
     Command{"draw", kGear, "--what gear|sine|oval|steam|port [--graph F|R|B] --out FILE.png|FILE.svg",
             "the picture the program draws for that view (PNG or SVG);\n"

@@ -47,10 +47,18 @@ void RunPivots(Model& m, const Arguments& args, std::ostream& out) {
     const std::vector<int> pivots = TrackedPivots(*track);
     float step = kTableStep;
     if (const auto s = args.Last("step")) {
-        // Held inside the single range first, so a huge step stays huge rather than infinite.
-        step = static_cast<float>(std::clamp(NumberOption("step", *s), -1e30, 1e30));
+        const double typed = NumberOption("step", *s);
+        if (typed < 0) throw UsageError("--step must not be negative");
+        // Held inside the single range, so a huge step stays huge rather than infinite.
+        step = static_cast<float>(std::min(typed, 1e30));
     }
     step = TableStep(step);
+    const std::size_t angles = RevolutionRowCount(step);
+    const std::size_t positions = angles * pivots.size();
+    if (positions > static_cast<std::size_t>(kMostPrintedRows))
+        throw UsageError("--track and --step give " + std::to_string(positions) + " pivot positions (" +
+                         std::to_string(angles) + " angles, " + std::to_string(pivots.size()) +
+                         " pivots), more than " + std::to_string(kMostPrintedRows));
 
     const bool csv = args.Has("csv");
     if (csv) {

@@ -120,9 +120,6 @@ std::string CsvRow(const Model& m) {
     return row;
 }
 
-// Keeps a mistyped step from producing output without end.
-constexpr double kMaxSweepAngles = 1'000'000;
-
 }  // namespace
 
 void RunSolve(Model& m, const Arguments& args, std::ostream& out) {
@@ -150,8 +147,8 @@ void RunSweep(Model& m, const Arguments& args, std::ostream& out) {
     // must not keep the sweep going. The allowance keeps an end the steps reach exactly
     // (0.7 in steps of 0.1) from being lost to rounding.
     const double span = to >= from ? std::floor((to - from) / step + 1e-9) : -1;
-    if (span + 1 > kMaxSweepAngles)
-        throw UsageError("--step " + *stepText + " gives more than 1000000 angles");
+    if (span + 1 > static_cast<double>(kMostPrintedRows))
+        throw UsageError("--step " + *stepText + " gives more than " + std::to_string(kMostPrintedRows) + " angles");
     const long count = static_cast<long>(span) + 1;
 
     const bool csv = args.Has("csv");

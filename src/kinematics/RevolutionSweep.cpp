@@ -12,6 +12,8 @@ namespace {
 
 constexpr float kMinTableStep = 0.01f;
 
+float NextAngle(float angle, float step) { return static_cast<float>(angle + step); }
+
 }  // namespace
 
 float TableStep(float stepSetting) {
@@ -29,10 +31,21 @@ void SweepRevolution(Model& m, float stepSetting, const std::function<void()>& r
     do {
         SolveLinkage(m);
         row();
-        g.DriverAngle = static_cast<float>(g.DriverAngle + step);
+        g.DriverAngle = NextAngle(g.DriverAngle, step);
     } while (!(g.DriverAngle > 360));
     g.DriverAngle = savedAngle;
     g.StepAngle = savedStep;
+}
+
+std::size_t RevolutionRowCount(float stepSetting) {
+    const float step = TableStep(stepSetting);
+    std::size_t rows = 0;
+    float angle = 0;
+    do {
+        ++rows;
+        angle = NextAngle(angle, step);
+    } while (!(angle > 360));
+    return rows;
 }
 
 }  // namespace lm

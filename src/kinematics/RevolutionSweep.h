@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include <cstddef>
 #include <functional>
 
 #include "model/Model.h"
@@ -16,5 +17,8 @@ float TableStep(float stepSetting);
 // 360, calling `row` after each solve. DriverAngle and StepAngle are put back afterwards;
 // the pivots stay as solved for the last row.
 void SweepRevolution(Model& m, float stepSetting, const std::function<void()>& row);
+
+// How many rows that sweep has, without solving anything.
+std::size_t RevolutionRowCount(float stepSetting);
 
 }  // namespace lm

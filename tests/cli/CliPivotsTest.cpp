@@ -47,5 +47,31 @@ TEST(CliPivots, BadPivotListsAreRefused) {
     EXPECT_EQ(RunCli({"pivots"}).status, 2);
 }
 
+// At the smallest step, 28 pivots pass the million positions a sweep may print: refused
+// with the count, which is 28 times the rows one pivot gets, and nothing printed.
+TEST(CliPivots, MoreThanAMillionPositionsAreRefusedBeforeAnythingIsPrinted) {
+    const CliRun one = RunCli({"pivots", "--track", "3", "--step", "0.01", "--csv"});
+    ASSERT_EQ(one.status, 0) << one.err;
+    const auto rows = static_cast<std::size_t>(std::count(one.out.begin(), one.out.end(), '\n')) - 1;
+    EXPECT_GT(rows, 35000u);
+    std::string track = "3";
+    for (int n = 1; n < 28; ++n) track += ",3";
+    const CliRun r = RunCli({"pivots", "--track", track, "--step", "0.01"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_NE(r.err.find(" " + std::to_string(28 * rows) + " pivot positions"), std::string::npos) << r.err;
+}
+
+TEST(CliPivots, ANegativeStepIsRefusedWhileZeroIsTakenAsTheSmallestStep) {
+    for (const char* bad : {"-1", "-1e-30", "nan", "inf"}) {
+        const CliRun r = RunCli({"pivots", "--track", "3", "--step", bad});
+        EXPECT_EQ(r.status, 2) << bad;
+        EXPECT_EQ(r.err.rfind("linkmotion-cli: --step", 0), 0u) << r.err;
+    }
+    const CliRun zero = RunCli({"pivots", "--track", "3", "--step", "0"});
+    ASSERT_EQ(zero.status, 0) << zero.err;
+    EXPECT_FLOAT_EQ(static_cast<float>(JsonValue(zero.out, "Step")), 0.01f);
+}
+
 }  // namespace
 }  // namespace lm::test
