@@ -26,15 +26,18 @@ void IgnoreFileSizeSignal() {
         ::signal(SIGXFSZ, SIG_IGN);
 }
 
-// A new file beside the target under a name nobody can guess or plant a link at.
+// A new file beside the target under a name nobody can guess or plant a link at. The
+// name is short and its own, not the target's with more on the end: a target whose name
+// is already as long as a name may be must still be saved.
 int CreateTemporaryBeside(const std::filesystem::path& target, std::string& temp) {
     static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    const std::filesystem::path folder = target.parent_path();
     for (int attempt = 0; attempt < 100; ++attempt) {
         unsigned char random[12];
         if (::getentropy(random, sizeof random) != 0) return -1;
-        std::string suffix = ".saving-";
-        for (unsigned char r : random) suffix += kLetters[r % (sizeof kLetters - 1)];
-        temp = target.string() + suffix;
+        std::string name = ".saving-";
+        for (unsigned char r : random) name += kLetters[r % (sizeof kLetters - 1)];
+        temp = (folder / name).string();
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }

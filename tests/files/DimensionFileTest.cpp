@@ -344,6 +344,23 @@ TEST_F(DimensionFileSave, OverAnExistingFileReplacesItAndLeavesNoTemporaryFile) 
     EXPECT_EQ(m.DataSetName, "gear");
 }
 
+// A name as long as a folder entry may be (255 bytes) is saved and opened again.
+TEST_F(DimensionFileSave, ANameOfTheLongestLegalLengthIsSavedAndOpenedAgain) {
+    const std::string name = std::string(251, 'g') + ".lmd";
+    const std::string path = dir / name;
+    m.Frame.Stroke = 7.25f;
+    const FileResult saved = SaveDimensionFile(m, path);
+    ASSERT_TRUE(saved.ok()) << saved.error;
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{name});
+
+    Model back;
+    StartUp(back);
+    const FileResult opened = OpenDimensionFile(back, path);
+    ASSERT_TRUE(opened.ok()) << opened.error;
+    EXPECT_EQ(back.Frame.Stroke, 7.25f);
+    EXPECT_EQ(back.DataSetName, std::string(251, 'g'));
+}
+
 TEST_F(DimensionFileSave, KeepsTheOldFilesPermissionsAndLinks) {
     namespace fs = std::filesystem;
     const std::string real = dir / "real.lmd";
