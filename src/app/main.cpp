@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/FirstFrameProbe.h"
+#include "common/MessageText.h"
 #include "common/Numbers.h"
 #include "dialogs/qt/ProgramIcon.h"
 #include "mainwindow/qt/MainForm.h"
@@ -63,8 +64,8 @@ int main(int argc, char** argv) {
             if (!ParseTickMs(value, options.tickMs)) {
                 std::fprintf(stderr,
                              "linkmotion: --tick-ms takes a whole number of milliseconds "
-                             "from 1 to 1000, not \"%s\"\n",
-                             value.c_str());
+                             "from 1 to 1000, not %s\n",
+                             lm::QuoteForMessage(value, '"').c_str());
                 return 2;
             }
             continue;
@@ -72,7 +73,7 @@ int main(int argc, char** argv) {
         // Qt's own options (-platform, -style, ...) are left for QApplication; a mistyped
         // option of ours must not be ignored silently.
         if (arg.rfind("--", 0) == 0 && !IsQtOption(arg)) {
-            std::fprintf(stderr, "linkmotion: unknown option \"%s\"\n%s", arg.c_str(), kUsage);
+            std::fprintf(stderr, "linkmotion: unknown option %s\n%s", lm::QuoteForMessage(arg, '"').c_str(), kUsage);
             return 2;
         }
     }

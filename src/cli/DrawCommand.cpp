@@ -12,6 +12,7 @@
 
 #include "diagrams/Diagrams.h"
 #include "common/AtomicFile.h"
+#include "common/MessageText.h"
 #include "graphics/qt/PictureExport.h"
 #include "kinematics/RevArmPositionSet.h"
 #include "mainwindow/AnimationTick.h"
@@ -27,7 +28,7 @@ namespace {
 // failures come back as errors from the export.
 void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
     if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "linkmotion-cli: %s\n", text.toLocal8Bit().constData());
+        std::fprintf(stderr, "linkmotion-cli: %s\n", EscapeControls(text.toStdString()).c_str());
 }
 
 std::string Lowercase(std::string s) {

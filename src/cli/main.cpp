@@ -9,6 +9,7 @@
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "cli/GearOptions.h"
+#include "common/MessageText.h"
 #include "model/DimensionTable.h"
 #include "model/Model.h"
 
@@ -87,10 +88,10 @@ int main(int argc, char** argv) {
         if (!std::cout) throw std::runtime_error("cannot write the output");
         return status;
     } catch (const lm::cli::UsageError& e) {
-        std::cerr << "linkmotion-cli: " << e.what() << '\n';
+        std::cerr << "linkmotion-cli: " << lm::EscapeControls(e.what()) << '\n';
         return 2;
     } catch (const std::exception& e) {
-        std::cerr << "linkmotion-cli: " << e.what() << '\n';
+        std::cerr << "linkmotion-cli: " << lm::EscapeControls(e.what()) << '\n';
         return 2;
     } catch (...) {
         std::cerr << "linkmotion-cli: internal error\n";

@@ -10,11 +10,11 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/MessageText.h"
+
 namespace lm {
 
 namespace {
-
-std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
 std::string SystemMessage(int err) { return std::generic_category().message(err); }
 
@@ -73,10 +73,10 @@ std::string WriteFileAtomically(const std::string& path, std::span<const unsigne
     namespace fs = std::filesystem;
     std::error_code ec;
     const fs::file_status existing = fs::status(path, ec);
-    if (fs::is_directory(existing)) return "Cannot save " + Quoted(path) + ": it is a folder.";
+    if (fs::is_directory(existing)) return "Cannot save " + QuoteForMessage(path, '"') + ": it is a folder.";
     // Renaming over a device or pipe would replace it with a plain file.
     if (fs::exists(existing) && !fs::is_regular_file(existing))
-        return "Cannot save " + Quoted(path) + ": it is not a regular file.";
+        return "Cannot save " + QuoteForMessage(path, '"') + ": it is not a regular file.";
 
     // Through a link, the file it names is the one replaced; the link stays.
     fs::path target(path);
@@ -85,7 +85,7 @@ std::string WriteFileAtomically(const std::string& path, std::span<const unsigne
         if (!ec) target = real;
     }
     const auto failed = [&](int err) {
-        return "Cannot save " + Quoted(path) + ": " + SystemMessage(err ? err : EIO) +
+        return "Cannot save " + QuoteForMessage(path, '"') + ": " + SystemMessage(err ? err : EIO) +
                ". The file on disk was not changed.";
     };
 

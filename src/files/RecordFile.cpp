@@ -15,13 +15,12 @@
 #include <system_error>
 
 #include "common/AtomicFile.h"
+#include "common/MessageText.h"
 
 
 namespace lm {
 
 namespace {
-
-std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
 std::string SystemMessage(int err) { return std::generic_category().message(err); }
 
@@ -46,26 +45,26 @@ RecordReadResult ReadRecordFile(const std::string& path, std::size_t maxRecords)
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
     if (fs::is_directory(status)) {
-        result.error = "Cannot read " + Quoted(path) + ": it is a folder.";
+        result.error = "Cannot read " + QuoteForMessage(path, '"') + ": it is a folder.";
         return result;
     }
     // Opening a pipe or device could wait forever for data that never comes.
     if (fs::exists(status) && !fs::is_regular_file(status)) {
-        result.error = "Cannot read " + Quoted(path) + ": it is not a regular file.";
+        result.error = "Cannot read " + QuoteForMessage(path, '"') + ": it is not a regular file.";
         return result;
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        result.error = "Cannot open " + Quoted(path) + ": " + SystemMessage(errno) + ".";
+        result.error = "Cannot open " + QuoteForMessage(path, '"') + ": " + SystemMessage(errno) + ".";
         return result;
     }
     const std::uintmax_t size = fs::file_size(path, ec);
     if (ec) {
-        result.error = "Cannot read " + Quoted(path) + ": " + ec.message() + ".";
+        result.error = "Cannot read " + QuoteForMessage(path, '"') + ": " + ec.message() + ".";
         return result;
     }
     if (size % kRecordBytes != 0) {
-        result.error = Quoted(path) + " is not a dimension file: its size (" +
+        result.error = QuoteForMessage(path, '"') + " is not a dimension file: its size (" +
                        std::to_string(size) + " bytes) is not a whole number of " +
                        std::to_string(kRecordBytes) + "-byte records.";
         return result;
@@ -76,7 +75,7 @@ RecordReadResult ReadRecordFile(const std::string& path, std::size_t maxRecords)
     std::vector<unsigned char> bytes(count * kRecordBytes);
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (static_cast<std::size_t>(in.gcount()) != bytes.size()) {
-        result.error = "Cannot read " + Quoted(path) + ": input/output error.";
+        result.error = "Cannot read " + QuoteForMessage(path, '"') + ": input/output error.";
         return result;
     }
     result.records.resize(count);

@@ -8,14 +8,13 @@
 #include <limits>
 #include <map>
 
+#include "common/MessageText.h"
 #include "common/Numbers.h"
 #include "workbench/GearTrial.h"
 
 namespace lm {
 
 namespace {
-
-std::string Quoted(std::string_view s) { return "'" + std::string(s) + "'"; }
 
 bool ReadSingle(std::string_view text, float& out) {
     double v = 0;
@@ -45,7 +44,7 @@ std::string ParseFitVariable(std::string_view text, const Model& m, FitVariable&
     const auto eq = text.find('=');
     const std::string_view name = text.substr(0, eq);
     const DimensionInfo* d = FindDimension(name);
-    if (!d) return "unknown dimension " + Quoted(name);
+    if (!d) return "unknown dimension " + QuoteForMessage(name);
     out.Dimension = d;
     if (eq == std::string_view::npos) {
         const double v = GetDimension(m, *d);
@@ -61,38 +60,38 @@ std::string ParseFitVariable(std::string_view text, const Model& m, FitVariable&
     }
     const std::string_view bounds = text.substr(eq + 1);
     const auto colon = bounds.find(':');
-    if (colon == std::string_view::npos) return "bounds of " + std::string(name) + ": expected LO:HI, got " + Quoted(bounds);
+    if (colon == std::string_view::npos) return "bounds of " + std::string(name) + ": expected LO:HI, got " + QuoteForMessage(bounds);
     if (!ReadSingle(bounds.substr(0, colon), out.Low) || !ReadSingle(bounds.substr(colon + 1), out.High))
-        return "bounds of " + std::string(name) + ": " + Quoted(bounds) + " are not two numbers";
+        return "bounds of " + std::string(name) + ": " + QuoteForMessage(bounds) + " are not two numbers";
     if (!(out.Low < out.High))
-        return "bounds of " + std::string(name) + ": the low bound must be below the high one, got " + Quoted(bounds);
+        return "bounds of " + std::string(name) + ": the low bound must be below the high one, got " + QuoteForMessage(bounds);
     return {};
 }
 
 std::string ParseFitGoal(std::string_view text, FitGoal& out) {
     const auto at = text.rfind('@');
-    if (at == std::string_view::npos) return "goal " + Quoted(text) + " names no gear position (@mid, @fwd, @rev, @full-fwd or @full-rev)";
+    if (at == std::string_view::npos) return "goal " + QuoteForMessage(text) + " names no gear position (@mid, @fwd, @rev, @full-fwd or @full-rev)";
     const std::optional<GearPosition> g = ParseGearPosition(text.substr(at + 1));
     if (!g)
-        return "goal " + Quoted(text) + ": expected a gear position mid, fwd, rev, full-fwd or full-rev after '@'";
+        return "goal " + QuoteForMessage(text) + ": expected a gear position mid, fwd, rev, full-fwd or full-rev after '@'";
     out.At = *g;
     const std::string_view head = text.substr(0, at);
     const auto eq = head.find('=');
     const std::string_view word = head.substr(0, eq);
     const auto known = std::find_if(kGoalWords.begin(), kGoalWords.end(), [&](const auto& w) { return w.first == word; });
     if (known == kGoalWords.end())
-        return "unknown goal " + Quoted(text) + " (expected equal-cutoff@G, equal-lead@G, cutoff=PCT@G or lead=V@G)";
+        return "unknown goal " + QuoteForMessage(text) + " (expected equal-cutoff@G, equal-lead@G, cutoff=PCT@G or lead=V@G)";
     out.Kind = known->second;
     if (TakesTarget(out.Kind) != (eq != std::string_view::npos))
-        return "goal " + Quoted(text) + (TakesTarget(out.Kind) ? " needs a target, as " : " takes no target, as ") +
+        return "goal " + QuoteForMessage(text) + (TakesTarget(out.Kind) ? " needs a target, as " : " takes no target, as ") +
                std::string(word) + (TakesTarget(out.Kind) ? "=VALUE@G" : "@G");
     out.Target = 0;
     if (TakesTarget(out.Kind)) {
         double v = 0;
-        if (!ParseStrictNumber(head.substr(eq + 1), v)) return "goal " + Quoted(text) + ": the target is not a number";
+        if (!ParseStrictNumber(head.substr(eq + 1), v)) return "goal " + QuoteForMessage(text) + ": the target is not a number";
         if (out.Kind == FitGoalKind::CutOff && (v < 0 || v > 100))
-            return "goal " + Quoted(text) + ": a cut-off is a percent of stroke, 0 to 100";
-        if (std::fabs(v) > std::numeric_limits<float>::max()) return "goal " + Quoted(text) + ": the target is out of range";
+            return "goal " + QuoteForMessage(text) + ": a cut-off is a percent of stroke, 0 to 100";
+        if (std::fabs(v) > std::numeric_limits<float>::max()) return "goal " + QuoteForMessage(text) + ": the target is out of range";
         out.Target = v;
     }
     return {};

@@ -26,6 +26,16 @@ void ExpectOneLineFailure(const CliRun& r, const std::string& mentions) {
     EXPECT_NE(r.err.find(mentions), std::string::npos) << r.err;
 }
 
+// What the user typed is echoed with its control characters escaped: a newline in a
+// value, an escape sequence in a file name, a C1 control and a stray byte.
+TEST(CliEcho, ControlCharactersInWhatTheUserGaveAreEscaped) {
+    ExpectOneLineFailure(RunCli({"--set", "Stroke=1\n", "solve"}), "'1\\n'");
+    const CliRun open = RunCli({"--open", "x\x1b[31m.lmd", "solve"});
+    ExpectOneLineFailure(open, "x\\x1b[31m.lmd");
+    EXPECT_EQ(open.err.find('\x1b'), std::string::npos);
+    ExpectOneLineFailure(RunCli({"--gear", "\xc2\x9b" "2J\xff\t", "solve"}), "'\\xc2\\x9b2J\\xff\\t'");
+}
+
 TEST(CliSweepCount, EndsAfterTheAnglesItCountedWhateverTheStep) {
     // A step far below the angle's resolution once never moved past the end.
     const CliRun one = RunCli({"sweep", "--step", "1e-30", "--from", "90", "--to", "90", "--csv"});
