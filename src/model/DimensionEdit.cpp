@@ -37,7 +37,7 @@ void ApplyCentringLimits(Model& m, bool normEdited) {
 }
 
 void ApplyEditedDimension(Model& m, const DimensionInfo& d, float value) {
-    if (d.CodeName == "EccAngFwd" || d.CodeName == "EccAngRev") value = WrapDegrees(value);
+    if (IsAngleDimension(d)) value = WrapDegrees(value);
     StoreDimension(m, d, value);
     if (d.CodeName == "CylCLAboveDriver" || d.CodeName == "ValveCLToCylCL") UpdateValveStemHeight(m);
     if (d.CodeName == "RevArmCentNorm") ApplyCentringLimits(m, true);

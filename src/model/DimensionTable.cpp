@@ -95,6 +95,8 @@ const DimensionInfo* FindDimensionByNumber(int dimensionNumber) {
     return nullptr;
 }
 
+bool IsAngleDimension(const DimensionInfo& d) { return d.CodeName == "EccAngFwd" || d.CodeName == "EccAngRev"; }
+
 float GetDimension(const Model& m, const DimensionInfo& d) {
     switch (d.Where) {
         case Storage::FrameValue: return m.Frame.*d.FrameMember;

@@ -35,6 +35,9 @@ std::span<const DimensionInfo> AllDimensions();
 const DimensionInfo* FindDimension(std::string_view codeName);
 const DimensionInfo* FindDimensionByNumber(int dimensionNumber);
 
+// The eccentrics' angles, in degrees; every other dimension is a length.
+bool IsAngleDimension(const DimensionInfo& d);
+
 float GetDimension(const Model& m, const DimensionInfo& d);
 
 // Stores the value where the dimension lives, its twin pivot included. Nothing else.

@@ -16,10 +16,6 @@ bool IsDynBar(int bar) { return bar >= kFirstDynBar && bar <= kLastDynBar; }
 
 DynSlot& Slot(Model& m, int k) { return m.Dyn.DynQueue[static_cast<std::size_t>(k)]; }
 
-bool IsEccentricAngle(const DimensionInfo& d) {
-    return d.CodeName == "EccAngFwd" || d.CodeName == "EccAngRev";
-}
-
 // The value a dynamic variable starts from. A pivot pair is read at its lower number:
 // the rocker pivot at its copy 6, the reverse shaft at 16 as entered.
 float DynVarSourceValue(const Model& m, const DimensionInfo& d) {
@@ -61,7 +57,7 @@ void ApplyDynVar(Model& m) {
     const DimensionInfo* d = FindDimensionByNumber(s.DimensionNumber);
     if (d == nullptr) return;
     s.Value = DynVarSourceValue(m, *d);
-    if (IsEccentricAngle(*d)) m.Dyn.DynStep = static_cast<float>(m.Dyn.DynStep * 100.0L);
+    if (IsAngleDimension(*d)) m.Dyn.DynStep = static_cast<float>(m.Dyn.DynStep * 100.0L);
     s.Value = static_cast<float>(static_cast<long double>(s.Value) + m.Dyn.DynStep);
     m.Display.FrontCutOffText.clear();
     m.Display.RearCutOffText.clear();
