@@ -5,9 +5,9 @@ _linkmotion_cli_help() {
     local section=$1
     "${COMP_WORDS[0]}" --help 2>/dev/null | awk -v want="$section" '
         /^Gear options/               { s = "options" }
-        /^Commands:/                  { s = "commands"; next }
         /^Dimension code names:/      { s = "names"; next }
-        /^[^ ]/ && !/^(Gear|Commands|Dimension)/ { s = "" }
+        /^[^ ].*:$/ && !/^Gear/       { s = "commands"; next }
+        /^[^ ]/ && !/^Gear/           { s = "" }
         want == "options"  { while (match($0, /--[a-z][a-z-]*/)) { print substr($0, RSTART, RLENGTH); $0 = substr($0, RSTART + RLENGTH) } }
         want == "commands" && s == "commands" && /^  [a-z]/ { print $1 }
         want == "names"    && s == "names" { for (i = 1; i <= NF; i++) print $i }

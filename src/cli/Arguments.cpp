@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <sstream>
 #include <string_view>
 
 #include "common/Numbers.h"
@@ -21,7 +22,7 @@ struct OptionSpec {
 };
 
 // Gear options apply to every command; the rest belong to one command or another.
-constexpr std::array<OptionSpec, 32> kOptions = {{
+constexpr std::array<OptionSpec, 41> kOptions = {{
     {"open", true},   {"import", true}, {"set", true},   {"revarm", true}, {"gear", true},
     {"angle", true},  {"step", true},   {"from", true},  {"to", true},     {"csv", false},
     {"save", true},   {"graph", true},  {"positions", true}, {"what", true}, {"out", true},
@@ -30,6 +31,9 @@ constexpr std::array<OptionSpec, 32> kOptions = {{
     {"event", true},  {"at", true},     {"vary", true},  {"goal", true},
     {"as-diagram", false}, {"step-length", true}, {"step-angle", true}, {"tolerance-length", true},
     {"tolerance-angle", true}, {"threshold", true}, {"compare", true},
+    {"study", true},  {"samples", true}, {"seed", true}, {"tol", true}, {"tol-length", true},
+    {"tol-angle", true}, {"clearance", true}, {"settings", true}, {"distribution", true},
+    {"shard", true},
 }};
 
 const OptionSpec* FindOption(std::string_view name) {
@@ -96,6 +100,19 @@ float SingleOption(const std::string& option, const std::string& text) {
     if (!(std::fabs(v) < kRoundsToMax))
         throw UsageError("--" + option + ": '" + text + "' is out of range");
     return static_cast<float>(std::clamp(v, -kMax, kMax));
+}
+
+std::vector<std::string> ListOption(const Arguments& args, const std::string& name) {
+    std::vector<std::string> items;
+    for (const auto& [option, value] : args.options) {
+        if (option != name) continue;
+        std::stringstream ss(value);
+        for (std::string item; std::getline(ss, item, ',');) {
+            if (item.empty()) throw UsageError("--" + name + ": empty item in '" + value + "'");
+            items.push_back(item);
+        }
+    }
+    return items;
 }
 
 void CheckOptionsFor(const Arguments& args, const std::vector<std::string>& commandOptions, std::size_t operands) {

@@ -40,6 +40,9 @@ double NumberOption(const std::string& option, const std::string& text);
 // largest single as printed (3.40282347e+38) reads back as itself.
 float SingleOption(const std::string& option, const std::string& text);
 
+// Every occurrence of the option, each split at its commas; an empty item is an error.
+std::vector<std::string> ListOption(const Arguments& args, const std::string& name);
+
 // Refuses every option the command does not take, and any number of operands but the
 // command's own.
 void CheckOptionsFor(const Arguments& args, const std::vector<std::string>& commandOptions,

@@ -9,6 +9,7 @@
 #include "cli/DrawCommand.h"
 #include "cli/PivotsCommand.h"
 #include "cli/SolveCommands.h"
+#include "cli/ToleranceCommands.h"
 #include "cli/WorkbenchCommands.h"
 
 namespace lm::cli {
@@ -17,6 +18,7 @@ namespace {
 
 constexpr std::string_view kGear = "Commands";
 constexpr std::string_view kWorkbench = "Valve-events workbench";
+constexpr std::string_view kTolerance = "Tolerance study (how far the events of a gear as made and worn may stray)";
 
 const std::array kCommands{
     Command{"solve", kGear, "", "solve at the chosen angle; prints one JSON object", RunSolve},
@@ -108,16 +110,40 @@ const std::array kCommands{
             "null, GearError where either is); with --csv one header and\n"
             "each line led by A, B or diff",
             RunCompare},
+    Command{"tolerance", kTolerance,
+            "[--study FILE.json] [--samples N] [--seed S] [--settings S[,...]]\n"
+            "[--distribution uniform|normal] [--tol NAME=T[,...]] [--tol-length T]\n"
+            "[--tol-angle T] [--clearance PIVOT=C[,...]] [--csv] [--shard K/N --out FILE]",
+            "N samples (default 2000, at most 10000000) of the gear with each\n"
+            "dimension anywhere within +-T (normal: T is three standard\n"
+            "deviations; --tol-length and --tol-angle for every length or\n"
+            "angle without its own) and each worn pin's links longer or\n"
+            "shorter by up to half its clearance C (pin joints 2, 3, 4, 5, 7,\n"
+            "8, 9, 10, 11, 12, 13, 15, 16, 18). Options override the study\n"
+            "file. Settings: mid fwd rev full-fwd full-rev, or a range A..B\n"
+            "of 9 points, A..B/N of N (default mid,fwd,rev). For each setting\n"
+            "and event: nominal, p1, p50, p99, worst, the share of samples\n"
+            "that could not be assembled or lack the event, and each\n"
+            "tolerance's share of the variance, largest first. With --shard:\n"
+            "only the K-th of N parts of the samples, raw, into FILE, for\n"
+            "tolerance-merge (run the parts anywhere, e.g. with GNU parallel)",
+            [](Model& m, const Arguments& args, std::ostream& out) { RunTolerance(m, args, out); }},
+    Command{"tolerance-merge", kTolerance, "PART... [--csv]",
+            "prints exactly what the study unsplit prints, from all N parts\n"
+            "in any order (takes no gear options: the parts carry their gear)",
+            [](Model&, const Arguments& args, std::ostream& out) { RunToleranceMerge(args, out); }},
 };
 
 // Name and options in the first 21 columns, the description from column 24; a longer
-// synopsis has a line of its own.
+// synopsis has a line of its own (or several, each under the first option).
 constexpr std::size_t kSynopsisWidth = 21;
 const std::string kAboutIndent(2 + kSynopsisWidth, ' ');
 
 std::string CommandHelp(const Command& c) {
     std::string synopsis(c.name);
-    if (!c.synopsis.empty()) synopsis += ' ' + std::string(c.synopsis);
+    const std::string optionsIndent = "\n" + std::string(2 + c.name.size() + 1, ' ');
+    if (!c.synopsis.empty()) synopsis += ' ';
+    for (char ch : c.synopsis) synopsis += ch == '\n' ? optionsIndent : std::string(1, ch);
     std::string text = "  " + synopsis;
     if (synopsis.size() < kSynopsisWidth)
         text += std::string(kSynopsisWidth - synopsis.size(), ' ');

@@ -4,7 +4,6 @@
 
 #include <iostream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -75,20 +74,6 @@ std::vector<char> ChosenGraphs(const Arguments& args) {
     if (!g || *g == "B") return {'F', 'R'};
     if (*g == "F" || *g == "R") return {(*g)[0]};
     throw UsageError("--graph: expected F, R or B, got '" + *g + "'");
-}
-
-// Every occurrence of the option, each split at its commas.
-std::vector<std::string> ListOption(const Arguments& args, const std::string& name) {
-    std::vector<std::string> items;
-    for (const auto& [option, value] : args.options) {
-        if (option != name) continue;
-        std::stringstream ss(value);
-        for (std::string item; std::getline(ss, item, ',');) {
-            if (item.empty()) throw UsageError("--" + name + ": empty item in '" + value + "'");
-            items.push_back(item);
-        }
-    }
-    return items;
 }
 
 FitProblem ReadFitProblem(const Model& m, const Arguments& args) {

@@ -12,6 +12,8 @@
 #include <regex>
 #include <sstream>
 
+#include <gtest/gtest.h>
+
 namespace lm::test {
 
 namespace {
@@ -73,6 +75,21 @@ std::vector<double> JsonPivots(const std::string& json) {
     for (auto it = std::sregex_iterator(body.begin(), body.end(), num); it != std::sregex_iterator(); ++it)
         values.push_back(std::strtod(it->str().c_str(), nullptr));
     return values;
+}
+
+int CountOf(const std::string& text, const std::string& what) {
+    int n = 0;
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+}
+
+CliRun ExpectRefused(const std::vector<std::string>& args, const std::string& mentions) {
+    CliRun r = RunCli(args);
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_EQ(r.err.rfind("linkmotion-cli: ", 0), 0u) << r.err;
+    EXPECT_EQ(CountOf(r.err, "\n"), 1) << r.err;
+    EXPECT_NE(r.err.find(mentions), std::string::npos) << r.err;
+    return r;
 }
 
 }  // namespace lm::test

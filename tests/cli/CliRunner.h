@@ -30,4 +30,11 @@ std::vector<double> JsonPivots(const std::string& json);
 
 std::string TempPath(const std::string& name);
 
+// How often `what` occurs in the text.
+int CountOf(const std::string& text, const std::string& what);
+
+// Expects status 2 with one line on standard error, starting "linkmotion-cli: " and
+// mentioning the text; returns the run for further checks.
+CliRun ExpectRefused(const std::vector<std::string>& args, const std::string& mentions);
+
 }  // namespace lm::test

@@ -13,20 +13,6 @@
 namespace lm::test {
 namespace {
 
-int Count(const std::string& text, const std::string& what) {
-    int n = 0;
-    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-    return n;
-}
-
-void ExpectRefused(const std::vector<std::string>& args, const std::string& mentions) {
-    const CliRun r = RunCli(args);
-    EXPECT_EQ(r.status, 2) << r.err;
-    EXPECT_EQ(r.err.rfind("linkmotion-cli: ", 0), 0u) << r.err;
-    EXPECT_EQ(Count(r.err, "\n"), 1) << r.err;
-    EXPECT_NE(r.err.find(mentions), std::string::npos) << r.err;
-}
-
 TEST(CliValveEvents, RowsCarryTheNamedEventsAndNullWhereNoneOccurs) {
     const CliRun r = RunCli({"valve-events", "--graph", "F"});
     ASSERT_EQ(r.status, 0) << r.err;
@@ -38,7 +24,7 @@ TEST(CliValveEvents, RowsCarryTheNamedEventsAndNullWhereNoneOccurs) {
                             "\"RearCompression\"", "\"CutOffDifference\"", "\"FrontAdmissionCrank\"",
                             "\"RearCompressionCrank\"", "\"FrontOverTravel\"", "\"RearFullOpenDeg\"",
                             "\"GearError\": false"})
-        EXPECT_EQ(Count(r.out, key), 19) << key;
+        EXPECT_EQ(CountOf(r.out, key), 19) << key;
     EXPECT_TRUE(r.err.empty()) << r.err;
 
     // With --as-diagram, row 14's front cut-off is the last closing `events` reports for it.
@@ -58,8 +44,8 @@ TEST(CliValveEvents, RowsCarryTheNamedEventsAndNullWhereNoneOccurs) {
     // A gear that cannot be assembled: its rows say so, and so does one line on stderr.
     const CliRun broken = RunCli({"--set", "LiftingLinkLen=0.8", "valve-events", "--graph", "F"});
     EXPECT_EQ(broken.status, 0);
-    EXPECT_GT(Count(broken.out, "\"GearError\": true"), 0);
-    EXPECT_EQ(Count(broken.err, "\n"), 1);
+    EXPECT_GT(CountOf(broken.out, "\"GearError\": true"), 0);
+    EXPECT_EQ(CountOf(broken.err, "\n"), 1);
     EXPECT_NE(broken.err.find("cannot be assembled"), std::string::npos) << broken.err;
 
     const CliRun covered = RunCli({"--set", "ValveCtrToRing=0.5", "valve-events", "--graph", "R", "--csv"});
@@ -82,8 +68,8 @@ TEST(CliValveEvents, RowsCarryTheNamedEventsAndNullWhereNoneOccurs) {
 TEST(CliSensitivity, EveryDimensionOnceLargestSlopeFirst) {
     const CliRun r = RunCli({"sensitivity", "--event", "RearCutOff", "--at", "rev"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(Count(r.out, "{\"name\": "), 44);
-    EXPECT_EQ(Count(r.out, "\"knifeEdge\": "), 44);
+    EXPECT_EQ(CountOf(r.out, "{\"name\": "), 44);
+    EXPECT_EQ(CountOf(r.out, "\"knifeEdge\": "), 44);
     std::istringstream lines(r.out);
     double previous = INFINITY;
     for (std::string line; std::getline(lines, line);) {
@@ -95,7 +81,7 @@ TEST(CliSensitivity, EveryDimensionOnceLargestSlopeFirst) {
     const CliRun csv = RunCli({"--gear", "fwd", "sensitivity", "--event", "FrontLead", "--csv"});
     ASSERT_EQ(csv.status, 0) << csv.err;
     EXPECT_EQ(csv.out.rfind("name,slope,knifeEdge\n", 0), 0u);
-    EXPECT_EQ(Count(csv.out, "\n"), 45);
+    EXPECT_EQ(CountOf(csv.out, "\n"), 45);
 }
 
 TEST(CliFit, SavesTheFittedSetOnlyWhenItConverges) {
@@ -108,7 +94,7 @@ TEST(CliFit, SavesTheFittedSetOnlyWhenItConverges) {
     EXPECT_NE(r.out.find("\"RockerPivotHorz\": [8.13000011, "), std::string::npos);
     EXPECT_NE(r.out.find("\"converged\": true"), std::string::npos);
     // The whole table before and after, and what changed where no goal looked.
-    EXPECT_EQ(Count(r.out, "\"GearError\": "), 4 * 19);
+    EXPECT_EQ(CountOf(r.out, "\"GearError\": "), 4 * 19);
     EXPECT_NE(r.out.find("\"before\": {\"F\": ["), std::string::npos);
     EXPECT_NE(r.out.find("\"after\": {\"F\": ["), std::string::npos);
     EXPECT_NE(r.out.find("\"largestUnaskedChange\": {\"graph\": "), std::string::npos);
@@ -127,7 +113,7 @@ TEST(CliFit, SavesTheFittedSetOnlyWhenItConverges) {
     EXPECT_EQ(out.status, 2);
     EXPECT_NE(out.out.find("\"converged\": false"), std::string::npos);
     EXPECT_NE(out.err.find("cannot be met"), std::string::npos) << out.err;
-    EXPECT_EQ(Count(out.err, "\n"), 1);
+    EXPECT_EQ(CountOf(out.err, "\n"), 1);
     EXPECT_FALSE(std::ifstream(path).good());
 
     // Only a dimension file's name is written, as dims --save.
