@@ -1,11 +1,12 @@
-// A gear's events at one setting from the valve-events table's row for that arm position.
+// A gear's events at one setting: the exact events of the valve-events table's row for
+// that arm position.
 
 #include "tolerance/SampleEvents.h"
 
 #include <cmath>
 #include <limits>
 
-#include "diagrams/PortSweep.h"
+#include "workbench/ExactEvents.h"
 #include "workbench/ValveEvents.h"
 
 namespace lm {
@@ -15,13 +16,9 @@ bool IsLengthStudyEvent(int event) { return IsLengthEvent(static_cast<ValveEvent
 std::string_view StudyEventUnit(int event) { return IsLengthStudyEvent(event) ? "length" : "percent"; }
 
 SettingEvents EventsAtSetting(const Model& gear, const StudySetting& setting, char graph) {
-    Model copy = gear;
-    const bool midGearFound = !copy.Gear.GearError;
-    copy.Gear.ErrorBeepOn = true;
-    copy.Gear.GearError = false;
-    const ValveEventRow row = ValveEventsOfRow(SweepPortRow(copy, graph, StudyArmPosition(copy, setting)));
+    const ValveEventRow row = ExactEventsOfRow(gear, graph, StudyArmPosition(gear, setting));
     SettingEvents out;
-    out.Assembled = midGearFound && !copy.Gear.GearError;
+    out.Assembled = !gear.Gear.GearError && !row.GearError;
     for (int e = 0; e < kStudyEventCount; ++e) {
         const auto v = row.Values[static_cast<std::size_t>(e)];
         out.Values[static_cast<std::size_t>(e)] =

@@ -7,10 +7,12 @@
 
 #include "model/Model.h"
 #include "tolerance/StudySettings.h"
+#include "workbench/ValveEvents.h"
 
 namespace lm {
 
-inline constexpr int kStudyEventCount = 12;
+// The valve-events table's events, in its order.
+inline constexpr int kStudyEventCount = kValveEventCount;
 
 // Named as the valve-events table names them ("FrontCutOff").
 std::string_view StudyEventName(int event);

@@ -10,7 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "files/AtomicFile.h"
+#include "common/AtomicFile.h"
 #include "model/DimensionTable.h"
 #include "tolerance/PinJoints.h"
 #include "tolerance/StudySettings.h"

@@ -11,7 +11,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "files/AtomicFile.h"
+#include "common/AtomicFile.h"
 #include "model/DimensionTable.h"
 
 namespace lm {

@@ -89,7 +89,7 @@ TEST(CliTolerance, PartsMergeToTheUnshardedOutputByteForByte) {
                   .status,
               0);
     ExpectRefusedSilently({"tolerance-merge", parts[0], other, parts[2]}, "part '" + other + "' is from a different study");
-    ExpectRefusedSilently({"tolerance-merge", "--open", "x.lmd", parts[0]}, "does not apply to 'tolerance-merge'");
+    ExpectRefusedSilently({"tolerance-merge", "--gear", "fwd", parts[0]}, "does not apply to 'tolerance-merge'");
     ExpectRefusedSilently({"tolerance-merge"}, "give the part files");
 }
 
