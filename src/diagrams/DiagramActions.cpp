@@ -38,8 +38,8 @@ RedrawPlan DiagramUndoClicked(Model& m, int drawings) {
 }
 
 bool TakeDiagramRedrawPending(Model& m) {
-    const bool pending = m.Diagram.DiagramRedrawPending;
-    m.Diagram.DiagramRedrawPending = false;
+    const bool pending = m.DiagramWindows.DiagramRedrawPending;
+    m.DiagramWindows.DiagramRedrawPending = false;
     return pending;
 }
 

@@ -39,9 +39,9 @@ void DrawDiagramUndoLine(Model& m, Canvas& canvas) {
     const ScaledTextFont font(m, canvas);
     // The line shows the change as it stood at the previous drawing; the window redraws
     // to bring it up to date.
-    canvas.TextOut(at, m.Diagram.UndoLineText);
-    m.Diagram.UndoLineText = DiagramUndoText(m);
-    if (m.Display.DynVarsShown) canvas.TextOut(at, m.Diagram.UndoLineText);
+    canvas.TextOut(at, m.DiagramWindows.UndoLineText);
+    m.DiagramWindows.UndoLineText = DiagramUndoText(m);
+    if (m.Display.DynVarsShown) canvas.TextOut(at, m.DiagramWindows.UndoLineText);
 }
 
 }  // namespace lm

@@ -147,7 +147,7 @@ float StepAngle(float angle, float step) {
 
 void DrawPosition(Model& m, Canvas& c, SteamRun& run, int w, SteamPositionReport& report) {
     const float step = RunsForward(m) ? kStepDegrees : -kStepDegrees;
-    DiagramSettings& d = m.Diagram;
+    DiagramWindowState& d = m.DiagramWindows;
     for (int s = 1; s <= kStepsPerPosition; ++s) {
         m.Gear.DriverAngle = StepAngle(m.Gear.DriverAngle, step);
         SolveLinkage(m);

@@ -205,7 +205,7 @@ HighlightPicture StepDimensionHighlight(Model& m, MainWindowState& state) {
     h.NotedEditor = h.Dim > 99 ? EditorId::Cylinder : EditorId::Frame;
     h.CloseRequest = h.NotedEditor;
     ViewState& v = m.View;
-    if (h.Ticks == 0) v.SavedView = {v.ViewScale, v.ViewOriginX, v.ViewOriginY};
+    if (h.Ticks == 0) m.Views.SavedView = {v.ViewScale, v.ViewOriginX, v.ViewOriginY};
     h.Ticks += 1;
     h.BlinkPhase += 1;
     const Rgb pen = h.BlinkPhase < 4 ? colors::Red : colors::Black;
@@ -229,9 +229,9 @@ HighlightPicture StepDimensionHighlight(Model& m, MainWindowState& state) {
 
     if (h.BlinkPhase > 5) h.BlinkPhase = 0;
     if (h.Ticks > kHighlightLifeTicks) {
-        v.ViewScale = v.SavedView.Scale;
-        v.ViewOriginX = v.SavedView.OriginX;
-        v.ViewOriginY = v.SavedView.OriginY;
+        v.ViewScale = m.Views.SavedView.Scale;
+        v.ViewOriginX = m.Views.SavedView.OriginX;
+        v.ViewOriginY = m.Views.SavedView.OriginY;
         EndHighlight(h);
         state.HighlightActive = false;
     }

@@ -4,30 +4,19 @@
 
 #include <type_traits>
 
+#include "model/ModelFields.h"
+
 namespace lm {
 
 namespace {
 
-// A field added to one of the structs below that hold text must join the fingerprint, or
-// a change to it alone would leave the picture stale; these sizes catch the addition.
+// A field added to the window state must join the fingerprint, or a change to it alone
+// would leave the picture stale; the size catches the addition. (The model's fields are
+// all walked by ForEachField.)
 #if defined(__x86_64__) && defined(__GLIBCXX__)
-#define LM_FINGERPRINT_COVERS(T, bytes)                                                  \
-    static_assert(sizeof(T) == (bytes), "a new field of " #T " must join TickFingerprint " \
-                                        "(src/mainwindow/IdleTicks.cpp)")
-#else
-#define LM_FINGERPRINT_COVERS(T, bytes) static_assert(true)
+static_assert(sizeof(MainWindowState) == 592,
+              "a new field of MainWindowState must join TickFingerprint (src/mainwindow/IdleTicks.cpp)");
 #endif
-LM_FINGERPRINT_COVERS(Model, 8304);
-LM_FINGERPRINT_COVERS(MainWindowState, 592);
-LM_FINGERPRINT_COVERS(DiagramSettings, 64);
-LM_FINGERPRINT_COVERS(DisplayState, 96);
-LM_FINGERPRINT_COVERS(DynSlot, 40);
-LM_FINGERPRINT_COVERS(DynVars, 256);
-LM_FINGERPRINT_COVERS(UndoEntry, 48);
-LM_FINGERPRINT_COVERS(UndoHistory, 1016);
-LM_FINGERPRINT_COVERS(OverlayRowText, 224);
-LM_FINGERPRINT_COVERS(OverlayEditorState, 4736);
-#undef LM_FINGERPRINT_COVERS
 
 class Writer {
 public:
@@ -48,93 +37,18 @@ private:
     std::string bytes_;
 };
 
-void AddDiagram(Writer& w, const DiagramSettings& d) {
-    w.Raw(d.VerticalScale);
-    w.Raw(d.GraphicZoom);
-    w.Raw(d.DiagramRevArmPos);
-    w.Raw(d.DiagramRedrawPending);
-    w.Text(d.UndoLineText);
-    w.Raw(d.GraphChoice);
-    w.Raw(d.CycleLabelsOn);
-    w.Raw(d.SteamPrevFrontOpening);
-    w.Raw(d.SteamPrevRearOpening);
-}
-
-void AddDisplay(Writer& w, const DisplayState& d) {
-    w.Raw(d.LineWidth);
-    w.Raw(d.ScreenDataOn);
-    w.Raw(d.RefPointsOn);
-    w.Raw(d.PivotDataOn);
-    w.Raw(d.DynVarsShown);
-    w.Raw(d.UndoLineShown);
-    w.Raw(d.SteamDisplayOn);
-    w.Raw(d.FrontSteamLevel);
-    w.Raw(d.RearSteamLevel);
-    w.Text(d.FrontCutOffText);
-    w.Text(d.RearCutOffText);
-    w.Raw(d.TextScaleX);
-    w.Raw(d.TextScaleY);
-}
-
-void AddDyn(Writer& w, const DynVars& d) {
-    for (const DynSlot& s : d.DynQueue) {
-        w.Raw(s.DimensionNumber);
-        w.Raw(s.Value);
-        w.Text(s.DynVarName);
-    }
-    w.Raw(d.DynIndex);
-    w.Raw(d.DynStep);
-    w.Raw(d.Bars);
-    w.Raw(d.DynBarEnterValue);
-    w.Raw(d.DimTyped);
-}
-
-void AddUndo(Writer& w, const UndoHistory& u) {
-    for (const UndoEntry& e : u.Entries) {
-        w.Raw(e.DimensionNumber);
-        w.Raw(e.Before);
-        w.Raw(e.After);
-        w.Text(e.DynVarName);
-    }
-    w.Raw(u.UndoCount);
-    w.Raw(u.ButtonsEnabled);
-}
-
-void AddLinesWindow(Writer& w, const OverlayEditorState& o) {
-    w.Raw(o.TypeChoice);
-    w.Raw(o.ColourChoice);
-    w.Raw(o.ReferenceChoice);
-    w.Raw(o.DrawEnabled);
-    w.Raw(o.OverlayPickPending);
-    w.Raw(o.ActivationRef1X);
-    w.Raw(o.ActivationRef1Y);
-    w.Raw(o.LastNearest);
-    for (const OverlayRowText& r : o.Rows) {
-        w.Text(r.Type);
-        w.Text(r.Colour);
-        w.Text(r.Reference);
-        for (const std::string& b : r.Boxes) w.Text(b);
-    }
-}
-
 void AddModel(Writer& w, const Model& m) {
-    w.Raw(m.Frame);
-    w.Raw(m.Cyl);
-    w.Raw(m.Pivots);
-    w.Raw(m.Gear);
-    w.Raw(m.Valve);
-    w.Raw(m.View);
-    AddDiagram(w, m.Diagram);
-    AddDisplay(w, m.Display);
-    AddDyn(w, m.Dyn);
-    AddUndo(w, m.Undo);
-    w.Raw(m.Lines);
-    w.Text(m.DataSetName);
-    w.Raw(m.Highlight);
-    w.Raw(m.SavedDimensionSet.size());
-    for (float v : m.SavedDimensionSet) w.Raw(v);
-    w.Raw(m.Tracking);
-    AddLinesWindow(w, m.LinesWindow);
+    ForEachField(m, [&w](const FieldPath&, const auto& field) {
+        using T = std::remove_cvref_t<decltype(field)>;
+        if constexpr (std::is_same_v<T, std::string>) {
+            w.Text(field);
+        } else if constexpr (std::is_same_v<T, std::vector<float>>) {
+            w.Raw(field.size());
+            for (float v : field) w.Raw(v);
+        } else {
+            w.Raw(field);
+        }
+    });
 }
 
 // The titles are rebuilt from the clock by every tick, drawn or not; the random numbers

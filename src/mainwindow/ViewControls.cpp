@@ -65,8 +65,8 @@ void ZoomChanged(Model& m, MainViewControls& c, int position) {
 
 void NormClick(Model& m, MainViewControls& c) {
     ViewState& v = m.View;
-    v.SavedView = CurrentView(v);
-    SetView(v, v.Norm);
+    m.Views.SavedView = CurrentView(v);
+    SetView(v, m.Views.Norm);
     c.NormEnabled = false;
     c.PresetCaptureArmed = false;
 }
@@ -148,9 +148,9 @@ void PanToRefPoint(Model& m, MainViewControls& c, int point) {
     v.ViewOriginX = Store(cx - static_cast<Real>(p.X) * v.ViewScale);
     v.ViewOriginY = Store(cy + static_cast<Real>(p.Y) * v.ViewScale);
 
-    const Real normScale = v.Norm.Scale;
-    const Real normX = v.Norm.OriginX;
-    const Real normY = v.Norm.OriginY;
+    const Real normScale = m.Views.Norm.Scale;
+    const Real normX = m.Views.Norm.OriginX;
+    const Real normY = m.Views.Norm.OriginY;
     // Non-finite quotients are clamped by the rounding and then by the bar's range.
     const int horz = RoundToInt(((v.ViewOriginX - cx) * normScale / v.ViewScale + cx - normX) * 100 / -normX);
     MoveBar(m, c, horz, PanHorzChanged);

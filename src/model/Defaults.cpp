@@ -26,7 +26,7 @@ void SetStartupDefaults(Model& m) {
     m.Gear.SolverTolerance = 0.0001f;
     m.Gear.RevArmCenter = 0;
     m.Gear.RevArmPositions.fill(0);
-    m.View.Norm = kNormalView;
+    m.Views.Norm = kNormalView;
     m.DataSetName = "Nominal";
     m.P(RockerPivotCopy).X = m.P(RockerPivotCopy).Y = 0;
     m.P(ReverseShaft).X = m.P(ReverseShaft).Y = 0;
@@ -44,7 +44,7 @@ void SetStartupDefaults(Model& m) {
     m.Display.FrontCutOffText.clear();
     m.Display.RearCutOffText.clear();
     m.Gear.RotationDir = Rotation::Fwd;
-    m.Diagram.DiagramRedrawPending = false;
+    m.DiagramWindows.DiagramRedrawPending = false;
     m.View.ViewPresets = kDefaultPresets;
     m.Display.TextScaleX = 1;
     m.Display.TextScaleY = 1;
@@ -54,10 +54,10 @@ void SetStartupDefaults(Model& m) {
 }
 
 void ResetView(Model& m) {
-    m.View.ViewScale = m.View.SavedView.Scale;
-    m.View.ViewOriginX = m.View.SavedView.OriginX;
-    m.View.ViewOriginY = m.View.SavedView.OriginY;
-    m.View.Norm = m.View.SavedView;
+    m.View.ViewScale = m.Views.SavedView.Scale;
+    m.View.ViewOriginX = m.Views.SavedView.OriginX;
+    m.View.ViewOriginY = m.Views.SavedView.OriginY;
+    m.Views.Norm = m.Views.SavedView;
 }
 
 void SetNominalFrame(Model& m) {

@@ -2,30 +2,44 @@
 #include "model/UnsavedChanges.h"
 
 #include <cstring>
+#include <type_traits>
+
+#include "model/ModelFields.h"
 
 namespace lm {
+
+namespace {
+
+// The pivot coordinates the dimensions live in. Their second copies are left out: the tick
+// copies pivot 7 into 6, which must not count as a change to an older file that held them
+// apart.
+bool InputPivotCoordinate(const FieldPath& path) {
+    const std::size_t slot = path.Index(1);
+    if (slot == RockerPivot || slot == ReverseShaft) return path.NameIs(2, "X") || path.NameIs(2, "Y");
+    return slot == Crosshead && path.NameIs(2, "Y");
+}
+
+// The dimension set: dimensions, input pivots, the reverse arm's named positions and the
+// overlay entries (slot 0 of each list is never used).
+bool InDimensionSet(const FieldPath& path) {
+    if (path.NameIs(0, "Frame") || path.NameIs(0, "Cyl")) return true;
+    if (path.NameIs(0, "Pivots")) return InputPivotCoordinate(path);
+    if (path.NameIs(0, "Gear")) return path.NameIs(1, "RevArmPositions") && path.Index(2) >= 1;
+    if (path.NameIs(0, "Lines"))
+        return path.NameIs(1, "CurrentEntry") || (path.NameIs(1, "Entries") && path.Index(2) >= 1);
+    return false;
+}
+
+}  // namespace
 
 std::vector<float> DimensionSetSnapshot(const Model& m) {
     std::vector<float> s;
     s.reserve(128 + kOverlayEntryCount * 13);
-    const auto add = [&s](const auto& block) {
-        static_assert(sizeof(block) % sizeof(float) == 0);
-        const std::size_t at = s.size();
-        s.resize(at + sizeof(block) / sizeof(float));
-        std::memcpy(s.data() + at, &block, sizeof(block));
-    };
-    add(m.Frame);
-    add(m.Cyl);
-    // The input pivots. Their second copies are left out: the tick copies pivot 7 into 6,
-    // which must not count as a change to an older file that held them apart.
-    for (int n : {RockerPivot, ReverseShaft}) {
-        s.push_back(m.P(n).X);
-        s.push_back(m.P(n).Y);
-    }
-    s.push_back(m.P(Crosshead).Y);
-    for (int k = 1; k <= kRevArmPositionCount; ++k) s.push_back(m.Gear.RevArmPositions[static_cast<std::size_t>(k)]);
-    for (int k = 1; k <= kOverlayEntryCount; ++k) add(m.Lines.Entries[static_cast<std::size_t>(k)]);
-    s.push_back(static_cast<float>(m.Lines.CurrentEntry));
+    ForEachField(m, [&s](const FieldPath& path, const auto& field) {
+        using T = std::remove_cvref_t<decltype(field)>;
+        if constexpr (std::is_arithmetic_v<T>)
+            if (InDimensionSet(path)) s.push_back(static_cast<float>(field));
+    });
     return s;
 }
 

@@ -122,7 +122,7 @@ TEST(DiagramFrame, HostileValuesDrawWithoutFailing) {
         EXPECT_GT(c.Segments().size(), 100u);
         EXPECT_EQ(m.Gear.DriverAngle, angle);
         EXPECT_EQ(m.Gear.RevArmPos, arm);
-        EXPECT_LE(m.Diagram.UndoLineText.size(), 118u);
+        EXPECT_LE(m.DiagramWindows.UndoLineText.size(), 118u);
         for (const RecordedOp& op : c.OfKind(CanvasOp::SetFontSize)) {
             EXPECT_GE(op.value, 1);
             EXPECT_LE(op.value, 500);
@@ -320,13 +320,13 @@ TEST(DiagramFrame, UndoLineShowsThePreviousTextThenTheNewOne) {
     RecordingCanvas off;
     DrawDiagramUndoLine(m, off);
     EXPECT_TRUE(off.Ops().empty());
-    EXPECT_EQ(m.Diagram.UndoLineText, "");
+    EXPECT_EQ(m.DiagramWindows.UndoLineText, "");
 
     m.Display.UndoLineShown = true;
     RecordingCanvas first;
     DrawDiagramUndoLine(m, first);
     EXPECT_EQ(TextsAt(first, {150, 55}), std::vector<std::string>{""});
-    EXPECT_EQ(m.Diagram.UndoLineText, line);
+    EXPECT_EQ(m.DiagramWindows.UndoLineText, line);
     RecordingCanvas second;
     DrawDiagramUndoLine(m, second);
     EXPECT_EQ(TextsAt(second, {150, 55}), std::vector<std::string>{line});
@@ -406,9 +406,9 @@ TEST(DiagramFrame, WindowActionsToggleAndPlanTheirRedraws) {
     EXPECT_FLOAT_EQ(m.Frame.Stroke, stroke);
 
     EXPECT_FALSE(TakeDiagramRedrawPending(m));
-    m.Diagram.DiagramRedrawPending = true;
+    m.DiagramWindows.DiagramRedrawPending = true;
     EXPECT_TRUE(TakeDiagramRedrawPending(m));
-    EXPECT_FALSE(m.Diagram.DiagramRedrawPending);
+    EXPECT_FALSE(m.DiagramWindows.DiagramRedrawPending);
 }
 
 }  // namespace

@@ -141,12 +141,12 @@ TEST_F(SteamDiagram, RestoresTheGearStateAndKeepsTheLastOpenings) {
     UsePositions({FullGear(+1), m.Gear.RevArmCenter});
     m.Gear.DriverAngle = 123.5f;
     m.Gear.RevArmPos = 5.25f;
-    m.Diagram.SteamPrevFrontOpening = 0;
+    m.DiagramWindows.SteamPrevFrontOpening = 0;
     DrawSteamDiagram(m, canvas, &report);
     EXPECT_EQ(m.Gear.DriverAngle, 123.5f);
     EXPECT_EQ(m.Gear.RevArmPos, 5.25f);
     EXPECT_EQ(m.Diagram.DiagramRevArmPos, m.Gear.RevArmCenter);
-    EXPECT_EQ(m.Diagram.SteamPrevFrontOpening, m.Valve.FrontSteamOpening);
+    EXPECT_EQ(m.DiagramWindows.SteamPrevFrontOpening, m.Valve.FrontSteamOpening);
 
     // A second drawing from what the first left gives the same numbers.
     std::vector<SteamPositionReport> again;

@@ -138,7 +138,7 @@ TEST(DimensionFileLayout, AnOpenTakesEveryFieldFromItsSlotWithTheLaterOfTwoWinni
     EXPECT_EQ(m.Frame.FrameSpare, before.Frame.FrameSpare);
     EXPECT_EQ(m.Gear.DriverAngle, before.Gear.DriverAngle);
     EXPECT_EQ(m.Gear.StepAngle, before.Gear.StepAngle);
-    EXPECT_EQ(m.View.Norm.Scale, before.View.Norm.Scale);
+    EXPECT_EQ(m.Views.Norm.Scale, before.Views.Norm.Scale);
     EXPECT_EQ(m.DataSetName, "slots");
     EXPECT_EQ(m.Gear.RevArmPositions[1], m.Gear.RevArmCenter);
 }

@@ -118,6 +118,7 @@ TEST_F(Highlighted, LinesOfTheNominalGearWorkedOutByHand) {
     // 11.5 on the centre line.
     m.Highlight = {};
     m.View = {};
+    m.Views = {};
     StartUp(m);
     m.Gear.StepAngle = 0;
     m.Highlight.Dim = 3;

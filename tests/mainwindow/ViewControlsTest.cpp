@@ -79,7 +79,7 @@ TEST_F(ViewControls, NormSavesTheViewItLeavesAndReturnsToNormal) {
     const ViewTriple left = View();
     CapturePresetClick(m, c);
     NormClick(m, c);
-    ExpectView(m.View.SavedView, left.Scale, left.OriginX, left.OriginY);
+    ExpectView(m.Views.SavedView, left.Scale, left.OriginX, left.OriginY);
     ExpectView(View(), 28.5f, 110, 270);
     EXPECT_FALSE(c.NormEnabled);
     EXPECT_FALSE(c.PresetCaptureArmed);

@@ -144,7 +144,7 @@ void DiagramWindow::FormActivate() {
     if (layout_.RedrawsOnMouseMove && host_.ShowSetRevArm) {
         host_.ShowSetRevArm();
         // That window's closing asked for a redraw; this one is it.
-        model_.Diagram.DiagramRedrawPending = false;
+        model_.DiagramWindows.DiagramRedrawPending = false;
         if (!isVisible()) return;
     }
     Redraw();

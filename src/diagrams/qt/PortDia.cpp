@@ -30,22 +30,22 @@ PortDia::PortDia(Model& model, DiagramHost host, QWidget* parent)
 }
 
 void PortDia::ForwardGraph1Click() {
-    model().Diagram.GraphChoice = 'F';
+    model().DiagramWindows.GraphChoice = 'F';
     Redraw();
 }
 
 void PortDia::ReverseGraph1Click() {
-    model().Diagram.GraphChoice = 'R';
+    model().DiagramWindows.GraphChoice = 'R';
     Redraw();
 }
 
 void PortDia::BothGraphs1Click() {
-    model().Diagram.GraphChoice = 'B';
+    model().DiagramWindows.GraphChoice = 'B';
     Redraw();
 }
 
 void PortDia::Drawing(bool clearFirst) {
-    DiagramSettings& d = model().Diagram;
+    DiagramWindowState& d = model().DiagramWindows;
     if (d.GraphChoice != 'B') {
         DrawOnce(clearFirst);
         return;
@@ -60,7 +60,7 @@ void PortDia::Drawing(bool clearFirst) {
 }
 
 void PortDia::DrawDiagram(Canvas& canvas) {
-    const DiagramSettings& d = model().Diagram;
+    const DiagramWindowState& d = model().DiagramWindows;
     DrawPortDiagram(model(), canvas, d.GraphChoice == 'R' ? 'R' : 'F', d.CycleLabelsOn);
 }
 

@@ -124,7 +124,7 @@ void SetRevArm::done(int result) {
     // Off the boxes first, so refilling them is not taken for the user's typing.
     close1_->setFocus();
     ShowRevArmPositions();
-    model_.Diagram.DiagramRedrawPending = true;
+    model_.DiagramWindows.DiagramRedrawPending = true;
     QDialog::done(result);
 }
 

@@ -155,7 +155,7 @@ void MainForm::SpecInstrClick() { specialInst_->exec(); }
 void MainForm::About1Click() { aboutBox_->exec(); }
 
 void MainForm::FourEventsClick() {
-    model_.Diagram.GraphChoice = 'F';
+    model_.DiagramWindows.GraphChoice = 'F';
     portDia_->Open();
 }
 

@@ -83,7 +83,7 @@ TEST_F(DiagramWindowsTest, EachDiagramStopsTheAnimationWhileOpenAndDrawsAfterThe
     for (const Case& c : cases) {
         SCOPED_TRACE(c.names.window);
         DiagramWindow* w = window(c.names);
-        model.Diagram.GraphChoice = 'R';
+        model.DiagramWindows.GraphChoice = 'R';
         form->timer()->start();
         int asked = 0;
         bool timerWhileAsking = true, timerWhileOpen = true, drawnBeforeAsking = true;
@@ -119,7 +119,7 @@ TEST_F(DiagramWindowsTest, EachDiagramStopsTheAnimationWhileOpenAndDrawsAfterThe
         EXPECT_TRUE(w->windowTitle().startsWith(c.title)) << w->windowTitle().toStdString();
     }
     // The port window always opens on the forward graph.
-    EXPECT_EQ(model.Diagram.GraphChoice, 'F');
+    EXPECT_EQ(model.DiagramWindows.GraphChoice, 'F');
     form->timer()->stop();
 }
 
@@ -151,7 +151,7 @@ TEST_F(DiagramWindowsTest, TheSineWindowAsksForTheReverseArmPositionsAndDrawsWha
     EXPECT_TRUE(positionsShown);
     EXPECT_EQ(model.Gear.RevArmPosCount, 1);
     EXPECT_EQ(model.Gear.RevArmPositions[3], 0.0f);
-    EXPECT_FALSE(model.Diagram.DiagramRedrawPending);  // this drawing was the redraw
+    EXPECT_FALSE(model.DiagramWindows.DiagramRedrawPending);  // this drawing was the redraw
     EXPECT_FALSE(w->picture().isNull());
     form->timer()->stop();
 }
@@ -250,7 +250,7 @@ TEST_F(DiagramWindowsTest, TheReverseArmPositionsAskForARedrawAtTheNextMouseMove
     int asked = 0;
     w->Host().ShowSetRevArm = [&] {
         ++asked;
-        model.Diagram.DiagramRedrawPending = true;
+        model.DiagramWindows.DiagramRedrawPending = true;
     };
     in<QAction>(w, "SetRevArmPos1")->trigger();
     EXPECT_EQ(asked, 1);
@@ -259,14 +259,14 @@ TEST_F(DiagramWindowsTest, TheReverseArmPositionsAskForARedrawAtTheNextMouseMove
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(in<QWidget>(w, "ClientArea"), &move);
     EXPECT_FALSE(w->picture().isNull());
-    EXPECT_FALSE(model.Diagram.DiagramRedrawPending);
+    EXPECT_FALSE(model.DiagramWindows.DiagramRedrawPending);
 
     // The port window draws its own positions and ignores the flag.
     DiagramWindow* port = showWindow(kPort);
-    model.Diagram.DiagramRedrawPending = true;
+    model.DiagramWindows.DiagramRedrawPending = true;
     QApplication::sendEvent(in<QWidget>(port, "ClientArea"), &move);
     EXPECT_TRUE(port->picture().isNull());
-    EXPECT_TRUE(model.Diagram.DiagramRedrawPending);
+    EXPECT_TRUE(model.DiagramWindows.DiagramRedrawPending);
     w->close();
     port->close();
 }
@@ -290,24 +290,24 @@ TEST_F(DiagramWindowsTest, ThePortWindowDrawsForwardReverseOrBothGraphsOnOneFram
     auto* w = static_cast<PortDia*>(showWindow(kPort));
 
     in<QAction>(w, "BothGraphs1")->trigger();
-    EXPECT_EQ(model.Diagram.GraphChoice, 'B');
-    EXPECT_TRUE(model.Diagram.CycleLabelsOn);
+    EXPECT_EQ(model.DiagramWindows.GraphChoice, 'B');
+    EXPECT_TRUE(model.DiagramWindows.CycleLabelsOn);
     for (QRgb c : {teal, red, green, maroon}) EXPECT_TRUE(HasColour(w->picture(), c)) << std::hex << c;
 
     // While both are chosen every drawing is the pair, the undo line's too.
     in<QAction>(w, "UnDoPorts")->trigger();
     EXPECT_TRUE(HasColour(w->picture(), green));
     EXPECT_TRUE(HasColour(w->picture(), teal));
-    EXPECT_EQ(model.Diagram.GraphChoice, 'B');
+    EXPECT_EQ(model.DiagramWindows.GraphChoice, 'B');
 
     in<QAction>(w, "ForwardGraph1")->trigger();
-    EXPECT_EQ(model.Diagram.GraphChoice, 'F');
+    EXPECT_EQ(model.DiagramWindows.GraphChoice, 'F');
     EXPECT_TRUE(HasColour(w->picture(), teal));
     EXPECT_FALSE(HasColour(w->picture(), green));
     EXPECT_FALSE(HasColour(w->picture(), maroon));
 
     in<QAction>(w, "ReverseGraph1")->trigger();
-    EXPECT_EQ(model.Diagram.GraphChoice, 'R');
+    EXPECT_EQ(model.DiagramWindows.GraphChoice, 'R');
     EXPECT_TRUE(HasColour(w->picture(), green));
     EXPECT_FALSE(HasColour(w->picture(), teal));
     w->close();

@@ -77,7 +77,7 @@ TEST_F(SetRevArmTest, PositionTwoSetToZeroEndsTheRunWhenTheWindowCloses) {
     EXPECT_EQ(model.Gear.RevArmPositions[2], 0.0f);
     for (int k = 3; k <= 9; ++k) EXPECT_EQ(model.Gear.RevArmPositions[static_cast<std::size_t>(k)], 0.0f) << k;
     EXPECT_EQ(model.Gear.RevArmPosCount, 1);
-    EXPECT_TRUE(model.Diagram.DiagramRedrawPending);
+    EXPECT_TRUE(model.DiagramWindows.DiagramRedrawPending);
     EXPECT_FALSE(window->Edit(3)->isVisibleTo(window.get()));
 }
 

@@ -249,8 +249,8 @@ TEST_F(SettingDialogWindowsTest, ReferencePointsOkZeroAndCancelShowOrHideTheirCo
     QTest::mouseClick(button("RefPt1"), Qt::LeftButton);
     tick();
     QTest::mouseClick(button("NormVHZ"), Qt::LeftButton);
-    EXPECT_FLOAT_EQ(model.View.ViewScale, model.View.Norm.Scale);
-    EXPECT_FLOAT_EQ(model.View.ViewOriginX, model.View.Norm.OriginX);
+    EXPECT_FLOAT_EQ(model.View.ViewScale, model.Views.Norm.Scale);
+    EXPECT_FLOAT_EQ(model.View.ViewOriginX, model.Views.Norm.OriginX);
 }
 
 TEST_F(SettingDialogWindowsTest, GraphicZoomIsClampedAndCancelKeepsIt) {

@@ -425,9 +425,9 @@ TEST_F(MainFormTest, NormReturnsToTheNormalViewAndRemembersTheOneLeft) {
 
     button("NormVHZ")->click();
     expectView(model, 28.5f, 110, 270);
-    EXPECT_EQ(model.View.SavedView.Scale, left.Scale);
-    EXPECT_EQ(model.View.SavedView.OriginX, left.OriginX);
-    EXPECT_EQ(model.View.SavedView.OriginY, left.OriginY);
+    EXPECT_EQ(model.Views.SavedView.Scale, left.Scale);
+    EXPECT_EQ(model.Views.SavedView.OriginX, left.OriginX);
+    EXPECT_EQ(model.Views.SavedView.OriginY, left.OriginY);
     EXPECT_FALSE(button("NormVHZ")->isEnabled());
     EXPECT_TRUE(button("Preset0")->isEnabled());
     for (const char* name : {"SBPanVert", "SBPanHorz", "SBZoom"}) EXPECT_EQ(bar(name)->value(), 0);
