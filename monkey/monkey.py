@@ -10,8 +10,8 @@ It fails when the program crashes (a signal or a non-zero status; a clean exit, 
 File > Exit, starts it again), when a window does not answer the window manager's ping
 for 5 s (the user-interface thread is stuck, so nothing repaints), when the main
 window's clock stops for 5 s while no diagram holds its timer (the gear no longer
-turns on screen), or when resident memory keeps growing. On a failure it prints the
-seed and the last actions.
+turns on screen), or when its private resident memory keeps growing. On a failure it
+prints the seed and the last actions.
 
 Xvfb has no window manager, and a Qt window answers pings only to one, so the monkey is
 that window manager too: it maps and places windows as asked, focuses the newest or
@@ -100,10 +100,12 @@ class Program:
         return self.process.poll()
 
     def resident_kb(self):
+        """Private resident memory (heap and other anonymous pages): the pages of libraries
+        and fonts touched for the first time as new windows open are not growth."""
         try:
             with open("/proc/%d/status" % self.process.pid) as f:
                 for line in f:
-                    if line.startswith("VmRSS:"):
+                    if line.startswith("RssAnon:"):
                         return int(line.split()[1])
         except OSError:
             pass
@@ -133,7 +135,7 @@ class MemoryWatch:
         if kb is not None and (not self.samples or t - self.samples[-1][0] >= 1.0):
             self.samples.append((t, kb))
         if kb is not None and kb > 2 * 1024 * 1024:
-            raise Failure("resident memory reached %d MB" % (kb // 1024))
+            raise Failure("private resident memory reached %d MB" % (kb // 1024))
 
     def check(self):
         """Keeps growing: after a warm-up of a third, the least memory of each third of the
@@ -144,7 +146,7 @@ class MemoryWatch:
         third = len(rest) // 3
         lows = [min(kb for _, kb in rest[k * third:(k + 1) * third]) for k in range(3)]
         if lows[1] - lows[0] > 4096 and lows[2] - lows[1] > 4096 and lows[2] - lows[0] > 16384:
-            raise Failure("resident memory keeps growing: least of each third %s MB"
+            raise Failure("private resident memory keeps growing: least of each third %s MB"
                           % ", ".join("%.1f" % (kb / 1024) for kb in lows))
 
 
@@ -262,7 +264,7 @@ class Monkey:
         kb = self.program.resident_kb()
         if kb is not None and now - self.memory_noted >= 10:
             self.memory_noted = now
-            self.note("(resident memory %.1f MB)" % (kb / 1024))
+            self.note("(private resident memory %.1f MB)" % (kb / 1024))
         self.memory.add(now, kb)
         normal = [s for s in shown if not s[6]]
         if now - self.last_ping >= PING_EVERY:
@@ -457,7 +459,7 @@ class Monkey:
         out.write("monkey: every action is in %s\n" % self.log.name)
         samples = self.memory.samples
         if samples:
-            out.write("monkey: resident memory of the last run %.1f MB at first, %.1f MB at most, %.1f MB at the end\n"
+            out.write("monkey: private resident memory of the last run %.1f MB at first, %.1f MB at most, %.1f MB at the end\n"
                       % (samples[0][1] / 1024, max(kb for _, kb in samples) / 1024, samples[-1][1] / 1024))
 
 
