@@ -24,6 +24,8 @@ struct MainViewControls {
     bool PresetCaptureArmed = false;  // "P" pressed: Preset0 disabled until a preset or Norm
     bool RefPt1ZeroEnabled = false;
     bool RefPt2ZeroEnabled = false;
+    // The pan and zoom bars shown by SetPanZoom while the screen data are off.
+    bool PanZoomBarsShown = false;
 };
 
 // The six window titles, rebuilt by every render; each window applies its own.

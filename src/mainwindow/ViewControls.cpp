@@ -86,11 +86,6 @@ void PresetClick(Model& m, MainViewControls& c, int preset) {
     c.PresetCaptureArmed = false;
 }
 
-PanZoomToggle SetPanZoomClick(std::string_view caption) {
-    if (caption == kPanZoomHideCaption) return {kPanZoomShowCaption, false};
-    return {kPanZoomHideCaption, true};
-}
-
 void RefPointsClick(DisplayState& d) {
     if (d.RefPointsOn) {
         d.RefPointsOn = false;

@@ -32,16 +32,6 @@ void CapturePresetClick(Model& m, MainViewControls& c);
 // Presets 1..6: store the captured view first when armed, then show the preset.
 void PresetClick(Model& m, MainViewControls& c, int preset);
 
-// "SetP&anZoom Off" while the pan/zoom bars are shown by this menu item.
-inline constexpr std::string_view kPanZoomHideCaption = "SetP&anZoom Off";
-inline constexpr std::string_view kPanZoomShowCaption = "SetP&anZoom On";
-struct PanZoomToggle {
-    std::string_view caption;
-    bool barsShown = false;
-};
-// Decided from the item's caption, as the menu has always done.
-PanZoomToggle SetPanZoomClick(std::string_view caption);
-
 // Switches the reference points on or off; off also switches the pivot data display off.
 void RefPointsClick(DisplayState& d);
 

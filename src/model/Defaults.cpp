@@ -27,7 +27,6 @@ void SetStartupDefaults(Model& m) {
     m.Gear.RevArmCenter = 0;
     m.Gear.RevArmPositions.fill(0);
     m.Views.Norm = kNormalView;
-    m.DataSetName = "Nominal";
     m.P(RockerPivotCopy).X = m.P(RockerPivotCopy).Y = 0;
     m.P(ReverseShaft).X = m.P(ReverseShaft).Y = 0;
     m.P(Crosshead).Y = 0;
@@ -36,7 +35,7 @@ void SetStartupDefaults(Model& m) {
     m.Dyn.DynStep = 0.001f;
     m.Lines.CurrentEntry = 1;
     m.P(RefPoint2).X = m.P(RefPoint2).Y = 0;
-    m.Diagram.VerticalScale = 1.5f;
+    ResetNameAndVerticalScale(m);
     m.Diagram.GraphicZoom = 7.5f;
     m.Display.SteamDisplayOn = false;
     m.Display.FrontSteamLevel = 20;
@@ -51,6 +50,11 @@ void SetStartupDefaults(Model& m) {
     for (DynSlot& s : m.Dyn.DynQueue) s = DynSlot{0, 0, DynVarEmptyName};
     m.Gear.ErrorBeepOn = true;
     for (OverlayEntry& e : m.Lines.Entries) e.Type = e.Color = e.Reference = -1;
+}
+
+void ResetNameAndVerticalScale(Model& m) {
+    m.DataSetName = "Nominal";
+    m.Diagram.VerticalScale = 1.5f;
 }
 
 void ResetView(Model& m) {

@@ -36,6 +36,9 @@ inline constexpr NominalCylinderSet NominalCylinder = {
 inline constexpr ViewTriple kNormalView{28.5f, 110.0f, 270.0f};
 
 void SetStartupDefaults(Model& m);
+// The set's name and the diagrams' vertical scale as the program starts with them
+// (part of the start-up defaults; ResetAllDimensions sets them again).
+void ResetNameAndVerticalScale(Model& m);
 void SetNominalFrame(Model& m);
 void SetNominalCylinder(Model& m);
 void ResetFrameDimensions(Model& m);

@@ -116,15 +116,6 @@ TEST_F(ViewControls, NormBetweenCaptureAndPresetDisarmsTheCapture) {
     ExpectView(View(), 100, -500, 200);
 }
 
-TEST_F(ViewControls, PanZoomMenuTogglesByItsCaption) {
-    const PanZoomToggle hide = SetPanZoomClick("SetP&anZoom Off");
-    EXPECT_EQ(hide.caption, "SetP&anZoom On");
-    EXPECT_FALSE(hide.barsShown);
-    const PanZoomToggle show = SetPanZoomClick("Set&PanZoom On");  // as screen data left it
-    EXPECT_EQ(show.caption, "SetP&anZoom Off");
-    EXPECT_TRUE(show.barsShown);
-}
-
 TEST_F(ViewControls, ReferencePointBarsZeroButtonsAndToggle) {
     MoveRef(RefPointBar::Ref1Vert, 25);
     MoveRef(RefPointBar::Ref1Horz, -1);

@@ -1,4 +1,5 @@
-// The display options of the SetUp menu and the on/off switches on the menu bar.
+// The display options of the SetUp menu, the on/off switches on the menu bar, and what
+// the window shows of the tick's and the view's state.
 #include <QAction>
 #include <QPushButton>
 #include <QScrollBar>
@@ -18,11 +19,7 @@ void MainForm::SetScreenControlsVisible(bool visible) {
     revArm_->SetScreenVisible(visible);
     drive_->SetScreenVisible(visible);
     ToolBar1->setVisible(visible);
-    for (QAction* a : {DriverAng, FindRevArmCent, DynamicVariables, RefPoints, SetUnDo,
-                       SetPivotData})
-        a->setEnabled(visible);
-    RefPoints1->setVisible(visible);
-    SetPanZoom->setEnabled(!visible);
+    ShowCommandStates();
 }
 
 void MainForm::SetScreenDataClick() {
@@ -38,45 +35,47 @@ void MainForm::SetScreenDataClick() {
         view_->Sync();
         dynVars_->ShowBars();
         dynVars_->HideUndoButton();
-        SetScreenData->setText("SetScree&nData On");
+        Command("SetScreenData")->setText("SetScree&nData On");
     } else {
         // The reference-point, dynamic-variable and undo controls wait for their own
         // commands.
         SetScreenControlsVisible(true);
         view_->Sync();
-        SetPanZoom->setText("Set&PanZoom On");
-        SetScreenData->setText("SetScree&nData Off");
+        // The pan and zoom bars came back with the screen data.
+        state_.View.PanZoomBarsShown = false;
+        Command("SetPanZoom")->setText("Set&PanZoom On");
+        Command("SetScreenData")->setText("SetScree&nData Off");
         revArm_->Bar()->setFocus();
     }
 }
 
 void MainForm::SetPanZoomClick() {
-    const PanZoomToggle next = lm::SetPanZoomClick(SetPanZoom->text().toStdString());
-    SetPanZoom->setText(QString::fromUtf8(next.caption.data(),
-                                          static_cast<qsizetype>(next.caption.size())));
-    view_->ShowPanZoomBars(next.barsShown);
+    bool& shown = state_.View.PanZoomBarsShown;
+    shown = !shown;
+    Command("SetPanZoom")->setText(shown ? "SetP&anZoom Off" : "SetP&anZoom On");
+    view_->ShowPanZoomBars(shown);
 }
 
 void MainForm::SetSteamClick() {
     bool& on = model_.Display.SteamDisplayOn;
     on = !on;
-    SetSteam->setText(on ? "SetS&teamDisp Off" : "SetS&teamDisp On");
+    Command("SetSteam")->setText(on ? "SetS&teamDisp Off" : "SetS&teamDisp On");
 }
 
 void MainForm::SetBeepOnErrorClick() {
     bool& on = model_.Gear.ErrorBeepOn;
     on = !on;
-    SetBeepOnError->setText(on ? "Set&ErrorBeep Off" : "Set&ErrorBeep On");
+    Command("SetBeepOnError")->setText(on ? "Set&ErrorBeep Off" : "Set&ErrorBeep On");
 }
 
 void MainForm::SetLineWidthClick() {
     int& width = model_.Display.LineWidth;
     if (width == 1) {
         width = 2;
-        SetLineWidth->setText("Set&LineWidth 1");
+        Command("SetLineWidth")->setText("Set&LineWidth 1");
     } else {
         width = 1;
-        SetLineWidth->setText("Set&LineWidth 2");
+        Command("SetLineWidth")->setText("Set&LineWidth 2");
     }
 }
 
@@ -85,19 +84,30 @@ void MainForm::LargeFontClick() {
     const bool large = d.TextScaleX == 1 && d.TextScaleY == 1;
     d.TextScaleX = large ? kLargeTextScaleX : 1;
     d.TextScaleY = large ? kLargeTextScaleY : 1;
-    LargeFont->setText(large ? "SetSmall&Font" : "SetLarge&Font");
+    Command("LargeFont")->setText(large ? "SetSmall&Font" : "SetLarge&Font");
     FitClientAreaToText();
     PlaceDataTableBut();
-}
-
-void MainForm::PlaceDataTableBut() {
-    // Under the pivot display's six rows, which move down with the large font.
-    DataTableBut->move(2, RoundToInt(kDataTableButTop * static_cast<long double>(model_.Display.TextScaleY)));
 }
 
 void MainForm::SetPivotDataClick() {
     lm::SetPivotDataClick(model_);
     view_->Sync();
+}
+
+void MainForm::ShowTickState() {
+    Error->setVisible(state_.ErrorItemVisible);
+    const std::string& title = state_.Titles[MainTitle];
+    if (!title.empty() && windowTitle().toStdString() != title)
+        setWindowTitle(QString::fromStdString(title));
+    dynVars_->ShowTickState();
+    UndoShortcut->setEnabled(model_.Undo.ButtonsEnabled);
+}
+
+void MainForm::ShowViewDependents() {
+    const DisplayState& d = model_.Display;
+    for (int n : {5, 6, 11}) Panel[static_cast<std::size_t>(n)]->setVisible(d.RefPointsOn);
+    ShowCommandStates();
+    DataTableBut->setVisible(d.PivotDataOn);
 }
 
 }  // namespace lm

@@ -1,37 +1,17 @@
-// The main window: building its panels and controls, sizing to the text, closing.
+// The main window: its parts made and wired together, and its lifecycle.
 
 #include "mainwindow/qt/MainForm.h"
 
 #include <QCloseEvent>
-#include <QFrame>
-#include <QGuiApplication>
-#include <QLayout>
-#include <QMenuBar>
-#include <QPainter>
-#include <QPushButton>
-#include <QRegion>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolBar>
 
 #include <algorithm>
 
-#include "common/TextScaleExtent.h"
-#include "common/qt/ControlPlaces.h"
-#include "common/qt/PictureChanges.h"
 #include "common/qt/PictureWidget.h"
-#include "common/qt/PixelRatio.h"
-#include "common/qt/PushButton.h"
-#include "dialogs/qt/AboutBox.h"
-#include "dialogs/qt/InstructionWindows.h"
-#include "graphics/qt/QPainterCanvas.h"
 #include "kinematics/StartUp.h"
-#include "mainwindow/AnimationTick.h"
-#include "mainwindow/DimensionHighlight.h"
 #include "mainwindow/MainRender.h"
-#include "mainwindow/WindowControlState.h"
-#include "mainwindow/WindowTitles.h"
 #include "mainwindow/qt/QtSoundOutput.h"
 #include "overlay/qt/DrawLines.h"
 
@@ -43,8 +23,7 @@ const QColor kSilver(192, 192, 192);
 
 QFont ControlFont() {
     QFont f;
-    f.setFamilies({"Times New Roman", "Times", "Liberation Serif", "Nimbus Roman",
-                   "DejaVu Serif"});
+    f.setFamilies({"Times New Roman", "Times", "Liberation Serif", "Nimbus Roman", "DejaVu Serif"});
     f.setStyleHint(QFont::Serif);
     f.setPixelSize(13);
     f.setBold(true);
@@ -58,21 +37,21 @@ MainForm::MainForm(Model& model, MainFormOptions options, QWidget* parent)
     : QMainWindow(parent), model_(model), options_(options) {
     setObjectName("MainForm");
     setWindowTitle("LINKMOTION Inside Admission");
-
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kSilver);
     pal.setColor(QPalette::Button, kSilver);
     setPalette(pal);
 
-    area_ = new PictureWidget(this, [this]() -> const QImage& { return shown_; }, kSilver);
+    area_ = new PictureWidget(this, [this]() -> const QImage& { return picture_->Shown(); }, kSilver);
     area_->setObjectName("ClientArea");
     area_->setFont(ControlFont());
+    // Buttons this small leave no room for the style's padding around a 13-pixel caption.
+    area_->setStyleSheet("QPushButton { padding: 0px; }");
     // A larger window shows more of the picture, never more than there is of it.
     area_->setMinimumSize(kClientAreaWidth, kClientAreaHeight);
     area_->setMaximumSize(kPictureWidth, kPictureHeight);
-    // Buttons this small leave no room for the style's padding around a 13-pixel caption.
-    area_->setStyleSheet("QPushButton { padding: 0px; }");
     setCentralWidget(area_);
+    picture_ = std::make_unique<MainPicture>(model_, state_, area_);
 
     sound_ = std::make_unique<QtSoundOutput>();
     state_.Sound = sound_.get();
@@ -86,7 +65,7 @@ MainForm::MainForm(Model& model, MainFormOptions options, QWidget* parent)
     dynVars_->FocusAfterScroll = revArm_->Bar();
     files_ = std::make_unique<FileCommands>(this, model_, FileHooks);
     files_->Loaded = [this] { revArm_->ShowBar(); };
-    files_->OpenFinished = [this](bool loaded) { drawLines_->LinesDataClick(loaded); };
+    files_->OpenFinished = [this](bool loaded) { windows_.LinesAndCircles->LinesDataClick(loaded); };
     area_->MousePressed = [this](Qt::MouseButton button, QPoint at) {
         // A pivot pick hands back to the lines and circles window once the press is done.
         bool reopenLines = false;
@@ -99,13 +78,7 @@ MainForm::MainForm(Model& model, MainFormOptions options, QWidget* parent)
     BuildToolBar();
     area_->Resized = [this](QSize size) {
         ToolBar1->resize(size.width(), ToolBar1->height());
-        // A larger window shows the rest of the last picture at once, not at the next tick.
-        const QRect shown = ShownPart();
-        if (drawnFrom_ && !QRect(QPoint(0, 0), shown_.deviceIndependentSize().toSize()).contains(shown)) {
-            QImage larger;
-            DrawAgain(larger, shown.size());
-            if (!larger.isNull()) shown_ = larger;
-        }
+        picture_->AreaResized();
     };
     BuildShortcuts();
 
@@ -117,16 +90,8 @@ MainForm::MainForm(Model& model, MainFormOptions options, QWidget* parent)
 
     StartUp(model_);
     revArm_->ShowMidGear();
-    // In the start-up order of the windows; a text that cannot be read is reported and
-    // start-up goes on.
-    specialInst_ = new SpecialInst(this);
-    specialInst_->LoadAtStartUp();
-    BuildDiagramWindows();
-    BuildEditorWindows();
-    BuildSettingDialogs();
-    inst_ = new Inst(this);
-    inst_->LoadAtStartUp();
-    aboutBox_ = new AboutBox(this);
+    BuildChildWindows();
+    ShowCommandStates();
     OpenAtClientSize();
     revArm_->Bar()->setFocus();
     if (options_.startTimer) timer_->start();
@@ -134,76 +99,11 @@ MainForm::MainForm(Model& model, MainFormOptions options, QWidget* parent)
 
 MainForm::~MainForm() = default;
 
-void MainForm::BuildPanels() {
-    struct PanelSpec {
-        int number;
-        QRect geometry;
-        bool shown;
-    };
-    // Thin raised strips framing the control groups. 5, 6 and 11 frame the reference
-    // bars, 7, 8 and 9 the dynamic-variable bars; those start hidden.
-    const PanelSpec panels[] = {
-        {1, {0, 67, 539, 4}, true},     {2, {247, 26, 4, 41}, true},
-        {3, {539, 26, 4, 109}, true},   {4, {539, 134, 93, 4}, true},
-        {5, {0, 120, 251, 4}, false},   {6, {247, 72, 4, 49}, false},
-        {7, {247, 72, 4, 49}, false},   {8, {247, 120, 292, 4}, false},
-        {9, {539, 70, 0, 0}, false},    {10, {0, 26, 4, 41}, true},
-        {11, {0, 72, 4, 49}, false},    {12, {628, 26, 4, 108}, true},
-    };
-    for (const PanelSpec& panel : panels) {
-        auto* p = new QFrame(area_);
-        p->setObjectName(QString("Panel%1").arg(panel.number));
-        PlaceControl(p, panel.geometry);
-        p->setFrameStyle(QFrame::Panel | QFrame::Raised);
-        p->setAutoFillBackground(true);
-        // A press on a frame is not a press on the drawing.
-        p->setAttribute(Qt::WA_NoMousePropagation);
-        p->setVisible(panel.shown);
-        Panel[static_cast<std::size_t>(panel.number)] = p;
-    }
-
-    DataTableBut = MakePushButton(area_, "DataTableBut", QRect(2, kDataTableButTop, 60, 15), "DataTable");
-    QFont small = DataTableBut->font();
-    small.setBold(true);
-    small.setUnderline(false);
-    small.setPixelSize(12);
-    // Its caption fills the button: a wide serif face is cut off at both ends.
-    small.setFamilies({"Times New Roman", "Times", "Liberation Serif", "Nimbus Roman",
-                       "DejaVu Serif Condensed", "DejaVu Serif"});
-    DataTableBut->setFont(small);
-    DataTableBut->hide();
-    connect(DataTableBut, &QPushButton::clicked, this, &MainForm::DataTableButClick);
+void MainForm::Timer1Timer() {
+    const bool drawn = picture_->Tick();
+    ShowTickState();
+    if (drawn) CarryOutHighlightRequests();
 }
-
-void MainForm::FitClientAreaToText() {
-    // The controls move and grow with the text, so no moved text runs under one.
-    ScaleControls(area_, model_.Display.TextScaleX, model_.Display.TextScaleY);
-    const QSize size(TextScaleExtent(kClientAreaWidth, model_.Display.TextScaleX),
-                     TextScaleExtent(kClientAreaHeight, model_.Display.TextScaleY));
-    const QSize before = area_->minimumSize();
-    if (before == size) return;
-    area_->setMinimumSize(size);
-    // The window's own minimum follows first, so it may shrink back.
-    if (layout() != nullptr) layout()->activate();
-    // A window the user has not enlarged keeps fitting the layout; a larger one keeps its
-    // size as far as the layout allows.
-    const QSize wanted = area_->size() == before ? size : area_->size().expandedTo(size);
-    resize(wanted + (this->size() - area_->size()));
-    // At once, shown or not, so what is drawn next fits the new size; the layout agrees.
-    area_->resize(wanted);
-}
-
-void MainForm::OpenAtClientSize() {
-    // The client area opens at its given size; the menu bar adds its own height.
-    resize(kClientAreaWidth, kClientAreaHeight + menuBar()->sizeHint().height());
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = frameGeometry();
-        r.moveCenter(screen->availableGeometry().center());
-        move(r.topLeft());
-    }
-}
-
-// ---- Lifecycle ----
 
 bool MainForm::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate) drive_->WindowActivated();

@@ -1,12 +1,18 @@
-// The main window's menu bar.
+// The main window's menu bar and tool bar, both built from the one table of commands.
 #include <QAction>
-#include <QProxyStyle>
-
-#include <algorithm>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
+#include <map>
+#include <string_view>
+#include <vector>
 
 #include "mainwindow/MainRender.h"
+#include "mainwindow/qt/MainCommandTable.h"
 #include "mainwindow/qt/MainForm.h"
 #include "mainwindow/qt/ToolBarIcons.h"
 
@@ -16,6 +22,9 @@ namespace {
 
 constexpr int kLargestMenuPixels = 13;
 constexpr int kSmallestMenuPixels = 10;
+constexpr int kToolBarHeight = 25;
+constexpr int kToolButtonWidth = 30;
+constexpr int kLastToolButtonWidth = 24;
 
 // The platform's look with a little less room around each menu-bar caption.
 class CompactMenuBarStyle : public QProxyStyle {
@@ -33,79 +42,32 @@ public:
 void MainForm::BuildMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName("MainMenu1");
-
-    auto item = [this](QWidget* into, const char* name, const char* caption,
-                       void (MainForm::*handler)()) {
-        auto* a = new QAction(caption, this);
-        a->setObjectName(name);
-        connect(a, &QAction::triggered, this, handler);
-        into->addAction(a);
-        return a;
+    std::map<std::string_view, QMenu*> menus;
+    const auto menuOf = [&](std::string_view name) {
+        QMenu*& menu = menus[name];
+        if (menu == nullptr) {
+            const auto specs = MainMenus();
+            const auto spec = std::find_if(specs.begin(), specs.end(),
+                                           [name](const MainMenuSpec& m) { return name == m.name; });
+            menu = bar->addMenu(spec != specs.end() ? spec->caption : "");
+            menu->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        }
+        return menu;
     };
-    auto menu = [bar](const char* name, const char* caption) {
-        QMenu* m = bar->addMenu(caption);
-        m->setObjectName(name);
-        return m;
-    };
-
-    QMenu* file = menu("File1", "&File");
-    OpenDimensions = item(file, "OpenDimensions", "&OpenDimensions", &MainForm::OpenDimensionsClick);
-    OpenDosVersionDim = item(file, "OpenDosVersionDim", "Open&DosVersionDim",
-                             &MainForm::OpenDosVersionDimClick);
-    SaveAsDimensions = item(file, "SaveAsDimensions", "Save&AsDimensions",
-                            &MainForm::SaveAsDimensionsClick);
-    file->addSeparator();
-    Exit1 = item(file, "Exit1", "E&xit", &MainForm::Exit1Click);
-
-    QMenu* setUp = menu("SetUp1", "&SetUp");
-    RevArmPos = item(setUp, "RevArmPos", "Set&RevArmPos", &MainForm::RevArmPosClick);
-    DriverAng = item(setUp, "DriverAng", "Set&DriverAng", &MainForm::DriverAngClick);
-    StepAng1 = item(setUp, "StepAng1", "Set&StepAng", &MainForm::StepAng1Click);
-    RefPoints1 = item(setUp, "RefPoints1", "SetRef&Points", &MainForm::RefPoints1Click);
-    setUp->addSeparator();
-    LargeFont = item(setUp, "LargeFont", "SetLarge&Font", &MainForm::LargeFontClick);
-    FindRevArmCent = item(setUp, "FindRevArmCent", "&CalcCentRevArm",
-                          &MainForm::FindRevArmCentClick);
-    SetSteam = item(setUp, "SetSteam", "SetS&teamDisp On", &MainForm::SetSteamClick);
-    SetBeepOnError = item(setUp, "SetBeepOnError", "Set&ErrorBeep Off",
-                          &MainForm::SetBeepOnErrorClick);
-    SetLineWidth = item(setUp, "SetLineWidth", "Set&LineWidth 2", &MainForm::SetLineWidthClick);
-    SetScreenData = item(setUp, "SetScreenData", "SetScree&nData Off",
-                         &MainForm::SetScreenDataClick);
-    SetPanZoom = item(setUp, "SetPanZoom", "SetP&anZoom On", &MainForm::SetPanZoomClick);
-    // Only while the screen data are off: then it is the one way to pan and zoom.
-    SetPanZoom->setEnabled(false);
-
-    QMenu* editDimen = menu("EditDimen1", "&EditDimen");
-    FrameDim = item(editDimen, "FrameDim", "&FrameDimensions", &MainForm::FrameDimClick);
-    CylDim = item(editDimen, "CylDim", "&CylinderDimensions", &MainForm::CylDimClick);
-    editDimen->addSeparator();
-    SetGraphicZoom = item(editDimen, "SetGraphicZoom", "Set&GraphicZoom",
-                          &MainForm::SetGraphicZoomClick);
-    editDimen->addSeparator();
-    ResetAll = item(editDimen, "ResetAll", "&ResetAllDimensions", &MainForm::ResetAllClick);
-
-    // Switches straight on the bar.
-    RefPoints = item(bar, "RefPoints", "&ReferPoints", &MainForm::RefPointsClick);
-    DrawLines1 = item(bar, "DrawLines1", "&DrawLinesCircles", &MainForm::DrawLines1Click);
-    DrawLines1->setEnabled(false);  // until the reference points are on
-    SetPivotData = item(bar, "SetPivotData", "Pi&votData", &MainForm::SetPivotDataClick);
-    DynamicVariables = item(bar, "DynamicVariables", "D&ynamicVari",
-                            &MainForm::DynamicVariablesClick);
-    SetUnDo = item(bar, "SetUnDo", "&UnDo", &MainForm::SetUnDoClick);
-
-    QMenu* graphs = menu("DrawGraphs1", "Draw&Graphs");
-    SineDiag = item(graphs, "SineDiag", "&SineDiagram", &MainForm::SineDiagClick);
-    OvalDiag = item(graphs, "OvalDiag", "&OvalDiagram", &MainForm::OvalDiagClick);
-    SteamDiag = item(graphs, "SteamDiag", "S&teamDiagram", &MainForm::SteamDiagClick);
-    FourEvents = item(graphs, "FourEvents", "&PortOpenClose", &MainForm::FourEventsClick);
-    ValveEvents = item(graphs, "ValveEvents", "&Valve Events", &MainForm::ValveEventsClick);
-
-    QMenu* help = menu("Help1", "&Help");
-    Instructions = item(help, "Instructions", "&Instructions", &MainForm::InstructionsClick);
-    SpecInstr = item(help, "SpecInstr", "Instructions&Special", &MainForm::SpecInstrClick);
-    help->addSeparator();
-    About1 = item(help, "About1", "&About", &MainForm::About1Click);
+    for (const MainCommand& c : MainCommands()) {
+        auto* a = new QAction(c.caption, this);
+        a->setObjectName(c.name);
+        if (c.shortcut != QKeySequence::UnknownKey) a->setShortcut(c.shortcut);
+        connect(a, &QAction::triggered, this, c.run);
+        if (c.menu == nullptr) {
+            bar->addAction(a);
+        } else {
+            QMenu* menu = menuOf(c.menu);
+            if (c.separatorBefore) menu->addSeparator();
+            menu->addAction(a);
+        }
+        commandActions_.push_back(a);
+    }
 
     // The geometry-error indicator: a picture only, shown by the render for a few ticks.
     Error = new QAction(MakeErrorIcon(), QString(), this);
@@ -114,6 +76,68 @@ void MainForm::BuildMenus() {
     bar->addAction(Error);
     FitMenuBar(bar);
     Error->setVisible(false);
+}
+
+void MainForm::BuildToolBar() {
+    // A plain child of the client area, not a docked bar: the control coordinates below
+    // it count from the client area's top.
+    ToolBar1 = new QToolBar(centralWidget());
+    ToolBar1->setObjectName("ToolBar1");
+    ToolBar1->setGeometry(0, 0, kClientAreaWidth, kToolBarHeight);
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->setIconSize(QSize(kToolPictureSize, kToolPictureSize));
+    ToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    ToolBar1->setContentsMargins(0, 0, 0, 0);
+    ToolBar1->setAttribute(Qt::WA_NoMousePropagation);
+
+    const auto commands = MainCommands();
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < commands.size(); ++i)
+        if (commands[i].tool.order > 0) order.push_back(i);
+    std::sort(order.begin(), order.end(),
+              [&](std::size_t a, std::size_t b) { return commands[a].tool.order < commands[b].tool.order; });
+    toolActions_.assign(commands.size(), nullptr);
+    for (std::size_t i : order) {
+        const MainCommand& c = commands[i];
+        if (c.tool.startsGroup) ToolBar1->addSeparator();
+        QAction* a = ToolBar1->addAction(MakeToolIcon(c.tool.picture), c.tool.hint);
+        a->setToolTip(c.tool.hint);
+        a->setObjectName(QString("ToolAction%1").arg(c.tool.order));
+        connect(a, &QAction::triggered, this, c.run);
+        if (auto* b = qobject_cast<QToolButton*>(ToolBar1->widgetForAction(a))) {
+            b->setObjectName(QString("ToolButton%1").arg(c.tool.order));
+            // The last button is a little narrower so the bar still holds every button
+            // at the normal window width.
+            b->setFixedWidth(i == order.back() ? kLastToolButtonWidth : kToolButtonWidth);
+            b->setAutoRaise(true);
+        }
+        toolActions_[i] = a;
+    }
+}
+
+QAction* MainForm::Command(std::string_view name) const {
+    const auto commands = MainCommands();
+    for (std::size_t i = 0; i < commands.size(); ++i)
+        if (name == commands[i].name) return commandActions_[i];
+    return nullptr;
+}
+
+void MainForm::ShowCommandStates() {
+    const DisplayState& d = model_.Display;
+    const auto commands = MainCommands();
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        bool usable = true;
+        switch (commands[i].enabled) {
+            case EnabledRule::Always: break;
+            case EnabledRule::WithScreenData: usable = d.ScreenDataOn; break;
+            case EnabledRule::WithoutScreenData: usable = !d.ScreenDataOn; break;
+            case EnabledRule::WithRefPoints: usable = d.RefPointsOn; break;
+            case EnabledRule::ShownWithScreenData: commandActions_[i]->setVisible(d.ScreenDataOn); continue;
+        }
+        commandActions_[i]->setEnabled(usable);
+        if (toolActions_[i] != nullptr) toolActions_[i]->setEnabled(usable);
+    }
 }
 
 // Every item stays on the bar, the error picture included, rather than in an overflow

@@ -1,4 +1,4 @@
-// The standard shortcuts of the main window, beside the menus' access keys.
+// The main window's shortcuts that no menu item carries.
 #include <QAction>
 #include <QKeySequence>
 #include <QShortcut>
@@ -9,9 +9,6 @@
 namespace lm {
 
 void MainForm::BuildShortcuts() {
-    OpenDimensions->setShortcut(QKeySequence::Open);
-    SaveAsDimensions->setShortcut(QKeySequence::Save);
-
     // The UnDo button may be hidden with the undo line; the shortcut works while there is
     // something to undo.
     UndoShortcut = new QAction(this);
@@ -28,8 +25,6 @@ void MainForm::BuildShortcuts() {
                                   Qt::WidgetShortcut);
     runStop->setObjectName("RunStopShortcut");
     connect(runStop, &QShortcut::activated, this, [this] { RunClick(); });
-
-    Instructions->setShortcut(QKeySequence::HelpContents);
 }
 
 }  // namespace lm

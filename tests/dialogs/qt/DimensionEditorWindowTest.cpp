@@ -182,7 +182,7 @@ TEST_F(DimensionEditorWindowTest, AHighlightSendsTheEditorAwayAndTheTicksBringIt
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(model.View.ViewScale, before.ViewScale);
     // No other editor was opened.
-    EXPECT_FALSE(form->FrameDiWindow()->isVisible());
+    EXPECT_FALSE(form->windows().FrameEditor->isVisible());
 }
 
 // ---- The question before a changed set is dropped ----

@@ -110,13 +110,13 @@ protected:
         }
         model.Display.DynVarsShown = true;
         const std::vector<std::string> none;
-        EXPECT_EQ(DiagramCollisions(form->SineDiaWindow(), "ReDraw",
+        EXPECT_EQ(DiagramCollisions(form->windows().Sine, "ReDraw",
                                     [](Model& m, Canvas& c) { DrawSineDiagram(m, c); }), none);
-        EXPECT_EQ(DiagramCollisions(form->OvalDiaWindow(), "ReDraw1",
+        EXPECT_EQ(DiagramCollisions(form->windows().Oval, "ReDraw1",
                                     [](Model& m, Canvas& c) { DrawOvalDiagram(m, c); }), none);
-        EXPECT_EQ(DiagramCollisions(form->SteamDiaWindow(), "ReDraw",
+        EXPECT_EQ(DiagramCollisions(form->windows().Steam, "ReDraw",
                                     [](Model& m, Canvas& c) { DrawSteamDiagram(m, c); }), none);
-        EXPECT_EQ(DiagramCollisions(form->PortDiaWindow(), "ReDraw1",
+        EXPECT_EQ(DiagramCollisions(form->windows().Port, "ReDraw1",
                                     [](Model& m, Canvas& c) { DrawPortDiagram(m, c, 'F', true); }), none);
     }
 };
