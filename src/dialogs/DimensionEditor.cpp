@@ -74,6 +74,14 @@ EditorOutcome EditorBoxExit(Model& m, EditorId editor, int box, std::string_view
     return {};
 }
 
+EditorOutcome EditorBoxExitUnedited(Model& m, EditorId editor, int box) {
+    const DimensionInfo* d = EditorBoxDimension(editor, box);
+    if (!d) return {};
+    LeaveDimensionBox(m, *d, GetDimension(m, *d));
+    if (d->CodeName == "RevArmCentMax") return WithRevArmRange(m);
+    return {};
+}
+
 EditorOutcome EditorResetPressed(Model& m, EditorId editor) {
     if (editor == EditorId::Frame) {
         ResetFrameFromEditor(m, false);

@@ -60,6 +60,10 @@ struct EditorOutcome {
 // range. Unknown boxes change nothing.
 EditorOutcome EditorBoxExit(Model& m, EditorId editor, int box, std::string_view text);
 
+// Leaving box n without having changed its text: the same, with the stored value kept
+// exactly rather than read back from the box's rounded text.
+EditorOutcome EditorBoxExitUnedited(Model& m, EditorId editor, int box);
+
 // The reset button. A press of any mouse button runs the reset; a completed left click
 // runs it again and then clears the undo history. So a left click resets twice and clears
 // undo, another button resets once and keeps it. The window refills its boxes after each.

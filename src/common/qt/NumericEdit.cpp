@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "common/qt/TypedKeyEvent.h"
+
 namespace lm {
 
 QValidator::State TypedNumberValidator::validate(QString& text, int& cursor) const {
@@ -49,14 +51,9 @@ void NumericEdit::keyPressEvent(QKeyEvent* e) {
             focusNextChild();
         return;
     }
-    const bool shortcut = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    const bool backspace = e->key() == Qt::Key_Backspace;
-    const QString typed = e->text();
-    const bool character = !shortcut && !typed.isEmpty() && typed.at(0).isPrint();
-    if (character || backspace) {
-        const char16_t u = backspace ? char16_t(kBackspaceKey) : typed.at(0).unicode();
-        const bool accepted =
-            u < 0x7f && AcceptTypedKey(text().toStdString(), static_cast<char>(u), KeyRule{minus_, false});
+    const char key = TypedKeyOf(*e);
+    if (key != 0) {
+        const bool accepted = AcceptTypedKey(TextBeforeKey(*this), key, KeyRule{minus_, false});
         QLineEdit::keyPressEvent(e);
         emit KeyTyped(accepted);
         return;

@@ -8,10 +8,14 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <utility>
+
 #include "common/TextScaleExtent.h"
 #include "common/qt/NumericEdit.h"
 #include "common/qt/PixelRatio.h"
 #include "common/qt/PushButton.h"
+#include "common/qt/TypedKeyEvent.h"
+#include "common/qt/WindowPlacement.h"
 #include "dialogs/EditorLabels.h"
 #include "dialogs/qt/EditorWindowLayout.h"
 #include "graphics/qt/QPainterCanvas.h"
@@ -60,6 +64,7 @@ void DimensionEditorWindow::BuildControls() {
     connect(close1_, &QPushButton::clicked, this, &DimensionEditorWindow::Close1Click);
 
     edits_.assign(static_cast<std::size_t>(count) + 1, nullptr);
+    edited_.assign(static_cast<std::size_t>(count) + 1, 0);
     buttons_.assign(static_cast<std::size_t>(count) + 1, nullptr);
     for (int n = 1; n <= count; ++n) {
         const auto i = static_cast<std::size_t>(n);
@@ -75,7 +80,9 @@ void DimensionEditorWindow::BuildControls() {
         e->installEventFilter(this);
         // Pastes, drops and cuts pass the box's own filter; they count as typing.
         connect(e, &QLineEdit::textEdited, this, [this, n] {
-            if (!filling_) EditorBoxEdited(model_, editor_, n);
+            if (filling_) return;
+            edited_[static_cast<std::size_t>(n)] = 1;
+            EditorBoxEdited(model_, editor_, n);
         });
         edits_[i] = e;
 
@@ -120,6 +127,8 @@ void DimensionEditorWindow::Open() {
     ApplyPendingExit();
     FormActivate();
     close1_->setFocus();
+    // Beside the gear, so the part being edited stays in sight.
+    if (!isVisible()) MoveBesideOwner(this);
     show();
     raise();
     activateWindow();
@@ -163,6 +172,7 @@ void DimensionEditorWindow::FillBoxes() {
     filling_ = true;
     for (std::size_t i = 1; i < edits_.size(); ++i) {
         edits_[i]->setText(QString::fromStdString(EditorBoxText(model_, editor_, static_cast<int>(i))));
+        edited_[i] = 0;
         // A number wider than its box shows its leading digits.
         edits_[i]->setCursorPosition(0);
     }
@@ -173,6 +183,11 @@ void DimensionEditorWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
     if (!surface_.isNull()) p.drawImage(0, 0, surface_);
+}
+
+void DimensionEditorWindow::mousePressEvent(QMouseEvent* event) {
+    if (QWidget* typing = focusWidget(); typing != nullptr && BoxOf(typing) != 0) typing->clearFocus();
+    QDialog::mousePressEvent(event);
 }
 
 void DimensionEditorWindow::Show(const EditorOutcome& outcome) {
@@ -209,22 +224,12 @@ bool DimensionEditorWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool DimensionEditorWindow::FilterKey(int n, QKeyEvent* e) {
-    char key = 0;
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        key = kEnterKey;
-    } else if (e->key() == Qt::Key_Backspace) {
-        key = kBackspaceKey;
-    } else {
-        const bool shortcut = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-        const QString typed = e->text();
-        // Shortcuts (paste among them) and keys that type nothing (arrows, Tab) go to the
-        // box; what they change passes its filter.
-        if (shortcut || typed.isEmpty() || !typed.at(0).isPrint()) return false;
-        const char16_t ch = typed.at(0).unicode();
-        key = ch < 128 ? static_cast<char>(ch) : '\x7f';
-    }
+    // Keys that type nothing (arrows, Tab, shortcuts such as paste) go to the box; what
+    // they change passes its filter.
+    const char key = TypedKeyOf(*e);
+    if (key == 0) return false;
     const EditorKeyVerdict verdict =
-        EditorKeyPress(model_, editor_, n, Edit(n)->text().toStdString(), key);
+        EditorKeyPress(model_, editor_, n, TextBeforeKey(*Edit(n)), key);
     if (!verdict.Accepted) return true;
     if (verdict.FocusToClose) {
         // Moving the focus runs the box's exit: Enter applies without closing.
@@ -236,7 +241,10 @@ bool DimensionEditorWindow::FilterKey(int n, QKeyEvent* e) {
 
 void DimensionEditorWindow::EditExit(int n) {
     if (editing_ == n) editing_ = 0;
-    Show(EditorBoxExit(model_, editor_, n, Edit(n)->text().toStdString()));
+    // A box left as it was shown keeps the stored value, not its 3-decimal text.
+    const bool edited = std::exchange(edited_[static_cast<std::size_t>(n)], 0) != 0;
+    Show(edited ? EditorBoxExit(model_, editor_, n, Edit(n)->text().toStdString())
+                : EditorBoxExitUnedited(model_, editor_, n));
 }
 
 void DimensionEditorWindow::ApplyPendingExit() {

@@ -52,6 +52,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // A click on the background leaves the box being typed in, applying its value.
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void BuildControls();
@@ -69,6 +71,9 @@ private:
     float layoutScaleX_ = 1, layoutScaleY_ = 1;
     QImage surface_;
     std::vector<QLineEdit*> edits_;  // [1]..[count]
+    // Whether the user changed a box's text since it was filled or last left (the
+    // validator's rewrites clear QLineEdit's own modified flag, so it is kept here).
+    std::vector<char> edited_;
     std::vector<QPushButton*> buttons_;
     QPushButton* reset_ = nullptr;
     QPushButton* close1_ = nullptr;

@@ -89,10 +89,7 @@ QPushButton* SettingDialog::AddButton(const QString& name, const QString& captio
     return MakePushButton(this, name, QRect(x, y, kButtonWidth, kButtonHeight), caption);
 }
 
-void SettingDialog::SetDefaultButton(QPushButton* button) {
-    default_ = button;
-    button->setDefault(true);
-}
+void SettingDialog::SetDefaultButton(QPushButton* button) { button->setDefault(true); }
 
 namespace {
 bool IsEnter(const QEvent* e) {
@@ -112,11 +109,8 @@ void SettingDialog::keyPressEvent(QKeyEvent* e) {
 }
 
 bool SettingDialog::eventFilter(QObject* watched, QEvent* e) {
-    // A box never takes Enter as a key; the default button, where there is one, takes it.
-    if (IsEnter(e) && qobject_cast<NumericEdit*>(watched) != nullptr) {
-        if (default_ != nullptr) default_->click();
-        return true;
-    }
+    // A box swallows Enter, as every other key its filter refuses; no button takes it.
+    if (IsEnter(e) && qobject_cast<NumericEdit*>(watched) != nullptr) return true;
     return QDialog::eventFilter(watched, e);
 }
 

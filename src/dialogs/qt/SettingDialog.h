@@ -33,7 +33,7 @@ protected:
     QLabel* AddLabel(const QString& name, const QString& text, int x, int y, int room = 0);
     NumericEdit* AddBox(const QString& name, KeyRule rule, int x, int y, int width = 50);
     QPushButton* AddButton(const QString& name, const QString& caption, int x, int y);
-    // The button Enter presses in a box; without one, Enter in a box does nothing.
+    // Drawn as the window's default button; Enter in a box still presses nothing.
     void SetDefaultButton(QPushButton* button);
     // A label's new text, the label sized to it within its room.
     static void ShowText(QLabel* label, const std::string& text);
@@ -42,7 +42,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QPushButton* default_ = nullptr;
 };
 
 }  // namespace lm

@@ -14,6 +14,7 @@
 
 #include "common/qt/NumericEdit.h"
 #include "common/qt/PushButton.h"
+#include "common/qt/TypedKeyEvent.h"
 #include "mainwindow/SoundOutput.h"
 #include "overlay/OverlayEditor.h"
 
@@ -199,15 +200,10 @@ bool DrawLines::eventFilter(QObject* watched, QEvent* event) {
         NumericEdit* edit = boxes_[static_cast<std::size_t>(n)];
         if (watched != edit) continue;
         if (event->type() == QEvent::KeyPress) {
-            auto* key = static_cast<QKeyEvent*>(event);
-            const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-            const QString typed = key->text();
-            char c = 0;
-            if (key->key() == Qt::Key_Backspace)
-                c = '\b';
-            else if (!shortcut && !typed.isEmpty() && typed.at(0).isPrint())
-                c = typed.at(0).unicode() < 128 ? static_cast<char>(typed.at(0).unicode()) : '?';
-            if (c != 0 && !OverlayBoxAcceptsKey(model_, row, box, edit->text().toStdString(), c)) return true;
+            // Enter moves on; it is no typed character here.
+            const char c = TypedKeyOf(*static_cast<QKeyEvent*>(event));
+            if (c != 0 && c != kEnterKey && !OverlayBoxAcceptsKey(model_, row, box, TextBeforeKey(*edit), c))
+                return true;
         } else if (event->type() == QEvent::FocusOut) {
             LeaveOverlayBox(model_, row, box, edit->text().toStdString());
         }

@@ -8,8 +8,10 @@
 
 #include "../../files/FileTestSupport.h"
 #include "../../mainwindow/qt/MainWindowFixture.h"
+#include "common/qt/WindowPlacement.h"
 #include "dialogs/qt/DimensionEditorWindow.h"
 #include "mainwindow/DimensionHighlight.h"
+#include "model/UnsavedChanges.h"
 
 namespace lm {
 namespace {
@@ -186,6 +188,43 @@ TEST_F(DimensionEditorWindowTest, AHighlightSendsTheEditorAwayAndTheTicksBringIt
 }
 
 // ---- The question before a changed set is dropped ----
+
+TEST_F(DimensionEditorWindowTest, BoxesLeftUntouchedKeepTheirValueAndKeysReplaceTheSelection) {
+    DimensionEditorWindow* w = OpenEditor("FrameDim", "FrameDi");
+    ASSERT_NE(w, nullptr);
+    // Tabbing through a box that shows 0.688 keeps the stored 0.6875: no change to save.
+    QLineEdit* circle = Box(w, 4);
+    circle->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(circle->text(), "0.688");
+    QTest::keyClick(circle, Qt::Key_Tab);
+    EXPECT_EQ(model.Frame.EccCircleDia, 0.6875f);
+    EXPECT_FALSE(DimensionSetChanged(model));
+    EXPECT_EQ(model.Dyn.DynQueue[static_cast<std::size_t>(model.Dyn.DynIndex)].DimensionNumber, 4);
+
+    // "." typed over the selected "3.000" is the text's first point: ".5" is a half.
+    QLineEdit* stroke = Box(w, 2);
+    stroke->setFocus(Qt::MouseFocusReason);
+    stroke->selectAll();
+    QTest::keyClicks(stroke, ".5");
+    EXPECT_EQ(stroke->text(), ".5");
+    // A click on the window's background leaves the box and applies it.
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(300, 120));
+    EXPECT_NE(QApplication::focusWidget(), stroke);
+    EXPECT_EQ(model.Frame.Stroke, 0.5f);
+    EXPECT_EQ(model.Undo.UndoCount, 1);
+}
+
+TEST(EditorPlace, BesideTheMainWindowWhereTheScreenHasRoom) {
+    const QRect screen(0, 0, 1400, 1000);
+    // Room on the right: level with the main window's top.
+    EXPECT_EQ(PlaceBeside(QRect(100, 50, 640, 430), QSize(400, 260), screen), QPoint(740, 50));
+    // None on the right, some on the left.
+    EXPECT_EQ(PlaceBeside(QRect(700, 50, 640, 430), QSize(400, 260), screen), QPoint(300, 50));
+    // Near the bottom it moves up to stay on the screen.
+    EXPECT_EQ(PlaceBeside(QRect(100, 900, 640, 90), QSize(400, 260), screen), QPoint(740, 740));
+    // Neither side: it opens where it would have opened.
+    EXPECT_EQ(PlaceBeside(QRect(300, 50, 800, 430), QSize(400, 260), screen), std::nullopt);
+}
 
 class UnsavedChangesTest : public test::MainWindowFixture {
 protected:

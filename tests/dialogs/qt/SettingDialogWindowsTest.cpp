@@ -95,12 +95,15 @@ TEST_F(SettingDialogWindowsTest, DriverAngleStopsARunningGearAtTheClampedAngle) 
     tick();
     EXPECT_FLOAT_EQ(model.Gear.DriverAngle, 360);  // it stands
 
-    // Enter in the box is OK, the default button; the bar keeps its hundredths.
+    // Enter in the box is swallowed, as in every setting dialog; OK takes the value and
+    // the bar keeps its hundredths.
     WhileOpen("DrivAng", menu("DriverAng"), [&](QDialog& d) {
         EXPECT_EQ(Text(d, "Edit1"), "360.00");
         Type(d, "Edit1", "12.125");  // exact in a single
         QTest::keyClick(d.findChild<QLineEdit*>("Edit1"), Qt::Key_Return);
-        EXPECT_FALSE(d.isVisible());
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(Text(d, "Edit1"), "12.125");
+        Click(d, "OK");
     });
     EXPECT_EQ(bar("SBDrvAng")->value(), 1212);  // 1212.5 to even
     EXPECT_FLOAT_EQ(model.Gear.DriverAngle, 12.12f);
@@ -110,6 +113,9 @@ TEST_F(SettingDialogWindowsTest, StepAngleKeepsTheRunStateAndSetsTheLogarithmicB
     auto setStep = [&](const QString& typed) {
         WhileOpen("StpAng", tool("Set Step Angle to Desired Amount"), [&](QDialog& d) {
             Type(d, "Edit1", typed);
+            // Enter is swallowed: only OK sets the step.
+            QTest::keyClick(d.findChild<QLineEdit*>("Edit1"), Qt::Key_Return);
+            EXPECT_TRUE(d.isVisible());
             Click(d, "OK");
         });
     };
