@@ -24,7 +24,7 @@ _linkmotion_cli() {
         --import) COMPREPLY=($(compgen -f -X '!*.[lL][mM][pP]' -- "$cur") $(compgen -d -- "$cur")); return ;;
         --out|--save) COMPREPLY=($(compgen -f -- "$cur")); return ;;
         --gear)   COMPREPLY=($(compgen -W 'mid fwd rev full-fwd full-rev' -- "$cur")); return ;;
-        --what)   COMPREPLY=($(compgen -W 'gear sine oval steam port' -- "$cur")); return ;;
+        --what)   COMPREPLY=($(compgen -W 'gear sine oval steam port events' -- "$cur")); return ;;
         --graph)  COMPREPLY=($(compgen -W 'F R B' -- "$cur")); return ;;
         --highlight) COMPREPLY=($(compgen -W "$(_linkmotion_cli_help names)" -- "$cur")); return ;;
         --set)

@@ -72,35 +72,54 @@ const std::array kCommands{
             "null (empty in CSV) where an event does not occur. With\n"
             "--as-diagram: the port diagram's 4-degree sweep, as it draws it",
             [](Model& m, const Arguments& args, std::ostream& out) { RunValveEvents(m, args, out); }},
-    Command{"sensitivity", kWorkbench, "--event NAME [--at mid|fwd|rev|full-fwd|full-rev] [--csv]",
-            "change of one event per unit change of each of the 44\n"
-            "dimensions at that gear position (default mid), largest first;\n"
-            "knifeEdge where a small step makes the event jump, appear or\n"
-            "vanish (its slope is then null). Events: FrontLead RearLead\n"
+    Command{"sensitivity", kWorkbench,
+            "--event NAME [--at mid|fwd|rev|full-fwd|full-rev] [--step-length L] [--step-angle A]\n"
+            "[--tolerance-length TL --tolerance-angle TA] [--csv]",
+            "change of one exact event per unit change of each of the 44\n"
+            "dimensions at that gear position (default mid): central\n"
+            "differences over L length units (default 0.003) or A degrees\n"
+            "(default 0.5), each slope with its unit (\"% of stroke per\n"
+            "length unit\", \"... per degree\"; lead and opening in length\n"
+            "units); lengths ranked by size, then angles. With both\n"
+            "tolerances, \"effect\" is |slope| times the tolerance of the\n"
+            "dimension's kind, in the event's unit, and all rank by it.\n"
+            "knifeEdge where a step makes the event jump, appear or vanish\n"
+            "(its slope is then null). Events: FrontLead RearLead\n"
             "FrontMaxOpening RearMaxOpening FrontAdmission RearAdmission\n"
             "FrontCutOff RearCutOff FrontRelease RearRelease\n"
             "FrontCompression RearCompression",
             [](Model& m, const Arguments& args, std::ostream& out) { RunSensitivity(m, args, out); }},
-    Command{"fit", kWorkbench, "--vary NAME[=LO:HI][,...] --goal GOAL[,...] [--threshold PCT] [--save FILE.lmd]",
+    Command{"fit", kWorkbench,
+            "--vary NAME[=LO:HI][,...] --goal GOAL[,...] [--constraint C[,...]]\n"
+            "[--threshold PCT] [--save FILE.lmd]",
             "searches up to 4 dimensions (default bounds +-10 % of the\n"
             "value; not RevArmCentNorm or RevArmCentMax, which undo\n"
             "cannot record) for the values that meet the goals on exact\n"
-            "events, to a residual of PCT percent of stroke (default 0.01);\n"
-            "prints each dimension before and after, the residual before\n"
-            "and after, whether it converged, the whole valve-events table\n"
-            "\"before\" and \"after\", and \"largestUnaskedChange\" ({graph,\n"
-            "row, event, change}: the largest change, in the event's own\n"
-            "unit, in a cell no goal names). Never worse than its start; a\n"
-            "start whose goal rows cannot be assembled is refused, and no\n"
-            "trial that cannot be assembled is an answer. --save writes the\n"
-            "fitted set (a name ending in .lmd). A fit that does not converge\n"
-            "saves nothing, names the reason (evaluation budget, a bound\n"
-            "active, goals in conflict) and exits with status 2.\n"
-            "Goals, G = mid|fwd|rev|full-fwd|full-rev:\n"
-            "  equal-cutoff@G   front and rear cut-off equal at G\n"
-            "  equal-lead@G     front and rear lead equal at G\n"
-            "  cutoff=PCT@G     both cut-offs PCT percent of stroke at G\n"
-            "  lead=V@G         both leads V length units at G",
+            "events, to a residual of PCT percent of stroke (default 0.01),\n"
+            "keeping every constraint; prints each dimension before and\n"
+            "after, the residual before and after, each goal's worst miss\n"
+            "and each constraint's worst value before and after, whether\n"
+            "it converged, the whole valve-events table \"before\" and\n"
+            "\"after\", and \"largestUnaskedChange\" ({graph, row, event,\n"
+            "change}: the largest change, in the event's own unit, in a\n"
+            "cell no goal or constraint names). Never worse than its\n"
+            "start; a start whose rows cannot be assembled is refused, and\n"
+            "no trial that cannot be assembled is an answer. --save writes\n"
+            "the fitted set (a name ending in .lmd). A fit that does not\n"
+            "converge saves nothing, names the reason (evaluation budget,\n"
+            "a bound or constraint active, goals in conflict) and exits\n"
+            "with status 2.\n"
+            "Goals, S = G or a range G..G along full-rev, rev, mid, fwd,\n"
+            "full-fwd (every row of the table between them, the worst\n"
+            "row counting), G = mid|fwd|rev|full-fwd|full-rev:\n"
+            "  equal-cutoff@S   front and rear cut-off equal\n"
+            "  equal-lead@S     front and rear lead equal\n"
+            "  cutoff=PCT@S     both cut-offs PCT percent of stroke\n"
+            "  lead=V@S         both leads V length units\n"
+            "  ...*W            the goal's miss counts W times (default 1)\n"
+            "Constraints, EVENT>=V@S or EVENT<=V@S: EVENT lead, opening,\n"
+            "admission, cutoff, release or compression (both ends, or\n"
+            "one led by front- or rear-), V in the event's unit",
             RunFitCommand},
     Command{"compare", kWorkbench, "A.lmd B.lmd [--graph F|R|B] [--csv]",
             "the exact valve-events tables of two dimension files, each\n"

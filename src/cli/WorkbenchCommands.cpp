@@ -2,6 +2,7 @@
 
 #include "cli/WorkbenchCommands.h"
 
+#include <cmath>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include "cli/DimsCommand.h"
 #include "cli/Json.h"
+#include "common/Numbers.h"
 #include "files/DimensionFile.h"
 #include "kinematics/GearPositions.h"
 #include "workbench/Fit.h"
@@ -21,14 +23,26 @@ namespace lm::cli {
 
 namespace {
 
-std::string Optional(const std::optional<double>& v) { return v ? JsonNumber(*v) : "null"; }
-std::string CsvCell(const std::optional<double>& v) { return v ? JsonNumber(*v) : ""; }
+
+// A number to the decimals it is known to; null (empty in CSV) where there is none.
+std::string Known(const std::optional<double>& v, int decimals) {
+    return v && std::isfinite(*v) ? FixedText(*v, decimals) : "null";
+}
+std::string KnownCell(const std::optional<double>& v, int decimals) {
+    return v && std::isfinite(*v) ? FixedText(*v, decimals) : "";
+}
+// Percent of stroke to the thousandth the exact events are known to.
+constexpr int kPercentDecimals = 3;
+constexpr int kLengthDecimals = 5;
 
 
-std::string RowJson(const ValveEventRow& row) {
+std::string RowJson(const ValveEventRow& row, EventMethod method) {
     JsonObject o;
     o.Number("row", row.Row).Number("RevArmPos", row.RevArmPos);
-    for (const ValveEventColumn& c : ValveEventColumns()) o.Raw(c.Name, Optional(c.Get(row, c.Index)));
+    for (const ValveEventColumn& c : ValveEventColumns()) {
+        const std::string number = ColumnNumber(c, c.Get(row, c.Index), method);
+        o.Raw(c.Name, number.empty() ? "null" : number);
+    }
     o.Bool("GearError", row.GearError);
     return o.Text();
 }
@@ -45,7 +59,7 @@ std::string ValveEventsJson(const ValveEventsTable& table, const std::vector<cha
         std::string rows = "[";
         bool first = true;
         for (const ValveEventRow& row : RowsOf(table, g)) {
-            rows += (first ? "\n  " : ",\n  ") + RowJson(row);
+            rows += (first ? "\n  " : ",\n  ") + RowJson(row, table.Method);
             first = false;
         }
         o.Raw(std::string(1, g), rows + "]");
@@ -80,6 +94,7 @@ FitProblem ReadFitProblem(const Model& m, const Arguments& args) {
     FitProblem p;
     const std::vector<std::string> vary = ListOption(args, "vary");
     const std::vector<std::string> goals = ListOption(args, "goal");
+    const std::vector<std::string> constraints = ListOption(args, "constraint");
     if (vary.empty()) throw UsageError("fit: --vary NAME[=LO:HI][,...] is required");
     if (goals.empty()) throw UsageError("fit: --goal GOAL[,...] is required");
     for (const std::string& text : vary) {
@@ -92,10 +107,62 @@ FitProblem ReadFitProblem(const Model& m, const Arguments& args) {
         if (std::string error = ParseFitGoal(text, g); !error.empty()) throw UsageError("--goal: " + error);
         p.Goals.push_back(g);
     }
+    for (const std::string& text : constraints) {
+        FitConstraint c;
+        if (std::string error = ParseFitConstraint(text, c); !error.empty()) throw UsageError("--constraint: " + error);
+        p.Constraints.push_back(c);
+    }
     return p;
 }
 
 std::string Pair(double a, double b) { return "[" + JsonNumber(a) + ", " + JsonNumber(b) + "]"; }
+std::string Pair(const std::optional<double>& a, const std::optional<double>& b, int decimals) {
+    return "[" + Known(a, decimals) + ", " + Known(b, decimals) + "]";
+}
+
+// Each goal's worst miss and each constraint's worst value, before and after.
+std::string GoalsJson(const FitProblem& p, const FitResult& r) {
+    std::string items = "[";
+    for (std::size_t k = 0; k < p.Goals.size(); ++k) {
+        JsonObject o;
+        o.String("goal", FitGoalText(p.Goals[k]))
+            .Raw("worstMiss", Pair(r.MeasuredBefore.GoalMiss[k], r.MeasuredAfter.GoalMiss[k], kPercentDecimals));
+        items += (k ? ", " : "") + o.Text();
+    }
+    return items + "]";
+}
+
+std::string ConstraintsJson(const FitProblem& p, const FitResult& r) {
+    std::string items = "[";
+    for (std::size_t k = 0; k < p.Constraints.size(); ++k) {
+        const std::optional<double>& room = r.MeasuredAfter.ConstraintRoom[k];
+        JsonObject o;
+        o.String("constraint", FitConstraintText(p.Constraints[k]))
+            .Raw("worst", Pair(r.MeasuredBefore.ConstraintWorst[k], r.MeasuredAfter.ConstraintWorst[k],
+                               IsLengthEvent(p.Constraints[k].Events.front()) ? kLengthDecimals : kPercentDecimals))
+            .Bool("holds", room && *room >= 0);
+        items += (k ? ", " : "") + o.Text();
+    }
+    return items + "]";
+}
+
+int EffectDecimals(const SensitivityEntry& e, const SensitivityOptions& o) {
+    return DecimalsFor(e.Uncertainty * (e.Angle ? o.ToleranceAngle : o.ToleranceLength).value_or(1));
+}
+
+// A positive finite number, or a UsageError naming the option.
+std::optional<double> PositiveOption(const Arguments& args, const std::string& name, const std::string& what) {
+    const auto text = args.Last(name);
+    if (!text) return std::nullopt;
+    double v = 0;
+    try {
+        v = NumberOption(name, *text);
+    } catch (const UsageError&) {
+        v = 0;
+    }
+    if (!(v > 0)) throw UsageError("--" + name + ": expected a positive " + what + ", got '" + *text + "'");
+    return v;
+}
 
 }  // namespace
 
@@ -104,6 +171,7 @@ void RunValveEvents(const Model& m, const Arguments& args, std::ostream& out) {
     const std::vector<char> graphs = ChosenGraphs(args);
     const EventMethod method = args.Has("as-diagram") ? EventMethod::Diagram : EventMethod::Exact;
     ValveEventsTable table;
+    table.Method = method;
     for (char g : graphs) (g == 'R' ? table.Reverse : table.Forward) = ValveEventRows(m, g, method);
     if (args.Has("csv")) out << ValveEventsDelimited(table, ',');
     else out << ValveEventsJson(table, graphs) << '\n';
@@ -111,7 +179,7 @@ void RunValveEvents(const Model& m, const Arguments& args, std::ostream& out) {
 }
 
 void RunSensitivity(const Model& m, const Arguments& args, std::ostream& out) {
-    CheckOptionsFor(args, {"event", "at", "csv"});
+    CheckOptionsFor(args, {"event", "at", "csv", "step-length", "step-angle", "tolerance-length", "tolerance-angle"});
     const auto name = args.Last("event");
     if (!name) throw UsageError("sensitivity: --event NAME is required (e.g. FrontCutOff)");
     const std::optional<ValveEvent> event = ParseValveEvent(*name);
@@ -120,26 +188,47 @@ void RunSensitivity(const Model& m, const Arguments& args, std::ostream& out) {
     const std::optional<GearPosition> gear = ParseGearPosition(at);
     if (!gear) throw UsageError("--at: expected mid, fwd, rev, full-fwd or full-rev, got '" + at + "'");
 
-    const SensitivityResult r = ComputeSensitivity(m, *gear, *event);
+    SensitivityOptions options;
+    options.StepLength = PositiveOption(args, "step-length", "length").value_or(kDefaultStepLength);
+    options.StepAngle = PositiveOption(args, "step-angle", "angle in degrees").value_or(kDefaultStepAngle);
+    options.ToleranceLength = PositiveOption(args, "tolerance-length", "length");
+    options.ToleranceAngle = PositiveOption(args, "tolerance-angle", "angle in degrees");
+    if (options.ToleranceLength.has_value() != options.ToleranceAngle.has_value())
+        throw UsageError("sensitivity: --tolerance-length and --tolerance-angle go together, so lengths and angles rank "
+                         "on one footing");
+
+    const SensitivityResult r = ComputeSensitivity(m, *gear, *event, options);
     if (!r.ok()) throw UsageError("sensitivity: " + r.Error);
+    const bool effects = options.ToleranceLength.has_value();
     if (args.Has("csv")) {
-        out << "name,slope,knifeEdge\n";
-        for (const SensitivityEntry& e : r.Entries)
-            out << e.Dimension->CodeName << ',' << CsvCell(e.Slope) << ',' << (e.KnifeEdge ? "true" : "false") << '\n';
+        out << "name,slope,knifeEdge,kind,unit,step" << (effects ? ",effect,effectUnit" : "") << '\n';
+        for (const SensitivityEntry& e : r.Entries) {
+            out << e.Dimension->CodeName << ',' << KnownCell(e.Slope, DecimalsFor(e.Uncertainty)) << ','
+                << (e.KnifeEdge ? "true" : "false") << ',' << (e.Angle ? "angle" : "length") << ','
+                << SlopeUnit(*event, e.Angle) << ',' << JsonNumber(e.Step);
+            if (effects) out << ',' << KnownCell(e.Effect, EffectDecimals(e, options)) << ',' << EventUnit(*event);
+            out << '\n';
+        }
         return;
     }
     out << '[';
     for (std::size_t i = 0; i < r.Entries.size(); ++i) {
         const SensitivityEntry& e = r.Entries[i];
         JsonObject o;
-        o.String("name", e.Dimension->CodeName).Raw("slope", Optional(e.Slope)).Bool("knifeEdge", e.KnifeEdge);
+        o.String("name", e.Dimension->CodeName)
+            .Raw("slope", Known(e.Slope, DecimalsFor(e.Uncertainty)))
+            .Bool("knifeEdge", e.KnifeEdge)
+            .String("kind", e.Angle ? "angle" : "length")
+            .String("unit", SlopeUnit(*event, e.Angle))
+            .Number("step", e.Step);
+        if (effects) o.Raw("effect", Known(e.Effect, EffectDecimals(e, options))).String("effectUnit", EventUnit(*event));
         out << (i ? ",\n" : "\n") << o.Text();
     }
     out << "\n]\n";
 }
 
 void RunFitCommand(Model& m, const Arguments& args, std::ostream& out) {
-    CheckOptionsFor(args, {"vary", "goal", "save", "threshold"});
+    CheckOptionsFor(args, {"vary", "goal", "constraint", "save", "threshold"});
     const FitProblem problem = ReadFitProblem(m, args);
     FitOptions options;
     if (auto t = args.Last("threshold")) {
@@ -165,7 +254,9 @@ void RunFitCommand(Model& m, const Arguments& args, std::ostream& out) {
             .Number("change", unasked->Change);
     JsonObject o;
     o.Raw("vary", vary.Text())
-        .Raw("residual", Pair(r.ResidualBefore, r.ResidualAfter))
+        .Raw("residual", Pair(r.ResidualBefore, r.ResidualAfter, kPercentDecimals))
+        .Raw("goals", GoalsJson(problem, r))
+        .Raw("constraints", ConstraintsJson(problem, r))
         .Bool("converged", r.Converged())
         .Raw("before", ValveEventsJson(before, {'F', 'R'}))
         .Raw("after", ValveEventsJson(after, {'F', 'R'}))

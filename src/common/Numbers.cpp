@@ -63,6 +63,12 @@ std::string FormatFixed(double value, int width, int decimals) {
     return buf;
 }
 
+std::string FixedText(double value, int decimals) {
+    std::string t = FormatFixed(value, 1, decimals);
+    if (t.front() == '-' && t.find_first_not_of("-0.") == std::string::npos) t.erase(0, 1);
+    return t;
+}
+
 std::int32_t RoundToInt(long double value) {
     if (std::isnan(value)) return 0;
     constexpr long double lo = std::numeric_limits<std::int32_t>::min();

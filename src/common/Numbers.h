@@ -21,6 +21,10 @@ bool ParseStrictNumber(std::string_view text, double& out);
 // "w.d" text: fixed-point with d decimals, right-aligned in at least w characters.
 std::string FormatFixed(double value, int width, int decimals);
 
+// The same without padding, and without a sign on a value that rounds to zero ("-0.0"
+// reads as a sign that is not there): tables' cells and scripts' numbers.
+std::string FixedText(double value, int decimals);
+
 // Round half to even to an int, clamping first so that non-finite or out-of-range
 // reals never reach the conversion (NaN gives 0).
 std::int32_t RoundToInt(long double value);

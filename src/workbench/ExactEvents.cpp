@@ -48,6 +48,15 @@ constexpr std::array<TimedEvent, kTimedEventCount> kTimed = {{
 constexpr int kMaxRefinedFullCrossings = 16;
 constexpr int kMaxPeakSteps = 4;
 
+// The solver's valve jumps by up to about 7e-5 length units between neighbouring angles
+// (its link search stops at a step of 1.6e-4), so where an opening passes 0 slowly it
+// can cross 0 again while it stays within that of 0. The table takes an event's last
+// crossing, so the angles after a crossing where the opening could come back are
+// looked at every kJitterScanStep, within kMaxJitterReach.
+constexpr double kValveJitter = 8e-5;       // length units
+constexpr double kJitterScanStep = 0.002;   // degrees
+constexpr double kMaxJitterReach = 0.1;     // degrees
+
 thread_local int lastRowSolves = 0;
 
 double Wrap180(double degrees) {
@@ -99,10 +108,11 @@ public:
     }
 
     // Where opening `of` rises (sign +1) or falls (-1) through 0 within b.
-    double Refine(Opening of, double sign, Bracket b) {
+    Bracket RefineBracket(Opening of, double sign, Bracket b) {
         const auto g = [&](double phase) { return sign * Solve(phase).G[of]; };
-        return RefineCrossing(g, b, kExactEventWidth).Crossing();
+        return RefineCrossing(g, b, kExactEventWidth);
     }
+    double Refine(Opening of, double sign, Bracket b) { return RefineBracket(of, sign, b).Crossing(); }
 
     double Width(Opening of) const { return of == FrontSteam ? frontWidth_ : rearWidth_; }
     bool GearError() const { return m_.Gear.GearError; }
@@ -195,6 +205,28 @@ double GreatestOpening(RowSolver& s, Opening of, const std::vector<Sample>& samp
     return best;
 }
 
+// The last crossing of opening `of` (rising through 0 with sign +1, falling with -1) that
+// the solver's jitter lets follow the one refined to `found`: the opening sampled after
+// it for as many degrees as the sampled bracket's slope takes to pass kValveJitter, and
+// the last sign change there refined.
+double LastCrossingNear(RowSolver& s, Opening of, double sign, const Bracket& found, const Bracket& sampled,
+                        double end) {
+    const double slope = std::fabs((sampled.GB - sampled.GA) / (sampled.B - sampled.A));
+    const double from = found.B;
+    if (!std::isfinite(slope) || !std::isfinite(from)) return found.Crossing();
+    const double reach = std::min({kMaxJitterReach, kValveJitter / std::max(slope, 1e-12), end - from});
+    const int steps = static_cast<int>(std::ceil(reach / kJitterScanStep));
+    double before = found.GB;
+    std::optional<Bracket> lastChange;
+    for (int k = 1; k <= steps; ++k) {
+        const double x = from + k * kJitterScanStep;
+        const double g = sign * s.Solve(x).G[of];
+        if (before < 0 && g >= 0) lastChange = Bracket{x - kJitterScanStep, before, x, g};
+        before = g;
+    }
+    return lastChange ? s.Refine(of, sign, *lastChange) : found.Crossing();
+}
+
 // Crank degrees the port is fully open: the runs where its full-opening value is above
 // 0, each end refined.
 double FullOpenDegrees(RowSolver& s, Opening full, const std::vector<Sample>& samples) {
@@ -252,9 +284,10 @@ ValveEventRow ExactEventsOfRow(const Model& m, char graph, float revArmPos, int 
             if (a < 0 && b >= 0) last = i;
         }
         if (last == 0) continue;
-        const double at = s.Refine(t.Of, sign,
-                                   {samples[last - 1].Phase, sign * samples[last - 1].G[t.Of], samples[last].Phase,
-                                    sign * samples[last].G[t.Of]});
+        const Bracket sampled{samples[last - 1].Phase, sign * samples[last - 1].G[t.Of], samples[last].Phase,
+                              sign * samples[last].G[t.Of]};
+        const double at = LastCrossingNear(s, t.Of, sign, s.RefineBracket(t.Of, sign, sampled), sampled,
+                                           samples.back().Phase);
         const bool frontEnd = static_cast<int>(t.Event) % 2 == 0;
         const double travel = s.Piston(at);
         set(t.Event, Finite(frontEnd ? travel / 6.4 : (640.0 - travel) / 6.4));

@@ -2,15 +2,17 @@
 
 #pragma once
 
-// Equalising: NLopt's bounded derivative-free search (BOBYQA) for the values of up to
-// four dimensions that meet the goals, tried on copies; applying the result goes
-// through undo.
+// Equalising: NLopt's bounded derivative-free searches for the values of up to four
+// dimensions that meet the goals (BOBYQA), and keep the constraints (COBYLA, which
+// takes them as they are rather than as penalties), tried on copies; applying the
+// result goes through undo.
 
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "model/Model.h"
+#include "workbench/FitMeasure.h"
 #include "workbench/FitProblem.h"
 
 namespace lm {
@@ -21,7 +23,7 @@ inline constexpr double kFitDefaultTolerance = 0.01;  // residual, percent of st
 struct FitProgress {
     int Evaluations = 0;
     int Budget = 0;
-    double BestResidual = 0;  // NaN until a trial had every event
+    double BestResidual = 0;  // NaN until a trial had every event and kept every constraint
 };
 
 struct FitOptions {
@@ -40,6 +42,9 @@ struct FitResult {
     std::vector<float> After;   // as the best trial stores it
     double ResidualBefore = 0;
     double ResidualAfter = 0;
+    // Each goal and constraint at the start and at the result.
+    FitMeasure MeasuredBefore;
+    FitMeasure MeasuredAfter;
     int Evaluations = 0;
     bool Converged() const { return Outcome == FitOutcome::Converged; }
 };

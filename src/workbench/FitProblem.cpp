@@ -1,15 +1,17 @@
-// Reading a fit's variables and goals from text, checking them, and the residual.
+// Reading a fit's variables, goals and constraints from text, and checking them.
 
 #include "workbench/FitProblem.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
-#include <map>
 
 #include "common/MessageText.h"
 #include "common/Numbers.h"
+#include "workbench/FitMeasure.h"
 #include "workbench/GearTrial.h"
 
 namespace lm {
@@ -23,10 +25,16 @@ bool ReadSingle(std::string_view text, float& out) {
     return true;
 }
 
-// Lengths as percent of stroke, so lead and cut-off misses weigh alike.
-double LengthAsPercent(const Model& m, double length) {
-    const double stroke = std::fabs(static_cast<double>(m.Frame.Stroke));
-    return stroke > 0 && std::isfinite(stroke) ? length * 100 / stroke : length;
+// The shortest text that reads back as the number.
+std::string Shortest(double v) {
+    for (int digits = 1; digits < 17; ++digits) {
+        char buf[40];
+        std::snprintf(buf, sizeof buf, "%.*g", digits, v);
+        if (std::strtod(buf, nullptr) == v) return buf;
+    }
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.17g", v);
+    return buf;
 }
 
 constexpr std::array<std::pair<std::string_view, FitGoalKind>, 4> kGoalWords = {{
@@ -70,11 +78,19 @@ std::string ParseFitVariable(std::string_view text, const Model& m, FitVariable&
 
 std::string ParseFitGoal(std::string_view text, FitGoal& out) {
     const auto at = text.rfind('@');
-    if (at == std::string_view::npos) return "goal " + QuoteForMessage(text) + " names no gear position (@mid, @fwd, @rev, @full-fwd or @full-rev)";
-    const std::optional<GearPosition> g = ParseGearPosition(text.substr(at + 1));
-    if (!g)
-        return "goal " + QuoteForMessage(text) + ": expected a gear position mid, fwd, rev, full-fwd or full-rev after '@'";
-    out.At = *g;
+    if (at == std::string_view::npos)
+        return "goal " + QuoteForMessage(text) + " names no gear position (@mid, @fwd, @rev, @full-fwd, @full-rev or a range such as @fwd..full-fwd)";
+    std::string_view where = text.substr(at + 1);
+    out.Weight = 1;
+    if (const auto star = where.find('*'); star != std::string_view::npos) {
+        const std::string_view weight = where.substr(star + 1);
+        double w = 0;
+        if (!ParseStrictNumber(weight, w) || !(w > 0) || !std::isfinite(w) || w > 1e6)
+            return "goal " + QuoteForMessage(text) + ": the weight " + QuoteForMessage(weight) + " is not a positive number (up to 1e6)";
+        out.Weight = w;
+        where = where.substr(0, star);
+    }
+    if (std::string error = ParseGearSpan(where, out.Where); !error.empty()) return "goal " + QuoteForMessage(text) + ": " + error;
     const std::string_view head = text.substr(0, at);
     const auto eq = head.find('=');
     const std::string_view word = head.substr(0, eq);
@@ -101,11 +117,40 @@ std::string FitGoalText(const FitGoal& goal) {
     std::string word;
     for (const auto& [w, kind] : kGoalWords)
         if (kind == goal.Kind) word = w;
-    if (TakesTarget(goal.Kind)) {
-        std::string target = FormatFixed(goal.Target, 1, 3);
-        word += "=" + target.substr(target.find_first_not_of(' '));
-    }
-    return word + "@" + std::string(GearPositionName(goal.At));
+    if (TakesTarget(goal.Kind)) word += "=" + FixedText(goal.Target, 3);
+    word += "@" + GearSpanText(goal.Where);
+    if (goal.Weight != 1) word += "*" + Shortest(goal.Weight);
+    return word;
+}
+
+std::string ParseFitConstraint(std::string_view text, FitConstraint& out) {
+    const auto at = text.rfind('@');
+    if (at == std::string_view::npos)
+        return "constraint " + QuoteForMessage(text) + " names no gear position (as lead>=0.01@mid or cutoff<=75@fwd..full-fwd)";
+    if (text.find('*', at) != std::string_view::npos)
+        return "constraint " + QuoteForMessage(text) + ": a constraint holds or does not, so it takes no weight";
+    if (std::string error = ParseGearSpan(text.substr(at + 1), out.Where); !error.empty())
+        return "constraint " + QuoteForMessage(text) + ": " + error;
+    const std::string_view head = text.substr(0, at);
+    const auto ge = head.find(">="), le = head.find("<=");
+    if ((ge == std::string_view::npos) == (le == std::string_view::npos))
+        return "constraint " + QuoteForMessage(text) + ": expected one of >= or <=, as lead>=0.01@mid";
+    const auto op = ge != std::string_view::npos ? ge : le;
+    out.Sense = ge != std::string_view::npos ? FitLimit::AtLeast : FitLimit::AtMost;
+    out.Word = std::string(head.substr(0, op));
+    out.Events = ParseEventWord(out.Word);
+    if (out.Events.empty())
+        return "constraint " + QuoteForMessage(text) + ": unknown event " + QuoteForMessage(out.Word) +
+               " (lead, opening, admission, cutoff, release or compression, each may be led by front- or rear-)";
+    double v = 0;
+    if (!ParseStrictNumber(head.substr(op + 2), v) || std::fabs(v) > std::numeric_limits<float>::max())
+        return "constraint " + QuoteForMessage(text) + ": the limit " + QuoteForMessage(head.substr(op + 2)) + " is not a number";
+    out.Limit = v;
+    return {};
+}
+
+std::string FitConstraintText(const FitConstraint& c) {
+    return c.Word + (c.Sense == FitLimit::AtLeast ? ">=" : "<=") + Shortest(c.Limit) + "@" + GearSpanText(c.Where);
 }
 
 std::pair<ValveEvent, ValveEvent> GoalEvents(const FitGoal& goal) {
@@ -129,47 +174,8 @@ std::string CheckFitProblem(const Model& m, const FitProblem& p) {
             return "bounds of " + name + ": the low bound must be below the high one";
     }
     if (p.Goals.empty()) return "no goal given";
-    std::map<GearPosition, ValveEventRow> rows;
-    const Model start = TrialModel(m, {});
-    for (const FitGoal& goal : p.Goals) {
-        auto it = rows.find(goal.At);
-        if (it == rows.end()) it = rows.emplace(goal.At, ValveEventsAt(start, goal.At)).first;
-        if (it->second.GearError)
-            return "goal " + FitGoalText(goal) + ": the gear cannot be assembled over the whole revolution at " +
-                   std::string(GearPositionWords(goal.At)) + " as it stands";
-        const auto [front, rear] = GoalEvents(goal);
-        for (ValveEvent e : {front, rear})
-            if (!it->second.Value(e))
-                return "goal " + FitGoalText(goal) + ": the " + std::string(ValveEventWords(e)) + " does not occur at " +
-                       std::string(GearPositionWords(goal.At));
-    }
-    return {};
-}
-
-std::optional<double> FitResidual(const Model& trial, const std::vector<FitGoal>& goals) {
-    std::map<GearPosition, ValveEventRow> rows;
-    double sum = 0;
-    for (const FitGoal& goal : goals) {
-        auto it = rows.find(goal.At);
-        if (it == rows.end()) it = rows.emplace(goal.At, ValveEventsAt(trial, goal.At)).first;
-        // A trial that cannot be assembled is no answer, however well its numbers fit.
-        if (it->second.GearError) return std::nullopt;
-        const auto [frontEvent, rearEvent] = GoalEvents(goal);
-        const std::optional<double> front = it->second.Value(frontEvent);
-        const std::optional<double> rear = it->second.Value(rearEvent);
-        if (!front || !rear) return std::nullopt;
-        const auto miss = [&](double v) { return goal.Kind == FitGoalKind::CutOff || goal.Kind == FitGoalKind::EqualCutOff
-                                                     ? v
-                                                     : LengthAsPercent(trial, v); };
-        if (goal.Kind == FitGoalKind::EqualCutOff || goal.Kind == FitGoalKind::EqualLead) {
-            sum += std::pow(miss(*front - *rear), 2);
-        } else {
-            sum += std::pow(miss(*front - goal.Target), 2) + std::pow(miss(*rear - goal.Target), 2);
-        }
-    }
-    const double r = std::sqrt(sum);
-    if (!std::isfinite(r)) return std::nullopt;
-    return r;
+    const FitMeasure start = MeasureFit(TrialModel(m, {}), p);
+    return start.Problem.empty() ? std::string() : start.Problem + " as the gear stands";
 }
 
 }  // namespace lm

@@ -6,22 +6,39 @@
 #include <cmath>
 #include <tuple>
 
-#include "kinematics/GearPositions.h"
 #include "workbench/ValveEventsText.h"
 
 namespace lm {
 
 namespace {
 
-// Whether the goal names this column of the row at its setting.
-bool Asked(const Model& m, const FitGoal& goal, char graph, float revArmPos, const std::string& column) {
-    if (GraphFor(goal.At) != graph) return false;
-    Model at = m;
-    MoveToGearPosition(at, goal.At);
-    if (std::fabs(static_cast<double>(at.Gear.RevArmPos) - revArmPos) > 1e-6) return false;
-    const auto [front, rear] = GoalEvents(goal);
-    const std::string pair(ValveEventPairName(static_cast<int>(front) / 2));
-    return column == ValveEventName(front) || column == ValveEventName(rear) || column == pair + "Difference";
+// The columns each goal and constraint names, with the rows they name them in.
+struct AskedCells {
+    std::vector<std::string> Columns;
+    std::vector<SpanRow> Rows;
+};
+
+std::vector<AskedCells> AskedOf(const Model& m, const FitProblem& p) {
+    std::vector<AskedCells> asked;
+    for (const FitGoal& g : p.Goals) {
+        const auto [front, rear] = GoalEvents(g);
+        const std::string pair(ValveEventPairName(static_cast<int>(front) / 2));
+        asked.push_back({{std::string(ValveEventName(front)), std::string(ValveEventName(rear)), pair + "Difference"},
+                         SpanRows(m, g.Where)});
+    }
+    for (const FitConstraint& c : p.Constraints) {
+        AskedCells cells{{}, SpanRows(m, c.Where)};
+        for (ValveEvent e : c.Events) cells.Columns.emplace_back(ValveEventName(e));
+        asked.push_back(std::move(cells));
+    }
+    return asked;
+}
+
+bool Asked(const std::vector<AskedCells>& asked, char graph, float revArmPos, const std::string& column) {
+    return std::any_of(asked.begin(), asked.end(), [&](const AskedCells& a) {
+        return std::find(a.Columns.begin(), a.Columns.end(), column) != a.Columns.end() &&
+               SpanHolds(a.Rows, graph, revArmPos);
+    });
 }
 
 }  // namespace
@@ -30,6 +47,7 @@ std::optional<UnaskedChange> LargestUnaskedChange(const Model& m, const FitProbl
                                                   const ValveEventsTable& after) {
     const double stroke = std::fabs(static_cast<double>(m.Frame.Stroke));
     const double perLength = stroke > 0 && std::isfinite(stroke) ? 100 / stroke : 1;
+    const std::vector<AskedCells> asked = AskedOf(m, p);
     std::optional<UnaskedChange> largest;
     double largestSize = 0;
     for (const auto& [graph, was, is] : {std::tuple{'F', &before.Forward, &after.Forward},
@@ -41,9 +59,7 @@ std::optional<UnaskedChange> LargestUnaskedChange(const Model& m, const FitProbl
                 if (c.Unit == "degrees") continue;  // the same events again, as crank angles
                 const std::optional<double> x = c.Get(a, c.Index), y = c.Get(b, c.Index);
                 if (!x || !y) continue;
-                bool asked = false;
-                for (const FitGoal& g : p.Goals) asked = asked || Asked(m, g, graph, a.RevArmPos, c.Name);
-                if (asked) continue;
+                if (Asked(asked, graph, a.RevArmPos, c.Name)) continue;
                 const double change = *y - *x;
                 const double size = std::fabs(change) * (c.Unit == "length" ? perLength : 1);
                 if (std::isfinite(size) && size > largestSize) {

@@ -20,7 +20,8 @@ struct UnaskedChange {
 
 // The largest change between the tables before and after a fit in any percent-of-stroke
 // or length column (lengths weighed as percent of stroke), leaving out the cells the
-// goals name: their events and difference in the row at their setting. Empty when
+// goals and constraints name: their events (and a goal's difference) in the rows they
+// read. Empty when
 // nothing changed or nothing could be compared.
 std::optional<UnaskedChange> LargestUnaskedChange(const Model& m, const FitProblem& p, const ValveEventsTable& before,
                                                   const ValveEventsTable& after);

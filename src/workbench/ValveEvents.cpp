@@ -2,7 +2,9 @@
 
 #include "workbench/ValveEvents.h"
 
+#include <cctype>
 #include <cmath>
+#include <string>
 
 #include "diagrams/PortEvents.h"
 #include "workbench/ExactEvents.h"
@@ -69,6 +71,29 @@ std::optional<ValveEvent> ParseValveEvent(std::string_view name) {
     return std::nullopt;
 }
 
+std::vector<ValveEvent> ParseEventWord(std::string_view word) {
+    std::string plain;
+    for (char c : word)
+        if (c != '-' && c != '_') plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const auto lower = [](std::string_view name) {
+        std::string s;
+        for (char c : name) s += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return s;
+    };
+    for (int p = 0; p < kValveEventPairCount; ++p) {
+        const std::string pair = lower(ValveEventPairName(p));
+        const auto front = static_cast<ValveEvent>(2 * p), rear = static_cast<ValveEvent>(2 * p + 1);
+        const bool opening = p == 1;
+        for (const std::string& name : {pair, std::string(opening ? "opening" : "")}) {
+            if (name.empty()) continue;
+            if (plain == name) return {front, rear};
+            if (plain == "front" + name) return {front};
+            if (plain == "rear" + name) return {rear};
+        }
+    }
+    return {};
+}
+
 bool IsLengthEvent(ValveEvent e) { return static_cast<int>(e) < 4; }
 
 std::string_view ValveEventPairName(int pair) { return kPairNames[static_cast<std::size_t>(pair)]; }
@@ -106,7 +131,7 @@ std::vector<ValveEventRow> ValveEventRows(const Model& m, char graph, EventMetho
 }
 
 ValveEventsTable ComputeValveEvents(const Model& m, EventMethod method) {
-    return {ValveEventRows(m, 'F', method), ValveEventRows(m, 'R', method)};
+    return {ValveEventRows(m, 'F', method), ValveEventRows(m, 'R', method), method};
 }
 
 ValveEventRow ValveEventsAt(const Model& m, GearPosition at, EventMethod method) {

@@ -33,6 +33,10 @@ inline constexpr int kValveEventPairCount = kValveEventCount / 2;
 
 std::string_view ValveEventName(ValveEvent e);
 std::optional<ValveEvent> ParseValveEvent(std::string_view name);
+// The events a word names: an event's name (FrontCutOff), or a pair in any case with
+// dashes ignored (lead, opening or maxopening, admission, cutoff, release, compression)
+// for both ends, or for one when led by front- or rear-. Empty when it names none.
+std::vector<ValveEvent> ParseEventWord(std::string_view word);
 // "front cut-off" and the like, for messages.
 std::string_view ValveEventWords(ValveEvent e);
 bool IsLengthEvent(ValveEvent e);
@@ -80,14 +84,16 @@ struct ValveEventRow {
 // revolution is its last crossing, where the diagram's curve goes on from.
 ValveEventRow ValveEventsOfRow(const PortRowSweep& row);
 
-struct ValveEventsTable {
-    std::vector<ValveEventRow> Forward;
-    std::vector<ValveEventRow> Reverse;
-};
-
 // Exact: every event refined on the solver (ExactEvents.h). Diagram: read off the port
 // diagram's 4-degree sweep, exactly as the diagram draws it.
 enum class EventMethod { Exact, Diagram };
+
+struct ValveEventsTable {
+    std::vector<ValveEventRow> Forward;
+    std::vector<ValveEventRow> Reverse;
+    // How the rows were found, so their text shows the digits they are known to.
+    EventMethod Method = EventMethod::Exact;
+};
 
 // The table for the diagram's nineteen rows of one graph ('F' or 'R'), or of both;
 // computed on copies, so the model passed in is only read.

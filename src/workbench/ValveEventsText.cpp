@@ -14,15 +14,6 @@ namespace lm {
 
 namespace {
 
-std::string Fixed(double v, int decimals) {
-    const std::string s = FormatFixed(v, 1, decimals);
-    const auto first = s.find_first_not_of(' ');
-    std::string t = first == std::string::npos ? s : s.substr(first);
-    // A tiny negative difference rounds to "-0.0", which reads as a sign that is not there.
-    if (t.front() == '-' && t.find_first_not_of("-0.") == std::string::npos) t.erase(0, 1);
-    return t;
-}
-
 std::string Exact(const std::optional<double>& v) {
     if (!v || !std::isfinite(*v)) return {};
     char buf[40];
@@ -32,9 +23,14 @@ std::string Exact(const std::optional<double>& v) {
 
 }  // namespace
 
+std::string ColumnNumber(const ValveEventColumn& c, const std::optional<double>& v, EventMethod method) {
+    if (method == EventMethod::Diagram || !v || !std::isfinite(*v)) return Exact(v);
+    return FixedText(*v, c.Decimals);
+}
+
 std::string EventCellText(ValveEvent e, const std::optional<double>& value) {
     if (!value || !std::isfinite(*value)) return {};
-    return Fixed(*value, IsLengthEvent(e) ? 3 : 1);
+    return FixedText(*value, IsLengthEvent(e) ? 3 : 1);
 }
 
 std::string DifferenceCellText(int pair, const std::optional<double>& value) {
@@ -47,21 +43,24 @@ const std::vector<ValveEventColumn>& ValveEventColumns() {
         for (int e = 0; e < kValveEventCount; ++e) {
             const auto event = static_cast<ValveEvent>(e);
             c.push_back({std::string(ValveEventName(event)), IsLengthEvent(event) ? "length" : "% of stroke",
-                         [](const ValveEventRow& r, int i) { return r.Values[static_cast<std::size_t>(i)]; }, e});
+                         [](const ValveEventRow& r, int i) { return r.Values[static_cast<std::size_t>(i)]; }, e,
+                         IsLengthEvent(event) ? 5 : 3});
         }
         for (int p = 0; p < kValveEventPairCount; ++p)
             c.push_back({std::string(ValveEventPairName(p)) + "Difference", p < 2 ? "length" : "% of stroke",
-                         [](const ValveEventRow& r, int i) { return r.Difference(i); }, p});
+                         [](const ValveEventRow& r, int i) { return r.Difference(i); }, p, p < 2 ? 5 : 3});
         for (int k = 0; k < kTimedEventCount; ++k)
             c.push_back({std::string(ValveEventName(static_cast<ValveEvent>(kFirstTimedEvent + k))) + "Crank",
                          "degrees", [](const ValveEventRow& r, int i) { return r.Crank[static_cast<std::size_t>(i)]; },
-                         k});
+                         k, 3});
         for (int end = 0; end < 2; ++end)
             c.push_back({end == 0 ? "FrontOverTravel" : "RearOverTravel", "length",
-                         [](const ValveEventRow& r, int i) { return r.OverTravel[static_cast<std::size_t>(i)]; }, end});
+                         [](const ValveEventRow& r, int i) { return r.OverTravel[static_cast<std::size_t>(i)]; }, end,
+                         5});
         for (int end = 0; end < 2; ++end)
             c.push_back({end == 0 ? "FrontFullOpenDeg" : "RearFullOpenDeg", "degrees",
-                         [](const ValveEventRow& r, int i) { return r.FullOpenDeg[static_cast<std::size_t>(i)]; }, end});
+                         [](const ValveEventRow& r, int i) { return r.FullOpenDeg[static_cast<std::size_t>(i)]; }, end,
+                         2});
         return c;
     }();
     return columns;
@@ -81,7 +80,8 @@ std::string ValveEventsDelimited(const ValveEventsTable& table, char separator) 
             out += graph;
             (out += separator) += std::to_string(row.Row);
             (out += separator) += Exact(row.RevArmPos);
-            for (const ValveEventColumn& c : ValveEventColumns()) (out += separator) += Exact(c.Get(row, c.Index));
+            for (const ValveEventColumn& c : ValveEventColumns())
+                (out += separator) += ColumnNumber(c, c.Get(row, c.Index), table.Method);
             (out += separator) += row.GearError ? "true" : "false";
             out += '\n';
         }

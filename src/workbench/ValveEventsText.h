@@ -28,8 +28,16 @@ struct ValveEventColumn {
     std::string Unit;  // "length", "% of stroke" or "degrees"
     std::optional<double> (*Get)(const ValveEventRow& row, int index);
     int Index;
+    // The decimals an exact table's value is known to: percent of stroke 3 (a sweep
+    // every 0.002 degree agrees within 0.0006), crank degrees 3, lengths 5 (the
+    // openings are the solver's own), full-open degrees 2.
+    int Decimals;
 };
 const std::vector<ValveEventColumn>& ValveEventColumns();
+
+// A cell as scripts read it: an exact table's value to its column's decimals, the
+// diagram's as it computed it (9 significant digits); empty where there is none.
+std::string ColumnNumber(const ValveEventColumn& c, const std::optional<double>& v, EventMethod method);
 
 // A header line, then one line per row, forward graph first: graph, row, RevArmPos, the
 // columns above and GearError (true or false). Empty fields where an event does not occur.

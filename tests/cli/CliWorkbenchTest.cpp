@@ -65,23 +65,47 @@ TEST(CliValveEvents, RowsCarryTheNamedEventsAndNullWhereNoneOccurs) {
               std::string::npos);
 }
 
-TEST(CliSensitivity, EveryDimensionOnceLargestSlopeFirst) {
+TEST(CliSensitivity, EveryDimensionOnceLengthsThenAnglesEachWithItsUnit) {
     const CliRun r = RunCli({"sensitivity", "--event", "RearCutOff", "--at", "rev"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(CountOf(r.out, "{\"name\": "), 44);
     EXPECT_EQ(CountOf(r.out, "\"knifeEdge\": "), 44);
+    EXPECT_EQ(CountOf(r.out, "\"unit\": \"% of stroke per length unit\""), 42);
+    EXPECT_EQ(CountOf(r.out, "\"unit\": \"% of stroke per degree\""), 2);
     std::istringstream lines(r.out);
     double previous = INFINITY;
+    bool angles = false;
     for (std::string line; std::getline(lines, line);) {
         if (line.find("\"slope\": null") != std::string::npos || line.find("slope") == std::string::npos) continue;
+        if (!angles && line.find("\"kind\": \"angle\"") != std::string::npos) {
+            angles = true;  // the angles rank among themselves, after the lengths
+            previous = INFINITY;
+        }
+        EXPECT_EQ(angles, line.find("\"kind\": \"angle\"") != std::string::npos) << line;
         const double slope = std::fabs(JsonValue(line, "slope"));
         EXPECT_LE(slope, previous) << line;
         previous = slope;
     }
     const CliRun csv = RunCli({"--gear", "fwd", "sensitivity", "--event", "FrontLead", "--csv"});
     ASSERT_EQ(csv.status, 0) << csv.err;
-    EXPECT_EQ(csv.out.rfind("name,slope,knifeEdge\n", 0), 0u);
+    EXPECT_EQ(csv.out.rfind("name,slope,knifeEdge,kind,unit,step\n", 0), 0u);
+    EXPECT_NE(csv.out.find(",length,length units per length unit,0.003\n"), std::string::npos);
     EXPECT_EQ(CountOf(csv.out, "\n"), 45);
+
+    // One tolerance of each kind puts lengths and angles on one footing: effects rank all.
+    const CliRun tol = RunCli({"sensitivity", "--event", "FrontCutOff", "--at", "fwd", "--step-angle", "0.25",
+                               "--tolerance-length", "0.01", "--tolerance-angle", "2"});
+    ASSERT_EQ(tol.status, 0) << tol.err;
+    EXPECT_EQ(CountOf(tol.out, "\"effectUnit\": \"% of stroke\""), 44);
+    EXPECT_EQ(CountOf(tol.out, "\"step\": 0.25,"), 2);
+    EXPECT_LT(tol.out.find("\"EccAngFwd\""), tol.out.find("\"ValveCtrToRing\""));
+
+    for (const char* option : {"--step-length", "--step-angle", "--tolerance-length"})
+        for (const char* bad : {"0", "-1", "x", "nan", "inf"})
+            ExpectRefused({"sensitivity", "--event", "FrontCutOff", option, bad, "--tolerance-angle", "1",
+                           "--tolerance-length", std::string(option) == "--tolerance-length" ? bad : "0.01"},
+                          option);
+    ExpectRefused({"sensitivity", "--event", "FrontCutOff", "--tolerance-length", "0.01"}, "go together");
 }
 
 TEST(CliFit, SavesTheFittedSetOnlyWhenItConverges) {
@@ -106,6 +130,19 @@ TEST(CliFit, SavesTheFittedSetOnlyWhenItConverges) {
     ASSERT_EQ(there.status, 0) << there.err;
     const auto at = there.out.find("\"residual\": [");
     EXPECT_LT(std::strtod(there.out.c_str() + at + 13, nullptr), 0.2) << there.out;
+
+    // A range goal under a constraint: each goal's worst miss and each constraint's worst
+    // value, before and after, with the constraint held.
+    const CliRun ranged = RunCli({"--set", "ValveCtrToJoint=3.2", "fit", "--vary", "ValveCtrToJoint,RockerPivotHorz,EccRodFwd",
+                                  "--goal", "equal-cutoff@fwd*2", "--constraint", "lead>=0.02@mid"});
+    ASSERT_EQ(ranged.status, 0) << ranged.err;
+    EXPECT_NE(ranged.out.find("\"goals\": [{\"goal\": \"equal-cutoff@fwd*2\", \"worstMiss\": ["), std::string::npos)
+        << ranged.out.substr(0, 600);
+    const auto worst = ranged.out.find("{\"constraint\": \"lead>=0.02@mid\", \"worst\": [");
+    ASSERT_NE(worst, std::string::npos);
+    const std::string pair = ranged.out.substr(ranged.out.find('[', worst) + 1);
+    EXPECT_GE(std::strtod(pair.c_str() + pair.find(", ") + 2, nullptr), 0.02);
+    EXPECT_NE(ranged.out.find("\"holds\": true}"), std::string::npos);
 
     // Out of reach: the result is printed, the reason is the one error line, nothing is written.
     std::remove(path.c_str());
@@ -147,9 +184,20 @@ TEST(CliWorkbenchErrors, BadInputIsOneLineAndStatusTwo) {
                   "at most 4");
     ExpectRefused({"--set", "ValveCtrToRing=0.5", "fit", "--vary", "Stroke", "--goal", "equal-cutoff@fwd"},
                   "does not occur");
+    // Ranges, weights and constraints.
+    ExpectRefused({"fit", "--vary", "EccRodFwd", "--goal", "equal-cutoff@full-fwd..fwd"}, "runs the wrong way");
+    ExpectRefused({"fit", "--vary", "EccRodFwd", "--goal", "equal-cutoff@fwd..fwd"}, "hold no row");
+    ExpectRefused({"fit", "--vary", "EccRodFwd", "--goal", "equal-lead@mid*heavy"}, "weight");
+    ExpectRefused({"fit", "--vary", "EccRodFwd", "--goal", "equal-lead@mid*-2"}, "weight");
+    ExpectRefused({"fit", "--vary", "EccRodFwd", "--goal", "equal-lead@mid", "--constraint", "lead>0@mid"}, ">=");
+    ExpectRefused({"fit", "--vary", "EccRodFwd", "--goal", "equal-lead@mid", "--constraint", "speed>=1@mid"},
+                  "unknown event");
+    ExpectRefused({"--set", "ValveCtrToRing=0.5", "fit", "--vary", "EccRodFwd", "--goal", "equal-lead@mid",
+                   "--constraint", "cutoff<=75@mid..fwd"},
+                  "does not occur");
     const CliRun help = RunCli({"--help"});
-    for (const char* word : {"valve-events", "sensitivity", "knifeEdge", "equal-cutoff@G", "equal-lead@G",
-                             "cutoff=PCT@G", "lead=V@G", "FrontCompression"})
+    for (const char* word : {"valve-events", "sensitivity", "knifeEdge", "equal-cutoff@S", "equal-lead@S",
+                             "cutoff=PCT@S", "lead=V@S", "FrontCompression", "--constraint", "--tolerance-angle"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
 }
 

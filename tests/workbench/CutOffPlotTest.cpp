@@ -80,7 +80,7 @@ TEST(ValveEventsText, EveryLineHasEveryColumnAndMissingEventsAreEmpty) {
     EXPECT_EQ(all[0].substr(0, 44), "graph\trow\tRevArmPos\tFrontLead\tRearLead\tFront");
     // Reverse row 1: no front cut-off, so neither it nor the cut-off difference.
     EXPECT_EQ(all[5].substr(0, 7), "R\t1\t-3\t");
-    EXPECT_NE(all[5].find("\t\t45\t"), std::string::npos) << all[5];
+    EXPECT_NE(all[5].find("\t\t45.000\t"), std::string::npos) << all[5];  // to the thousandth it is known to
 }
 
 }  // namespace

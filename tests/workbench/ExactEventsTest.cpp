@@ -12,71 +12,103 @@
 #include "kinematics/StartUp.h"
 #include "model/DimensionEdit.h"
 #include "model/DimensionTable.h"
+#include "WorkbenchTestSupport.h"
 #include "workbench/ExactEvents.h"
 
 namespace lm {
 namespace {
 
-Model Nominal() {
-    Model m;
-    StartUp(m);
-    return m;
-}
+using test::Nominal;
 
 void Set(Model& m, const char* name, float value) {
     ApplyEditedDimension(m, *FindDimension(name), value);
     FindMidGear(m);
 }
 
-// What a sweep every 0.02 degree finds, each crossing placed linearly between samples.
+// What a sweep every 0.02 degree finds, each crossing then swept again every 0.002
+// degree around it (fine enough that the solver's own jitter, not the straight line
+// between samples, is what is left) and placed linearly between those samples.
 struct FineSweep {
     std::array<std::optional<double>, kTimedEventCount> Percent{}, Phase{};
     std::array<double, 2> Greatest{-1e30, -1e30};
     std::array<double, 2> FullOpen{0, 0};
 };
 
+struct SweepSample {
+    double Piston;
+    std::array<double, 4> G;
+};
+
+SweepSample SolveAt(Model& m, char graph, double phase) {
+    m.Gear.DriverAngle = static_cast<float>(std::fmod(graph == 'R' ? 360 - phase : phase, 360.0));
+    SolveLinkage(m);
+    SolvePistonAndPorts(m);
+    const ValveState& v = m.Valve;
+    return {v.PistonPos, {v.FrontSteamOpening, v.FrontExhaustOpening, v.RearSteamOpening, v.RearExhaustOpening}};
+}
+
+// Admission, cut-off, release, compression, front before rear: opening and sign.
+constexpr std::array<std::pair<int, double>, kTimedEventCount> kSweptEvents = {
+    {{0, 1}, {2, 1}, {0, -1}, {2, -1}, {1, 1}, {3, 1}, {1, -1}, {3, -1}}};
+
+// The last crossing of event e between two phases, every `step`; false where none.
+bool LastCrossing(Model m, char graph, std::size_t e, double from, double to, double step, double& phase,
+                  double& percent) {
+    const auto [of, sign] = kSweptEvents[e];
+    const int steps = static_cast<int>(std::lround((to - from) / step));
+    SweepSample prev = SolveAt(m, graph, from);
+    bool found = false;
+    for (int k = 1; k <= steps; ++k) {
+        const SweepSample now = SolveAt(m, graph, from + k * step);
+        const double a = sign * prev.G[static_cast<std::size_t>(of)], b = sign * now.G[static_cast<std::size_t>(of)];
+        if (a < 0 && b >= 0) {
+            const double t = a / (a - b);
+            const double travel = prev.Piston + t * (now.Piston - prev.Piston);
+            percent = e % 2 == 0 ? travel / 6.4 : (640 - travel) / 6.4;
+            phase = from + (k - 1 + t) * step;
+            found = true;
+        }
+        prev = now;
+    }
+    return found;
+}
+
 FineSweep SweepFinely(Model m, char graph, float revArmPos) {
-    constexpr double kStep = 0.02;
+    constexpr double kStep = 0.02, kFinest = 0.002;
     constexpr int kSteps = 18000;
     m.Gear.RevArmPos = revArmPos;
-    struct S { double piston; std::array<double, 4> g; };
-    const auto solve = [&](int k) {
-        const double phase = k * kStep;
-        double a = std::fmod(graph == 'R' ? 360 - phase : phase, 360.0);
-        m.Gear.DriverAngle = static_cast<float>(a);
-        SolveLinkage(m);
-        SolvePistonAndPorts(m);
-        const ValveState& v = m.Valve;
-        return S{v.PistonPos, {v.FrontSteamOpening, v.FrontExhaustOpening, v.RearSteamOpening, v.RearExhaustOpening}};
-    };
-    // Admission, cut-off, release, compression, front before rear: opening and sign.
-    constexpr std::array<std::pair<int, double>, kTimedEventCount> kEvents = {
-        {{0, 1}, {2, 1}, {0, -1}, {2, -1}, {1, 1}, {3, 1}, {1, -1}, {3, -1}}};
     FineSweep f;
     const double widths[2] = {m.Cyl.ValvePortWidthFront, m.Cyl.ValvePortWidthRear};
-    S prev = solve(0);
+    std::array<std::optional<int>, kTimedEventCount> lastStep{};
+    SweepSample prev = SolveAt(m, graph, 0);
     for (int k = 1; k <= kSteps; ++k) {
-        const S now = solve(k);
-        for (std::size_t e = 0; e < kEvents.size(); ++e) {
-            const auto [of, sign] = kEvents[e];
-            const double a = sign * prev.g[static_cast<std::size_t>(of)], b = sign * now.g[static_cast<std::size_t>(of)];
-            if (!(a < 0 && b >= 0)) continue;
-            const double t = a / (a - b);
-            const double travel = prev.piston + t * (now.piston - prev.piston);
-            f.Percent[e] = e % 2 == 0 ? travel / 6.4 : (640 - travel) / 6.4;
-            f.Phase[e] = (k - 1 + t) * kStep;
+        const SweepSample now = SolveAt(m, graph, k * kStep);
+        for (std::size_t e = 0; e < kSweptEvents.size(); ++e) {
+            const auto [of, sign] = kSweptEvents[e];
+            const double a = sign * prev.G[static_cast<std::size_t>(of)], b = sign * now.G[static_cast<std::size_t>(of)];
+            if (a < 0 && b >= 0) lastStep[e] = k;
         }
         for (int end = 0; end < 2; ++end) {
-            const double g = now.g[static_cast<std::size_t>(2 * end)];
+            const double g = now.G[static_cast<std::size_t>(2 * end)];
             f.Greatest[static_cast<std::size_t>(end)] = std::max(f.Greatest[static_cast<std::size_t>(end)], g);
             if (g > widths[end]) f.FullOpen[static_cast<std::size_t>(end)] += kStep;
         }
         prev = now;
     }
+    for (std::size_t e = 0; e < kSweptEvents.size(); ++e) {
+        if (!lastStep[e]) continue;
+        // Two coarse steps either side, so a crossing the jitter moved is still inside.
+        const double from = std::max(0.0, (*lastStep[e] - 3) * kStep), to = std::min(360.0, (*lastStep[e] + 2) * kStep);
+        double phase = 0, percent = 0;
+        if (!LastCrossing(m, graph, e, from, to, kFinest, phase, percent)) continue;
+        f.Phase[e] = phase;
+        f.Percent[e] = percent;
+    }
     return f;
 }
 
 TEST(ExactEvents, AgreeWithAFineSweepToTwoThousandthsOfAPercent) {
+    double worstPercent = 0, worstCrank = 0;
     Model other = Nominal();
     Set(other, "EccAngFwd", 238);
     for (const Model& m : {Nominal(), other}) {
@@ -96,15 +128,14 @@ TEST(ExactEvents, AgreeWithAFineSweepToTwoThousandthsOfAPercent) {
                     const auto i = static_cast<std::size_t>(k);
                     ASSERT_EQ(exact.Value(e).has_value(), fine.Percent[i].has_value());
                     if (!fine.Percent[i]) continue;
-                    // 0.002 % of stroke, and the fine sweep's own straight line through
-                    // the solver's jitter within one 0.02-degree step (up to 0.0022 %
-                    // at full gear, where a 0.002-degree sweep agrees with the exact).
-                    EXPECT_NEAR(*exact.Value(e), *fine.Percent[i], 0.003);
+                    EXPECT_NEAR(*exact.Value(e), *fine.Percent[i], 0.002);
+                    worstPercent = std::max(worstPercent, std::fabs(*exact.Value(e) - *fine.Percent[i]));
                     const double deadCentre = k % 2 == 0 ? 0 : 180;
                     double crank = std::fmod(*fine.Phase[i] - deadCentre + 540, 360.0) - 180;
                     // The solver's valve jitters by about 1e-5 (its link search's
                     // tolerance), a few thousandths of a degree where the valve is slow.
                     EXPECT_NEAR(*exact.CrankOf(e), crank, 0.01);
+                    worstCrank = std::max(worstCrank, std::fabs(*exact.CrankOf(e) - crank));
                 }
                 for (int end = 0; end < 2; ++end) {
                     const auto i = static_cast<std::size_t>(end);
@@ -120,6 +151,9 @@ TEST(ExactEvents, AgreeWithAFineSweepToTwoThousandthsOfAPercent) {
             }
         }
     }
+    RecordProperty("WorstPercentOfStroke", std::to_string(worstPercent));
+    RecordProperty("WorstCrankDegrees", std::to_string(worstCrank));
+    std::printf("worst %.6f %% of stroke, %.6f degrees\n", worstPercent, worstCrank);
 }
 
 TEST(ExactEvents, PercentAndCrankAgreeWithTheSliderCrank) {
@@ -143,7 +177,9 @@ TEST(ExactEvents, AGearThatCannotBeAssembledIsFlaggedAndCostsBoundedWork) {
     const Model nominal = Nominal();
     ExactEventsOfRow(nominal, 'F', nominal.Gear.RevArmCenter);
     const int nominalSolves = LastRowSolveCount();
-    EXPECT_LT(nominalSolves, 300);
+    // Mid gear is the dearest row: every event there is slow, so each is looked past for
+    // the solver's jitter.
+    EXPECT_LT(nominalSolves, 450);
     for (const auto& row : ExactEventRows(nominal, 'F')) EXPECT_FALSE(row.GearError) << row.Row;
 
     Model unassemblable = Nominal();

@@ -11,6 +11,7 @@
 #include "model/UndoHistory.h"
 #include "workbench/Fit.h"
 #include "workbench/Sensitivity.h"
+#include "WorkbenchTestSupport.h"
 
 namespace lm {
 namespace {
@@ -25,20 +26,7 @@ Model Unbalanced() {
     return m;
 }
 
-FitProblem Problem(const Model& m, std::vector<std::string> vary, std::vector<std::string> goals) {
-    FitProblem p;
-    for (const std::string& v : vary) {
-        FitVariable var;
-        EXPECT_EQ(ParseFitVariable(v, m, var), "");
-        p.Vary.push_back(var);
-    }
-    for (const std::string& g : goals) {
-        FitGoal goal;
-        EXPECT_EQ(ParseFitGoal(g, goal), "");
-        p.Goals.push_back(goal);
-    }
-    return p;
-}
+using test::Problem;
 
 double CutOffDifference(const Model& m, GearPosition at) {
     const ValveEventRow row = ValveEventsAt(m, at);
@@ -211,7 +199,7 @@ TEST(FitStart, NeverWorseThanItsStartAndRefusesAGearThatCannotBeAssembled) {
     Model broken = m;
     ApplyEditedDimension(broken, *FindDimension("LiftingLinkLen"), 0.8f);
     FindMidGear(broken);
-    p.Goals[0].At = GearPosition::Forward;
+    p.Goals[0].Where = {GearPosition::Forward, GearPosition::Forward, false};
     p.Vary[0] = {FindDimension("EccRodFwd"), 7, 8};
     const FitResult refused = RunFit(broken, p);
     EXPECT_EQ(refused.Outcome, FitOutcome::Refused);

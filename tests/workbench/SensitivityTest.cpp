@@ -11,16 +11,13 @@
 #include "kinematics/StartUp.h"
 #include "model/DimensionEdit.h"
 #include "model/DimensionTable.h"
+#include "WorkbenchTestSupport.h"
 #include "workbench/Sensitivity.h"
 
 namespace lm {
 namespace {
 
-Model Nominal() {
-    Model m;
-    StartUp(m);
-    return m;
-}
+using test::Nominal;
 
 const SensitivityEntry& EntryFor(const SensitivityResult& r, const char* name) {
     for (const SensitivityEntry& e : r.Entries)
@@ -65,8 +62,65 @@ TEST(Sensitivity, SlopesMatchDifferencesWorkedOutSeparately) {
     EXPECT_EQ(*EntryFor(r, "CylBoreDia").Slope, 0);
 
     ASSERT_EQ(r.Entries.size(), 44u);
+    // Lengths by size, then angles by size: a slope per degree does not compare with one
+    // per length unit.
+    for (std::size_t k = 1; k < r.Entries.size(); ++k) {
+        const SensitivityEntry &a = r.Entries[k - 1], &b = r.Entries[k];
+        EXPECT_LE(a.Angle, b.Angle) << b.Dimension->CodeName;
+        if (a.Angle == b.Angle) {
+            EXPECT_GE(std::fabs(a.Slope.value_or(0)), std::fabs(b.Slope.value_or(0)));
+        }
+        EXPECT_EQ(b.Step, b.Angle ? kDefaultStepAngle : kDefaultStepLength);
+    }
+    EXPECT_EQ(SlopeUnit(ValveEvent::FrontCutOff, true), "% of stroke per degree");
+    EXPECT_EQ(SlopeUnit(ValveEvent::RearLead, false), "length units per length unit");
+}
+
+TEST(Sensitivity, TolerancesRankLengthsAndAnglesTogetherAndBadStepsAreRefused) {
+    const Model m = Nominal();
+    SensitivityOptions o;
+    o.ToleranceLength = 0.01;
+    o.ToleranceAngle = 2.0;
+    const SensitivityResult r = ComputeSensitivity(m, GearPosition::Forward, ValveEvent::FrontCutOff, o);
+    ASSERT_TRUE(r.ok()) << r.Error;
+    for (const SensitivityEntry& e : r.Entries) {
+        if (!e.Slope) continue;
+        ASSERT_TRUE(e.Effect);
+        EXPECT_DOUBLE_EQ(*e.Effect, std::fabs(*e.Slope) * (e.Angle ? 2.0 : 0.01));
+    }
     for (std::size_t k = 1; k < r.Entries.size(); ++k)
-        EXPECT_GE(std::fabs(r.Entries[k - 1].Slope.value_or(0)), std::fabs(r.Entries[k].Slope.value_or(0)));
+        EXPECT_GE(r.Entries[k - 1].Effect.value_or(-1), r.Entries[k].Effect.value_or(-1));
+    // Two degrees of the forward eccentric (about 0.64 % of stroke a degree) outweigh a
+    // hundredth of the ring's distance (about 1.1 % a hundredth), and come before it.
+    const auto place = [&](const char* name) {
+        for (std::size_t k = 0; k < r.Entries.size(); ++k)
+            if (r.Entries[k].Dimension->CodeName == name) return k;
+        return r.Entries.size();
+    };
+    EXPECT_LT(place("EccAngFwd"), place("ValveCtrToRing"));
+
+    // A step twice as large gives the same slope: the defaults sit where the slope is
+    // neither the solver's jitter nor the curve's bend.
+    SensitivityOptions doubled;
+    doubled.StepLength = 2 * kDefaultStepLength;
+    doubled.StepAngle = 2 * kDefaultStepAngle;
+    const SensitivityResult wide = ComputeSensitivity(m, GearPosition::Forward, ValveEvent::FrontCutOff, doubled);
+    for (const char* name : {"EccRodFwd", "RockerPivotHorz", "EccAngFwd", "LinkEccPivotVert"})
+        EXPECT_NEAR(*EntryFor(wide, name).Slope, *EntryFor(r, name).Slope, 0.02 * std::fabs(*EntryFor(r, name).Slope))
+            << name;
+
+    for (const double bad : {0.0, -0.001, std::nan(""), HUGE_VAL}) {
+        SensitivityOptions step;
+        step.StepLength = bad;
+        EXPECT_FALSE(ComputeSensitivity(m, GearPosition::Mid, ValveEvent::FrontLead, step).ok()) << bad;
+        SensitivityOptions tolerance;
+        tolerance.ToleranceLength = 0.01;
+        tolerance.ToleranceAngle = bad;
+        EXPECT_FALSE(ComputeSensitivity(m, GearPosition::Mid, ValveEvent::FrontLead, tolerance).ok()) << bad;
+    }
+    SensitivityOptions half;
+    half.ToleranceLength = 0.01;
+    EXPECT_FALSE(ComputeSensitivity(m, GearPosition::Mid, ValveEvent::FrontLead, half).ok());
 }
 
 TEST(Sensitivity, LeadFollowsTheValvesOwnDimensionsOneForOne) {

@@ -213,7 +213,7 @@ void FitTab::RunClick() {
 
     std::vector<GearPosition> at;
     for (const FitGoal& g : problem.Goals)
-        if (std::find(at.begin(), at.end(), g.At) == at.end()) at.push_back(g.At);
+        if (std::find(at.begin(), at.end(), g.Where.From) == at.end()) at.push_back(g.Where.From);
     Model copy = model_;
     job_.Start(
         [copy = std::move(copy), problem, at, control = control_] {
