@@ -119,7 +119,8 @@ const std::array kCommands{
             "  ...*W            the goal's miss counts W times (default 1)\n"
             "Constraints, EVENT>=V@S or EVENT<=V@S: EVENT lead, opening,\n"
             "admission, cutoff, release or compression (both ends, or\n"
-            "one led by front- or rear-), V in the event's unit",
+            "one led by front- or rear-), V in the event's unit; quote\n"
+            "them in a shell, as --constraint 'lead>=0.01@mid'",
             RunFitCommand},
     Command{"compare", kWorkbench, "A.lmd B.lmd [--graph F|R|B] [--csv]",
             "the exact valve-events tables of two dimension files, each\n"
