@@ -5,7 +5,7 @@
 #include <array>
 
 #include "common/Numbers.h"
-#include "mainwindow/SoundOutput.h"
+#include "common/SoundOutput.h"
 
 namespace lm {
 

@@ -15,7 +15,7 @@
 #include "mainwindow/SteamDisplay.h"
 #include "mainwindow/UndoLine.h"
 #include "mainwindow/WindowTitles.h"
-#include "overlay/OverlayDrawing.h"
+#include "mainwindow/OverlayDrawing.h"
 
 namespace lm {
 

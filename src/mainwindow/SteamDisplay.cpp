@@ -9,7 +9,7 @@
 #include "common/Numbers.h"
 #include "common/Real.h"
 #include "mainwindow/ExhaustBeats.h"
-#include "mainwindow/SoundOutput.h"
+#include "common/SoundOutput.h"
 
 namespace lm {
 

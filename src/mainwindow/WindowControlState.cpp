@@ -3,7 +3,7 @@
 #include "mainwindow/WindowControlState.h"
 
 #include "common/Numbers.h"
-#include "mainwindow/SoundOutput.h"
+#include "common/SoundOutput.h"
 #include "model/DynamicVariables.h"
 
 namespace lm {

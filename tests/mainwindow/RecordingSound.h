@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow/SoundOutput.h"
+#include "common/SoundOutput.h"
 
 namespace lm {
 

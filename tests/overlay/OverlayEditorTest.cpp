@@ -13,7 +13,7 @@
 #include "mainwindow/AnimationTick.h"
 #include "mainwindow/MainRender.h"
 #include "mainwindow/PressHandler.h"
-#include "overlay/OverlayDrawing.h"
+#include "mainwindow/OverlayDrawing.h"
 #include "overlay/OverlayEditor.h"
 
 namespace lm {

@@ -14,7 +14,7 @@
 
 #include "common/TextScaleExtent.h"
 #include "common/qt/ControlPlaces.h"
-#include "common/qt/DynBarWiring.h"
+#include "diagrams/qt/DynBarWiring.h"
 #include "common/qt/PictureDialogs.h"
 #include "common/qt/PictureWidget.h"
 #include "common/qt/PixelRatio.h"

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "common/qt/DynBarWiring.h"
+#include "diagrams/qt/DynBarWiring.h"
 #include "common/qt/PushButton.h"
 #include "model/DynamicVariables.h"
 #include "model/UndoHistory.h"

@@ -17,7 +17,7 @@
 #include "dialogs/qt/InstructionWindows.h"
 #include "dialogs/qt/DataTable.h"
 #include "kinematics/MidGear.h"
-#include "mainwindow/SoundOutput.h"
+#include "common/SoundOutput.h"
 #include "mainwindow/qt/MainForm.h"
 #include "model/Defaults.h"
 #include "model/DynamicVariables.h"

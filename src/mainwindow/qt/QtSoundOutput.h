@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "mainwindow/SoundOutput.h"
+#include "common/SoundOutput.h"
 
 class QSoundEffect;
 

@@ -15,7 +15,7 @@
 #include "common/qt/NumericEdit.h"
 #include "common/qt/PushButton.h"
 #include "common/qt/TypedKeyEvent.h"
-#include "mainwindow/SoundOutput.h"
+#include "common/SoundOutput.h"
 #include "overlay/OverlayEditor.h"
 
 namespace lm {

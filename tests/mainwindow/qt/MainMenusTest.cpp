@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
-#include "mainwindow/SoundOutput.h"
+#include "common/SoundOutput.h"
 
 namespace lm {
 namespace {

@@ -1,15 +1,15 @@
 // Drawing the overlay's lines and circles, fixed or tied to pivots, and the pick prompts.
 
-#include "overlay/OverlayDrawing.h"
+#include "mainwindow/OverlayDrawing.h"
 
 #include <cmath>
 #include <optional>
 
 #include "common/Numbers.h"
-#include "overlay/OverlayPen.h"
 #include "mainwindow/RefPointDrawing.h"
 #include "mainwindow/ViewMapping.h"
 #include "model/PivotNumbers.h"
+#include "overlay/OverlayPen.h"
 
 namespace lm {
 

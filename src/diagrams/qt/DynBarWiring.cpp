@@ -1,6 +1,6 @@
 // The dynamic-variable bars' wiring: focus, end of a click, drag or key stroke, no wheel.
 
-#include "common/qt/DynBarWiring.h"
+#include "diagrams/qt/DynBarWiring.h"
 
 #include <QEvent>
 #include <QKeyEvent>
