@@ -2,14 +2,11 @@
 // sweep on one core and on all of them (cores:1 against cores:0), in one run.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <ctime>
-#include <memory>
 #include <vector>
 
-#include <tbb/global_control.h>
 #include <tbb/info.h>
 
+#include "BenchCores.h"
 #include "diagrams/Diagrams.h"
 #include "graphics/NullCanvas.h"
 #include "kinematics/MidGear.h"
@@ -28,39 +25,11 @@ lm::Model Nominal() {
     return m;
 }
 
-// CPU time of every thread of the process, per iteration: on a machine busy with other
-// work, wall time says little, while this beside the calling thread's own CPU time
-// ("CPU" column) shows how evenly the work was shared.
-class ProcessCpu {
-public:
-    explicit ProcessCpu(benchmark::State& state) : state_(state), start_(Now()) {}
-    ~ProcessCpu() {
-        const double perIteration = (Now() - start_) / static_cast<double>(std::max<benchmark::IterationCount>(1, state_.iterations()));
-        state_.counters["allThreadsCpu_ms"] = perIteration * 1e3;
-    }
-
-private:
-    static double Now() {
-        timespec t{};
-        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-    }
-    benchmark::State& state_;
-    double start_;
-};
-
-// cores:1 holds the work to one thread; cores:0 leaves it every core.
-std::unique_ptr<tbb::global_control> Cores(const benchmark::State& state) {
-    const auto cores = static_cast<std::size_t>(state.range(0));
-    if (cores == 0) return nullptr;
-    return std::make_unique<tbb::global_control>(tbb::global_control::max_allowed_parallelism, cores);
-}
-
 // Both graphs of the port diagram as the "BothGraphs" redraw sweeps them, with nothing
 // drawn: the sweep the table is measured against, and the events command's work.
 void BM_PortDiagramSweepBothGraphs(benchmark::State& state) {
-    const auto cores = Cores(state);
-    const ProcessCpu cpu(state);
+    const auto cores = lm::bench::Cores(state);
+    const lm::bench::ProcessCpu cpu(state);
     lm::Model m = Nominal();
     lm::NullCanvas canvas;
     for (auto _ : state) {
@@ -73,8 +42,8 @@ void BM_PortDiagramSweepBothGraphs(benchmark::State& state) {
 BENCHMARK(BM_PortDiagramSweepBothGraphs)->ArgName("cores")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ValveEventsTable(benchmark::State& state) {
-    const auto cores = Cores(state);
-    const ProcessCpu cpu(state);
+    const auto cores = lm::bench::Cores(state);
+    const lm::bench::ProcessCpu cpu(state);
     const lm::Model m = Nominal();
     for (auto _ : state) {
         const lm::ValveEventsTable t = lm::ComputeValveEvents(m);
@@ -84,8 +53,8 @@ void BM_ValveEventsTable(benchmark::State& state) {
 BENCHMARK(BM_ValveEventsTable)->ArgName("cores")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_SensitivityAll44(benchmark::State& state) {
-    const auto cores = Cores(state);
-    const ProcessCpu cpu(state);
+    const auto cores = lm::bench::Cores(state);
+    const lm::bench::ProcessCpu cpu(state);
     const lm::Model m = Nominal();
     for (auto _ : state) {
         const lm::SensitivityResult r =

@@ -3,9 +3,7 @@
 
 #include "cli/ToleranceCommands.h"
 
-#include <charconv>
-
-#include "cli/Json.h"
+#include "common/Numbers.h"
 #include "tolerance/StudyParts.h"
 #include "tolerance/ToleranceReport.h"
 #include "tolerance/ToleranceRun.h"
@@ -17,10 +15,7 @@ namespace {
 
 std::uint64_t WholeNumberOption(const std::string& option, const std::string& text) {
     std::uint64_t v = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, v);
-    if (text.empty() || ec != std::errc() || ptr != end)
-        throw UsageError("--" + option + ": '" + text + "' is not a whole number");
+    if (!ParseWholeNumber(text, v)) throw UsageError("--" + option + ": '" + text + "' is not a whole number");
     return v;
 }
 
@@ -64,14 +59,6 @@ ToleranceStudy ReadStudy(const Arguments& args) {
     return study;
 }
 
-// A study of a gear that cannot be put together as drawn would measure nothing.
-void CheckNominal(const StudyPlan& plan, const NominalEvents& nominal) {
-    for (std::size_t s = 0; s < plan.Settings.size(); ++s)
-        if (!nominal.PerSetting[s].Assembled)
-            throw UsageError("tolerance: the gear as drawn cannot be assembled at " + plan.Settings[s].Setting.Label +
-                             " (some step of its revolution cannot be solved); a study needs a gear that can");
-}
-
 void Print(const StudyPlan& plan, const NominalEvents& nominal, const SampleData& data, bool csv, std::ostream& out) {
     const ToleranceSummary summary = Summarize(plan, nominal, data);
     out << (csv ? ToleranceCsv(plan, summary) : ToleranceJson(plan, summary));
@@ -95,7 +82,7 @@ void RunTolerance(const Model& m, const Arguments& args, std::ostream& out) {
     }
     const StudyPlan plan = PlanStudy(m, study);
     const NominalEvents nominal = StudyNominal(m, plan);
-    CheckNominal(plan, nominal);
+    if (std::string error = CheckDrawnGear(plan, nominal); !error.empty()) throw UsageError("tolerance: " + error);
     if (!shard) {
         Print(plan, nominal, *RunSamples(m, plan, 0, plan.Samples), args.Has("csv"), out);
         return;

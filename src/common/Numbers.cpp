@@ -3,6 +3,7 @@
 #include "common/Numbers.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -53,6 +54,15 @@ bool ParseStrictNumber(std::string_view text, double& out) {
         if (!((ch >= '0' && ch <= '9') || ch == '.' || ch == '-' || ch == '+' || ch == 'e' ||
               ch == 'E'))
             return false;
+    out = v;
+    return true;
+}
+
+bool ParseWholeNumber(std::string_view text, std::uint64_t& out) {
+    std::uint64_t v = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, v);
+    if (text.empty() || ec != std::errc() || ptr != end) return false;
     out = v;
     return true;
 }

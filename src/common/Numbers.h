@@ -18,6 +18,9 @@ float ParseTypedNumber(std::string_view text);
 // Returns false for anything else.
 bool ParseStrictNumber(std::string_view text, double& out);
 
+// A count or seed: the whole text digits only, no sign, fitting 64 bits.
+bool ParseWholeNumber(std::string_view text, std::uint64_t& out);
+
 // "w.d" text: fixed-point with d decimals, right-aligned in at least w characters.
 std::string FormatFixed(double value, int width, int decimals);
 

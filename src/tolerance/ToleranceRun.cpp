@@ -30,6 +30,14 @@ NominalEvents StudyNominal(const Model& gear, const StudyPlan& plan) {
     return n;
 }
 
+std::string CheckDrawnGear(const StudyPlan& plan, const NominalEvents& nominal) {
+    for (std::size_t s = 0; s < plan.Settings.size(); ++s)
+        if (!nominal.PerSetting[s].Assembled)
+            return "the gear as drawn cannot be assembled at " + plan.Settings[s].Setting.Label +
+                   " (some step of its revolution cannot be solved); a study needs a gear that can";
+    return {};
+}
+
 std::optional<SampleData> RunSamples(const Model& gear, const StudyPlan& plan, std::uint64_t first,
                                      std::uint64_t count, RunControl control) {
     SampleData data;

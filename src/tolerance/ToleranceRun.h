@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "model/Model.h"
@@ -34,6 +35,10 @@ struct NominalEvents {
 };
 
 NominalEvents StudyNominal(const Model& gear, const StudyPlan& plan);
+
+// Empty when the drawn gear can be assembled at every setting; otherwise why the study
+// would measure nothing.
+std::string CheckDrawnGear(const StudyPlan& plan, const NominalEvents& nominal);
 
 // Cancel is read between samples; Done counts the samples finished.
 struct RunControl {

@@ -11,6 +11,7 @@
 #include "workbench/qt/EventsTab.h"
 #include "workbench/qt/FitTab.h"
 #include "workbench/qt/SensitivityTab.h"
+#include "workbench/qt/TolerancesTab.h"
 
 namespace lm {
 
@@ -37,6 +38,8 @@ ValveEventsWindow::ValveEventsWindow(Model& model, ValveEventsHost host, QWidget
     tabs_->addTab(events_, "&Events");
     tabs_->addTab(sensitivity_, "&Sensitivity");
     tabs_->addTab(fit_, "E&qualise");
+    tolerances_ = new TolerancesTab(model_, tabs_);
+    tabs_->addTab(tolerances_, "&Tolerances");
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 6, 6, 6);
@@ -79,6 +82,7 @@ void ValveEventsWindow::Watch() {
     events_->Watch();
     sensitivity_->Watch();
     fit_->Watch();
+    tolerances_->Watch();
 }
 
 // The large-font setting enlarges this window's text as it does the pictures'.

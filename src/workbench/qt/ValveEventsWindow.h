@@ -17,6 +17,7 @@ namespace lm {
 class EventsTab;
 class FitTab;
 class SensitivityTab;
+class TolerancesTab;
 
 struct ValveEventsHost {
     // The main window shows the model again after a fit was applied or undone.
@@ -36,6 +37,7 @@ public:
     EventsTab* Events() const { return events_; }
     SensitivityTab* Sensitivity() const { return sensitivity_; }
     FitTab* Fit() const { return fit_; }
+    TolerancesTab* Tolerances() const { return tolerances_; }
 
     // Compares the model with what the tabs last computed from and starts what is
     // needed; the window's timer calls it while the window is shown.
@@ -54,6 +56,7 @@ private:
     EventsTab* events_ = nullptr;
     SensitivityTab* sensitivity_ = nullptr;
     FitTab* fit_ = nullptr;
+    TolerancesTab* tolerances_ = nullptr;
     float textScale_ = 0;
 };
 

@@ -17,7 +17,7 @@
 
 #include <functional>
 
-#include "../../mainwindow/qt/MainWindowFixture.h"
+#include "ValveEventsWindowFixture.h"
 #include "kinematics/MidGear.h"
 #include "model/DimensionEdit.h"
 #include "model/DimensionTable.h"
@@ -29,43 +29,6 @@
 
 namespace lm::test {
 namespace {
-
-// Lets the worker finish: true once `done` holds, false after a minute.
-bool WaitFor(const std::function<bool()>& done) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > 60000) return false;
-        QApplication::processEvents();
-        QThread::msleep(5);
-    }
-    return true;
-}
-
-class ValveEventsWindowTest : public MainWindowFixture {
-protected:
-    ValveEventsWindow* Open() {
-        action("ValveEvents")->trigger();
-        auto* w = form->findChild<ValveEventsWindow*>("ValveEvents");
-        EXPECT_NE(w, nullptr);
-        return w;
-    }
-    template <class T>
-    T* child(QWidget* w, const char* name) {
-        auto* c = w->findChild<T*>(name);
-        EXPECT_NE(c, nullptr) << name;
-        return c;
-    }
-    QString Cell(QTableWidget* t, int row, int column) {
-        QTableWidgetItem* item = t->item(row, column);
-        return item ? item->text() : QString("<none>");
-    }
-    std::vector<float> Dimensions() {
-        std::vector<float> v;
-        for (const DimensionInfo& d : AllDimensions()) v.push_back(GetDimension(model, d));
-        return v;
-    }
-};
 
 TEST_F(ValveEventsWindowTest, OpensBesideTheGearAndFillsItsTableFromTheWorkerAfterEveryChange) {
     ValveEventsWindow* w = Open();
