@@ -479,21 +479,16 @@ void TolerancesTab::SaveCsvClick() {
     if (!error.empty() && ShowError) ShowError(this, Text(error));
 }
 
-void TolerancesTab::SaveBandsClick() {
-    if (!hasResult_) return;
-    const QString path = AskPicturePath ? AskPicturePath(this, "tolerance-bands") : QString();
-    if (path.isEmpty()) return;
-    const std::string error = SavePicture(path.toStdString(), bands_.width(), bands_.height(), PictureRatio(bandsArea_),
-                                          [this](Canvas& canvas) { bands_.Replay(canvas); });
-    if (!error.empty() && ShowError) ShowError(this, Text(error));
-}
+void TolerancesTab::SaveBandsClick() { SavePictureOf(bands_, bandsArea_, "tolerance-bands"); }
 
-void TolerancesTab::SaveSharesClick() {
+void TolerancesTab::SaveSharesClick() { SavePictureOf(shares_, sharesArea_, "tolerance-shares"); }
+
+void TolerancesTab::SavePictureOf(const KeptPicture& picture, QWidget* area, const QString& name) {
     if (!hasResult_) return;
-    const QString path = AskPicturePath ? AskPicturePath(this, "tolerance-shares") : QString();
+    const QString path = AskPicturePath ? AskPicturePath(this, name) : QString();
     if (path.isEmpty()) return;
-    const std::string error = SavePicture(path.toStdString(), shares_.width(), shares_.height(),
-                                          PictureRatio(sharesArea_), [this](Canvas& canvas) { shares_.Replay(canvas); });
+    const std::string error = SavePicture(path.toStdString(), picture.width(), picture.height(), PictureRatio(area),
+                                          [&picture](Canvas& canvas) { picture.Replay(canvas); });
     if (!error.empty() && ShowError) ShowError(this, Text(error));
 }
 

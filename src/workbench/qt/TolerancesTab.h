@@ -83,6 +83,7 @@ private:
     void DrawBands();
     void DrawShares();
     void ShowProgress();
+    void SavePictureOf(const KeptPicture& picture, QWidget* area, const QString& name);
     void ShowButtons();
     void Say(const QString& text, bool bad);
 
