@@ -29,6 +29,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import traceback
 
 from Xlib import X, XK, display, error, protocol
 from Xlib.ext import xtest
@@ -196,7 +197,7 @@ class Monkey:
                     if e.value_mask & flag:
                         values[key] = getattr(e, key)
                 if e.value_mask & X.CWSibling and "stack_mode" in values:
-                    values["sibling"] = e.above
+                    values["sibling"] = e.sibling
                 e.window.configure(**values)
             elif e.type == X.CirculateRequest:
                 e.window.circulate(e.place)
@@ -481,6 +482,9 @@ def main():
         monkey.run(server.name)
     except Failure as f:
         failed = str(f)
+    except Exception as e:  # the monkey's own fault: shown, and the run fails
+        traceback.print_exc()
+        failed = "the monkey itself failed: %s" % e
     finally:
         program.stop()
         server.stop()
