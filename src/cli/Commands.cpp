@@ -51,9 +51,16 @@ const std::array kCommands{
             "to 0.01 is taken as 0.01; at most 1000000 angles times pivots);\n"
             "JSON, or CSV rows with --csv",
             RunPivots},
-    Command{"draw", kGear, "--what gear|sine|oval|steam|port [--graph F|R|B] --out FILE.png|FILE.svg",
+    Command{"draw", kGear,
+            "--what gear|sine|oval|steam|port|events [--graph F|R|B]\n"
+            "[--event NAME [--compare B.lmd]] --out FILE.png|FILE.svg",
             "the picture the program draws for that view (PNG or SVG);\n"
-            "gear with --highlight NAME: where that dimension lies",
+            "gear with --highlight NAME: where that dimension lies;\n"
+            "events: the exact event NAME (Lead, MaxOpening, Admission,\n"
+            "CutOff, Release or Compression for both ends, or one led by\n"
+            "Front or Rear) against the reverser, forward and reverse, the\n"
+            "arm's place marked, as the Valve Events window plots it; with\n"
+            "--compare the events of B.lmd dashed beside it",
             [](Model& m, const Arguments& args, std::ostream&) { RunDraw(m, args); }},
     Command{"valve-events", kWorkbench, "[--graph F|R|B] [--csv] [--as-diagram]",
             "for each row of the port open/close diagram and each cylinder\n"

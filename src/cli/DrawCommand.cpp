@@ -10,7 +10,9 @@
 #include <filesystem>
 #include <span>
 
+#include "common/MessageText.h"
 #include "diagrams/Diagrams.h"
+#include "files/DimensionFile.h"
 #include "common/AtomicFile.h"
 #include "common/MessageText.h"
 #include "graphics/qt/PictureExport.h"
@@ -19,6 +21,7 @@
 #include "mainwindow/DimensionHighlight.h"
 #include "mainwindow/MainRender.h"
 #include "model/DimensionTable.h"
+#include "workbench/EventPlot.h"
 
 namespace lm::cli {
 
@@ -107,13 +110,44 @@ void DrawDiagramPicture(Model& m, const std::string& what, const std::string& gr
     }
 }
 
+// Any valve event against the reverser, as the Valve Events window plots it, with a
+// second dimension file's events dashed beside it.
+void DrawEventsPicture(const Model& m, const Arguments& args, const std::string& path) {
+    const auto name = args.Last("event");
+    if (!name) throw UsageError("draw --what events needs --event NAME (e.g. CutOff, Lead or FrontRelease)");
+    const std::vector<ValveEvent> events = ParseEventWord(*name);
+    if (events.empty())
+        throw UsageError("--event: unknown event " + QuoteForMessage(*name) +
+                         " (Lead, MaxOpening, Admission, CutOff, Release or Compression, for both ends, or one led by "
+                         "Front or Rear)");
+    const ValveEventsTable table = ComputeValveEvents(m);
+    EventPlot plot;
+    plot.Pair = static_cast<int>(events.front()) / 2;
+    plot.Front = plot.Rear = events.size() == 2;
+    (static_cast<int>(events.front()) % 2 == 0 ? plot.Front : plot.Rear) = true;
+    plot.Table = &table;
+    plot.TableLabel = args.Last("open") ? std::filesystem::path(*args.Last("open")).filename().string() : "This gear";
+    plot.Reverser = m.Gear.RevArmPos;
+    ValveEventsTable other;
+    if (const auto compare = args.Last("compare")) {
+        // The file is read onto a copy, as the window's Compare with... does.
+        Model b = m;
+        const FileResult opened = OpenDimensionFile(b, *compare);
+        if (!opened.ok()) throw UsageError(opened.error);
+        other = ComputeValveEvents(b);
+        plot.Other = &other;
+        plot.OtherLabel = std::filesystem::path(*compare).filename().string();
+    }
+    SaveOrFail(path, kEventPlotWidth, kEventPlotHeight, [&](Canvas& c) { DrawEventPlot(c, plot); });
+}
+
 }  // namespace
 
 void RunDraw(Model& m, const Arguments& args) {
-    CheckOptionsFor(args, {"what", "graph", "out", "highlight"});
+    CheckOptionsFor(args, {"what", "graph", "out", "highlight", "event", "compare"});
     const auto what = args.Last("what");
     const auto out = args.Last("out");
-    if (!what) throw UsageError("draw needs --what gear|sine|oval|steam|port");
+    if (!what) throw UsageError("draw needs --what gear|sine|oval|steam|port|events");
     if (!out) throw UsageError("draw needs --out FILE.png or FILE.svg");
     // Fonts need a GUI application; the offscreen platform needs no display.
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -123,7 +157,13 @@ void RunDraw(Model& m, const Arguments& args) {
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
     const std::string graph = args.Last("graph").value_or("F");
-    if (*what == "gear") {
+    if (*what != "events" && (args.Has("event") || args.Has("compare")))
+        throw UsageError("--event and --compare apply to the events plot only (--what events)");
+    if (*what == "events") {
+        if (args.Has("graph") || args.Has("highlight"))
+            throw UsageError("--graph and --highlight do not apply to the events plot, which shows both graphs");
+        DrawEventsPicture(m, args, *out);
+    } else if (*what == "gear") {
         if (args.Has("graph")) throw UsageError("--graph applies to the port diagram only");
         DrawGearPicture(m, *out, args.Last("highlight"));
     } else if (*what == "sine" || *what == "oval" || *what == "steam" || *what == "port") {
@@ -132,7 +172,7 @@ void RunDraw(Model& m, const Arguments& args) {
             throw UsageError("--graph applies to the port diagram only");
         DrawDiagramPicture(m, *what, graph, *out);
     } else {
-        throw UsageError("--what: expected gear, sine, oval, steam or port, got '" + *what + "'");
+        throw UsageError("--what: expected gear, sine, oval, steam, port or events, got " + QuoteForMessage(*what));
     }
 }
 

@@ -35,6 +35,8 @@ constexpr std::array<EventNames, kValveEventCount> kNames = {{
 
 constexpr std::array<std::string_view, kValveEventPairCount> kPairNames = {
     "Lead", "MaxOpening", "Admission", "CutOff", "Release", "Compression"};
+constexpr std::array<std::string_view, kValveEventPairCount> kPairCaptions = {
+    "Lead", "Greatest opening", "Admission", "Cut-off", "Release", "Compression"};
 
 std::optional<double> Finite(double v) {
     if (!std::isfinite(v)) return std::nullopt;
@@ -97,6 +99,7 @@ std::vector<ValveEvent> ParseEventWord(std::string_view word) {
 bool IsLengthEvent(ValveEvent e) { return static_cast<int>(e) < 4; }
 
 std::string_view ValveEventPairName(int pair) { return kPairNames[static_cast<std::size_t>(pair)]; }
+std::string_view ValveEventPairCaption(int pair) { return kPairCaptions[static_cast<std::size_t>(pair)]; }
 
 std::optional<double> ValveEventRow::Difference(int pair) const {
     const auto& front = Values[static_cast<std::size_t>(2 * pair)];

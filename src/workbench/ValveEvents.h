@@ -42,6 +42,8 @@ std::string_view ValveEventWords(ValveEvent e);
 bool IsLengthEvent(ValveEvent e);
 // "Lead", "MaxOpening", ... : the name of pair p (0..5) without its end.
 std::string_view ValveEventPairName(int pair);
+// "Lead", "Greatest opening", "Cut-off", ...: pair p in words, for captions.
+std::string_view ValveEventPairCaption(int pair);
 
 // Admission, cut-off, release and compression of each end: the events that happen at a
 // crank angle, FrontAdmission onwards.

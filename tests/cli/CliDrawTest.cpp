@@ -86,6 +86,46 @@ TEST(CliDraw, HighlightShowsWhereADimensionLies) {
     }
 }
 
+TEST(CliDraw, AnyEventAgainstTheReverserWithASecondGearDashed) {
+    const std::string b = TempPath("events-b.lmd");
+    ASSERT_EQ(RunCli({"--set", "ValveCtrToJoint=3.2", "dims", "--save", b}).status, 0);
+    const std::string png = TempPath("events.png");
+    const CliRun r = RunCli({"--gear", "fwd", "draw", "--what", "events", "--event", "CutOff", "--compare", b, "--out", png});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string bytes = ReadFile(png);
+    ASSERT_GT(bytes.size(), 24u);
+    EXPECT_EQ(BigEndian32(bytes, 16), 560u);
+    EXPECT_EQ(BigEndian32(bytes, 20), 250u);
+    std::remove(png.c_str());
+
+    // The title and legend say what is drawn: the event and its unit, whose is which.
+    const std::string svg = TempPath("events.svg");
+    ASSERT_EQ(RunCli({"draw", "--what", "events", "--event", "lead", "--compare", b, "--out", svg}).status, 0);
+    const std::string text = ReadFile(svg);
+    for (const char* words : {"Lead, length units", "This gear", "events-b.lmd", "Front", "Rear"})
+        EXPECT_NE(text.find(words), std::string::npos) << words;
+    ASSERT_EQ(RunCli({"draw", "--what", "events", "--event", "RearRelease", "--out", svg}).status, 0);
+    const std::string rearOnly = ReadFile(svg);
+    EXPECT_NE(rearOnly.find("Release, % of stroke"), std::string::npos);
+    EXPECT_EQ(rearOnly.find(">Front<"), std::string::npos);
+    std::remove(svg.c_str());
+
+    const std::string none = TempPath("events-none.png");
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"draw", "--what", "events", "--out", none},
+             {"draw", "--what", "events", "--event", "Speed", "--out", none},
+             {"draw", "--what", "events", "--event", "CutOff", "--compare", "/nonexistent/b.lmd", "--out", none},
+             {"draw", "--what", "events", "--event", "CutOff", "--graph", "F", "--out", none},
+             {"draw", "--what", "sine", "--event", "CutOff", "--out", none},
+         }) {
+        const CliRun bad = RunCli(args);
+        EXPECT_EQ(bad.status, 2) << args[4];
+        EXPECT_EQ(bad.err.rfind("linkmotion-cli: ", 0), 0u) << bad.err;
+        EXPECT_FALSE(std::ifstream(none).good());
+    }
+    std::remove(b.c_str());
+}
+
 TEST(CliDraw, RefusesWhatItCannotDrawOrWrite) {
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"draw", "--out", TempPath("x.png")},

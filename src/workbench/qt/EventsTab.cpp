@@ -1,12 +1,14 @@
-// The events tab: table, plot, copy and CSV, refreshed in the background.
+// The events tab: table, plot, copy and CSV, refreshed in the background; a second gear
+// to compare with.
 
 #include "workbench/qt/EventsTab.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -16,66 +18,57 @@
 
 #include <bit>
 
+#include "common/AtomicFile.h"
 #include "common/qt/PictureDialogs.h"
 #include "common/qt/PictureWidget.h"
 #include "common/qt/PixelRatio.h"
-#include "common/AtomicFile.h"
+#include "files/DimensionFile.h"
 #include "graphics/qt/PictureExport.h"
-#include "workbench/CutOffPlot.h"
+#include "workbench/EventPlot.h"
+#include "workbench/qt/EventsGrid.h"
 
 namespace lm {
 
 namespace {
 
-constexpr int kLeadingColumns = 3;  // gear, row, arm position
-
-const char* const kPairCaptions[kValveEventPairCount] = {"Lead", "Max open", "Admission",
-                                                         "Cut-off", "Release", "Compression"};
-
 QString AskCsvPathWithDialog(QWidget* parent, const QString& suggestedName) {
-    return QFileDialog::getSaveFileName(parent, "Save Table As", suggestedName,
-                                        "CSV table (*.csv)");
+    return QFileDialog::getSaveFileName(parent, "Save Table As", suggestedName, "CSV table (*.csv)");
+}
+
+QString AskComparePathWithDialog(QWidget* parent, const QString&) {
+    return QFileDialog::getOpenFileName(parent, "Compare With", QString(), "Dimension data (*.lmd *.LMD)");
 }
 
 void ShowErrorInBox(QWidget* parent, const QString& message) {
     QMessageBox::warning(parent, "Valve Events", message);
 }
 
-QTableWidgetItem* Cell(const std::string& text) {
-    auto* item = new QTableWidgetItem(QString::fromStdString(text));
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return item;
-}
-
 }  // namespace
 
 EventsTab::EventsTab(Model& model, QWidget* parent)
-    : QWidget(parent), model_(model), job_(this), plot_(kCutOffPlotWidth, kCutOffPlotHeight) {
+    : QWidget(parent), model_(model), job_(this), compareJob_(this), plot_(kEventPlotWidth, kEventPlotHeight) {
     setObjectName("EventsTab");
     AskCsvPath = AskCsvPathWithDialog;
     AskPicturePath = AskPicturePathWithDialog;
+    AskComparePath = AskComparePathWithDialog;
     ShowError = ShowErrorInBox;
 
-    grid_ = new QTableWidget(2 * kPortRowCount, kLeadingColumns + 3 * kValveEventPairCount, this);
+    grid_ = new QTableWidget(0, 0, this);
     grid_->setObjectName("EventsTable");
-    QStringList headers{"Gear", "Row", "Arm"};
-    for (const char* pair : kPairCaptions)
-        headers << QString("%1\nfront").arg(pair) << QString("%1\nrear").arg(pair) << QString("%1\nF\u2212R").arg(pair);
-    grid_->setHorizontalHeaderLabels(headers);
-    grid_->verticalHeader()->hide();
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    SetUpEventsGrid(grid_);
 
     plotArea_ = new PictureWidget(this, [this]() -> const QImage& { return plot_.image(); }, Qt::white);
-    plotArea_->setObjectName("CutOffPlot");
-    plotArea_->setFixedSize(kCutOffPlotWidth, kCutOffPlotHeight);
+    plotArea_->setObjectName("EventPlot");
+    plotArea_->setFixedSize(kEventPlotWidth, kEventPlotHeight);
     plotArea_->ContextMenuAsked = [this](QPoint at) {
         QMenu menu(this);
         menu.addAction("Save Picture As\u2026", this, &EventsTab::SavePlotClick);
         menu.addAction("Copy Picture", this, &EventsTab::CopyPlotClick);
         menu.exec(at);
     };
+    plotEvent_ = MakeEventPairChooser(this, "PlotEvent");
+    plotEvent_->setToolTip("The event the plot shows against the reverser's position");
+    connect(plotEvent_, &QComboBox::currentIndexChanged, this, [this] { DrawPlot(); });
 
     copy_ = new QPushButton("&Copy Table", this);
     copy_->setObjectName("CopyTable");
@@ -90,21 +83,53 @@ EventsTab::EventsTab(Model& model, QWidget* parent)
     copy_->setEnabled(false);
     save_->setEnabled(false);
 
+    auto* compare = new QPushButton("Compare &with\u2026", this);
+    compare->setObjectName("CompareWith");
+    compare->setToolTip("Show the events of a dimension file beside this gear's; this gear is not changed");
+    connect(compare, &QPushButton::clicked, this, &EventsTab::CompareWithClick);
+    clearComparison_ = new QPushButton("C&lear Comparison", this);
+    clearComparison_->setObjectName("ClearComparison");
+    clearComparison_->setEnabled(false);
+    connect(clearComparison_, &QPushButton::clicked, this, &EventsTab::ClearComparisonClick);
+    shown_ = new QComboBox(this);
+    shown_->setObjectName("TableShows");
+    shown_->addItems({"This gear", "The compared gear", "Compared minus this gear"});
+    shown_->setEnabled(false);
+    connect(shown_, &QComboBox::currentIndexChanged, this, [this] { FillTable(); });
+
     status_ = new QLabel(this);
     status_->setObjectName("EventsStatus");
     status_->setWordWrap(true);
+    comparisonStatus_ = new QLabel(this);
+    comparisonStatus_->setObjectName("ComparisonStatus");
+    comparisonStatus_->setWordWrap(true);
     auto* units = new QLabel(
         "Lead (the opening at the end's dead centre, negative while the port is still covered) and "
         "greatest opening in length units; admission, cut-off, release and compression in percent "
         "of stroke, front from the front dead centre, rear from the rear. An empty cell: the event "
-        "does not occur.",
+        "does not occur. A tinted row: the gear cannot be assembled there.",
         this);
     units->setWordWrap(true);
 
+    auto* plotRow = new QHBoxLayout;
+    plotRow->addWidget(new QLabel("Plot:", this));
+    plotRow->addWidget(plotEvent_, 1);
+    auto* tableRow = new QHBoxLayout;
+    tableRow->addWidget(new QLabel("Table:", this));
+    tableRow->addWidget(shown_, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(copy_);
+    buttons->addWidget(save_);
+    buttons->addWidget(savePlot);
+    auto* compareButtons = new QHBoxLayout;
+    compareButtons->addWidget(compare);
+    compareButtons->addWidget(clearComparison_);
     auto* side = new QVBoxLayout;
-    side->addWidget(copy_);
-    side->addWidget(save_);
-    side->addWidget(savePlot);
+    side->addLayout(plotRow);
+    side->addLayout(buttons);
+    side->addLayout(compareButtons);
+    side->addLayout(tableRow);
+    side->addWidget(comparisonStatus_);
     side->addWidget(units);
     side->addWidget(status_);
     side->addStretch();
@@ -151,54 +176,58 @@ void EventsTab::Finished(const Computed& c) {
     status_->setText("Up to date with the dimensions.");
 }
 
+EventsTab::Shown EventsTab::TableShown() const {
+    if (!hasComparison_) return Shown::ThisGear;
+    return static_cast<Shown>(shown_->currentIndex());
+}
+
+const ValveEventsTable& EventsTab::ShownTable() const {
+    switch (TableShown()) {
+        case Shown::Compared: return comparison_;
+        case Shown::Difference: return difference_;
+        default: return table_;
+    }
+}
+
 void EventsTab::FillTable() {
-    // Sized once at the end: sizing to contents at every cell costs seconds.
-    grid_->setUpdatesEnabled(false);
-    grid_->setRowCount(static_cast<int>(table_.Forward.size() + table_.Reverse.size()));
-    int r = 0;
-    for (const auto& [gear, rows] : {std::pair{"Fwd", &table_.Forward}, std::pair{"Rev", &table_.Reverse}})
-        for (const ValveEventRow& row : *rows) {
-            grid_->setItem(r, 0, Cell(gear));
-            grid_->setItem(r, 1, Cell(std::to_string(row.Row)));
-            grid_->setItem(r, 2, Cell(EventCellText(ValveEvent::FrontLead, row.RevArmPos)));
-            for (int p = 0; p < kValveEventPairCount; ++p) {
-                const int c = kLeadingColumns + 3 * p;
-                const auto front = static_cast<ValveEvent>(2 * p);
-                const auto rear = static_cast<ValveEvent>(2 * p + 1);
-                grid_->setItem(r, c, Cell(EventCellText(front, row.Value(front))));
-                grid_->setItem(r, c + 1, Cell(EventCellText(rear, row.Value(rear))));
-                grid_->setItem(r, c + 2, Cell(DifferenceCellText(p, row.Difference(p))));
-            }
-            ++r;
-        }
-    grid_->resizeColumnsToContents();
-    grid_->resizeRowsToContents();
-    grid_->setUpdatesEnabled(true);
+    if (hasComparison_)
+        difference_ = {ValveEventRowDifferences(table_.Forward, comparison_.Forward),
+                       ValveEventRowDifferences(table_.Reverse, comparison_.Reverse)};
+    FillEventsGrid(grid_, ShownTable());
 }
 
 void EventsTab::DrawPlot() {
     plottedReverser_ = model_.Gear.RevArmPos;
+    EventPlot plot;
+    plot.Pair = plotEvent_->currentData().toInt();
+    plot.Table = &table_;
+    plot.TableLabel = "This gear";
+    if (hasComparison_) {
+        plot.Other = &comparison_;
+        plot.OtherLabel = comparisonName_.toStdString();
+    }
+    plot.Reverser = plottedReverser_;
     plot_.Clear(PictureRatio(plotArea_));
-    plot_.Draw([this](Canvas& canvas) { DrawCutOffPlot(canvas, table_, plottedReverser_); });
+    plot_.Draw([&plot](Canvas& canvas) { DrawEventPlot(canvas, plot); });
     plotArea_->update();
 }
 
 void EventsTab::CopyTableClick() {
     if (!hasTable_) return;
-    QGuiApplication::clipboard()->setText(QString::fromStdString(ValveEventsDelimited(table_, '\t')));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(ValveEventsDelimited(ShownTable(), '\t')));
 }
 
 void EventsTab::SaveCsvClick() {
     if (!hasTable_) return;
     const QString path = AskCsvPath ? AskCsvPath(this, "valve-events.csv") : QString();
     if (path.isEmpty()) return;
-    const std::string error = WriteFileAtomically(path.toStdString(), ValveEventsDelimited(table_, ','));
+    const std::string error = WriteFileAtomically(path.toStdString(), ValveEventsDelimited(ShownTable(), ','));
     if (!error.empty() && ShowError) ShowError(this, QString::fromStdString(error));
 }
 
 void EventsTab::SavePlotClick() {
     if (!hasTable_) return;
-    const QString path = AskPicturePath ? AskPicturePath(this, "cut-off") : QString();
+    const QString path = AskPicturePath ? AskPicturePath(this, "valve-events") : QString();
     if (path.isEmpty()) return;
     const std::string error = SavePicture(path.toStdString(), plot_.width(), plot_.height(), PictureRatio(plotArea_),
                                           [this](Canvas& canvas) { plot_.Replay(canvas); });
@@ -206,5 +235,46 @@ void EventsTab::SavePlotClick() {
 }
 
 void EventsTab::CopyPlotClick() { CopyPictureToClipboard(plot_.image()); }
+
+void EventsTab::CompareWithClick() {
+    if (compareJob_.Running()) return;
+    const QString path = AskComparePath ? AskComparePath(this, QString()) : QString();
+    if (path.isEmpty()) return;
+    // The file is read onto a copy: whatever it holds, the present gear stays as it is,
+    // and a file that cannot be read leaves the comparison there was.
+    Model other = model_;
+    const FileResult opened = OpenDimensionFile(other, path.toStdString());
+    if (!opened.ok()) {
+        if (ShowError) ShowError(this, QString::fromStdString(opened.error));
+        return;
+    }
+    const QString name = QFileInfo(path).fileName();
+    comparisonStatus_->setText(QString("Reading the events of %1\u2026").arg(name));
+    compareJob_.Start([other = std::move(other)] { return ComputeValveEvents(other); },
+                      [this, name](const ValveEventsTable& t) {
+                          comparison_ = t;
+                          comparisonName_ = name;
+                          hasComparison_ = true;
+                          shown_->setEnabled(true);
+                          clearComparison_->setEnabled(true);
+                          comparisonStatus_->setText(
+                              QString("Compared with %1: dashed in the plot; choose the table to show.").arg(name));
+                          FillTable();
+                          DrawPlot();
+                      });
+}
+
+void EventsTab::ClearComparisonClick() {
+    if (compareJob_.Running()) return;
+    hasComparison_ = false;
+    comparison_ = {};
+    comparisonName_.clear();
+    shown_->setCurrentIndex(0);
+    shown_->setEnabled(false);
+    clearComparison_->setEnabled(false);
+    comparisonStatus_->clear();
+    FillTable();
+    DrawPlot();
+}
 
 }  // namespace lm

@@ -20,9 +20,14 @@
 
 #include "common/Numbers.h"
 #include "common/qt/NumericEdit.h"
+#include "common/qt/PictureWidget.h"
+#include "common/qt/PixelRatio.h"
 #include "kinematics/MidGear.h"
 #include "model/DimensionTable.h"
 #include "model/UndoHistory.h"
+#include "workbench/EventPlot.h"
+#include "workbench/Sensitivity.h"
+#include "workbench/qt/EventsGrid.h"
 
 namespace lm {
 
@@ -34,12 +39,14 @@ QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 
 QString Number(double v, int decimals) {
     if (!std::isfinite(v)) return {};
-    return QString::fromStdString(FormatFixed(v, 1, decimals)).trimmed();
+    return QString::fromStdString(FixedText(v, decimals));
 }
 
-QString EventNumber(ValveEvent e, const std::optional<double>& v) {
-    return v ? Number(*v, IsLengthEvent(e) ? 3 : 2) : QString();
-}
+QString Number(const std::optional<double>& v, int decimals) { return v ? Number(*v, decimals) : QString("\u2014"); }
+
+// Percent of stroke to the thousandth the exact events are known to; lengths to 1e-5.
+constexpr int kPercentDecimals = 3;
+constexpr int kLengthDecimals = 5;
 
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment align = Qt::AlignRight) {
     auto* item = new QTableWidgetItem(text);
@@ -64,7 +71,8 @@ bool SameEntry(const UndoEntry& a, const UndoEntry& b) {
 }  // namespace
 
 FitTab::FitTab(Model& model, std::function<void()> modelChanged, QWidget* parent)
-    : QWidget(parent), model_(model), modelChanged_(std::move(modelChanged)), job_(this) {
+    : QWidget(parent), model_(model), modelChanged_(std::move(modelChanged)), job_(this),
+      plot_(kEventPlotWidth, kEventPlotHeight) {
     setObjectName("FitTab");
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel("Vary", this), 0, 0);
@@ -93,10 +101,15 @@ FitTab::FitTab(Model& model, std::function<void()> modelChanged, QWidget* parent
 
     goals_ = new QLineEdit("equal-cutoff@fwd, equal-cutoff@rev", this);
     goals_->setObjectName("FitGoals");
+    constraints_ = new QLineEdit(this);
+    constraints_->setObjectName("FitConstraints");
+    constraints_->setPlaceholderText("none (e.g. lead>=0.01@mid, cutoff<=75@full-fwd)");
     auto* goalHelp = new QLabel(
-        "Goals, separated by commas: equal-cutoff@G, equal-lead@G, cutoff=PCT@G (both ends), "
-        "lead=V@G (both ends), where G is mid, fwd, rev, full-fwd or full-rev. Bounds left empty are "
-        "10 % either side of the value.",
+        "Goals, separated by commas: equal-cutoff@S, equal-lead@S, cutoff=PCT@S (both ends), lead=V@S (both "
+        "ends), each optionally *W to count W times; S is mid, fwd, rev, full-fwd or full-rev, or a range such as "
+        "fwd..full-fwd (every row of the table between, the worst counting). Constraints must hold after the fit: "
+        "EVENT>=V@S or EVENT<=V@S, EVENT lead, opening, admission, cutoff, release or compression (led by front- "
+        "or rear- for one end), V in the event's unit. Bounds left empty are 10 % either side of the value.",
         this);
     goalHelp->setWordWrap(true);
 
@@ -117,6 +130,16 @@ FitTab::FitTab(Model& model, std::function<void()> modelChanged, QWidget* parent
     progress_->setObjectName("FitProgress");
     progress_->setRange(0, kFitDefaultBudget);
     progress_->setValue(0);
+    threshold_ = new NumericEdit(this, false);
+    threshold_->setObjectName("FitThreshold");
+    threshold_->setText(QString::number(kFitDefaultTolerance));
+    threshold_->setMaximumWidth(80);
+    threshold_->setToolTip("The fit has converged when its residual is at most this");
+    auto* thresholdRow = new QHBoxLayout;
+    thresholdRow->addWidget(new QLabel("Converged at a residual of at most", this));
+    thresholdRow->addWidget(threshold_);
+    thresholdRow->addWidget(new QLabel("% of stroke", this));
+    thresholdRow->addStretch();
     auto* buttons = new QHBoxLayout;
     for (QWidget* w : {static_cast<QWidget*>(run_), static_cast<QWidget*>(cancel_), static_cast<QWidget*>(progress_),
                        static_cast<QWidget*>(apply_), static_cast<QWidget*>(undo_)})
@@ -127,26 +150,64 @@ FitTab::FitTab(Model& model, std::function<void()> modelChanged, QWidget* parent
     message_->setWordWrap(true);
     message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    values_ = MakeTable(this, "FitValues", {"Dimension", "Before", "After"});
-    events_ = MakeTable(this, "FitEvents", {"Gear", "Event", "Front before", "Rear before", "Front after",
-                                            "Rear after"});
-    auto* tables = new QHBoxLayout;
-    tables->addWidget(values_, 2);
-    tables->addWidget(events_, 5);
+    values_ = MakeTable(this, "FitValues", {"", "Before", "After"});
+    events_ = new QTableWidget(0, 0, this);
+    events_->setObjectName("FitEvents");
+    SetUpEventsGrid(events_);
+    eventsShown_ = new QComboBox(this);
+    eventsShown_->setObjectName("FitTableShows");
+    eventsShown_->addItems({"After the fit (changed cells marked)", "Before the fit"});
+    connect(eventsShown_, &QComboBox::currentIndexChanged, this, [this] { FillEventsTable(); });
+    plotEvent_ = MakeEventPairChooser(this, "FitPlotEvent");
+    connect(plotEvent_, &QComboBox::currentIndexChanged, this, [this] { DrawPlot(); });
+    plotArea_ = new PictureWidget(this, [this]() -> const QImage& { return plot_.image(); }, Qt::white);
+    plotArea_->setObjectName("FitPlot");
+    plotArea_->setFixedSize(kEventPlotWidth, kEventPlotHeight);
+    unasked_ = new QLabel(this);
+    unasked_->setObjectName("FitUnasked");
+    unasked_->setWordWrap(true);
+
+    auto* inputs = new QVBoxLayout;
+    inputs->addLayout(grid);
+    inputs->addWidget(new QLabel("Goals:", this));
+    inputs->addWidget(goals_);
+    inputs->addWidget(new QLabel("Constraints:", this));
+    inputs->addWidget(constraints_);
+    inputs->addWidget(goalHelp);
+    inputs->addLayout(thresholdRow);
+    inputs->addLayout(buttons);
+    inputs->addWidget(message_);
+    inputs->addStretch();
+    auto* plotChoice = new QHBoxLayout;
+    plotChoice->addWidget(new QLabel("Plot, after (solid) and before (dashed):", this));
+    plotChoice->addWidget(plotEvent_, 1);
+    auto* plotColumn = new QVBoxLayout;
+    plotColumn->addLayout(plotChoice);
+    plotColumn->addWidget(plotArea_);
+    plotColumn->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addLayout(inputs, 1);
+    top->addLayout(plotColumn);
+    auto* tableChoice = new QHBoxLayout;
+    tableChoice->addWidget(new QLabel("Table:", this));
+    tableChoice->addWidget(eventsShown_);
+    tableChoice->addWidget(unasked_, 1);
+    auto* results = new QHBoxLayout;
+    results->addWidget(values_, 2);
+    auto* eventsColumn = new QVBoxLayout;
+    eventsColumn->addLayout(tableChoice);
+    eventsColumn->addWidget(events_, 1);
+    results->addLayout(eventsColumn, 5);
 
     auto* column = new QVBoxLayout(this);
-    column->addLayout(grid);
-    column->addWidget(new QLabel("Goals:", this));
-    column->addWidget(goals_);
-    column->addWidget(goalHelp);
-    column->addLayout(buttons);
-    column->addWidget(message_);
-    column->addLayout(tables, 1);
+    column->addLayout(top);
+    column->addLayout(results, 1);
 
     progressTimer_ = new QTimer(this);
     progressTimer_->setInterval(kProgressMs);
     connect(progressTimer_, &QTimer::timeout, this, &FitTab::ShowProgress);
     ShowButtons();
+    DrawPlot();
 }
 
 FitTab::~FitTab() {
@@ -194,6 +255,13 @@ std::string FitTab::ReadProblem(FitProblem& problem) const {
         problem.Goals.push_back(g);
     }
     if (problem.Goals.empty()) return "no goal given";
+    for (const QString& part : constraints_->text().split(',', Qt::SkipEmptyParts)) {
+        const QString word = part.trimmed();
+        if (word.isEmpty()) continue;
+        FitConstraint c;
+        if (std::string error = ParseFitConstraint(word.toStdString(), c); !error.empty()) return error;
+        problem.Constraints.push_back(c);
+    }
     return {};
 }
 
@@ -204,6 +272,11 @@ void FitTab::RunClick() {
         Say(QString::fromStdString("Nothing was run: " + error + "."), true);
         return;
     }
+    double threshold = 0;
+    if (!ParseStrictNumber(threshold_->text().trimmed().toStdString(), threshold) || !(threshold > 0)) {
+        Say("Nothing was run: the threshold must be a positive percent of stroke.", true);
+        return;
+    }
     problem_ = problem;
     hasResult_ = false;
     ranOn_ = ValveEventsInputsOf(model_);
@@ -211,13 +284,11 @@ void FitTab::RunClick() {
     progress_->setValue(0);
     Say("Searching\u2026", false);
 
-    std::vector<GearPosition> at;
-    for (const FitGoal& g : problem.Goals)
-        if (std::find(at.begin(), at.end(), g.Where.From) == at.end()) at.push_back(g.Where.From);
     Model copy = model_;
     job_.Start(
-        [copy = std::move(copy), problem, at, control = control_] {
+        [copy = std::move(copy), problem, threshold, control = control_] {
             FitOptions options;
+            options.Tolerance = threshold;
             control->Budget = options.MaxEvaluations;
             options.Progress = [control](const FitProgress& p) {
                 control->Evaluations = p.Evaluations;
@@ -225,13 +296,10 @@ void FitTab::RunClick() {
             };
             Computed c;
             c.Result = RunFit(copy, problem, options);
-            c.At = at;
             if (c.Result.Outcome == FitOutcome::Refused) return c;
-            const Model fitted = FittedModel(copy, problem, c.Result);
-            for (GearPosition g : at) {
-                c.Before.push_back(ValveEventsAt(copy, g));
-                c.After.push_back(ValveEventsAt(fitted, g));
-            }
+            c.Before = ComputeValveEvents(copy);
+            c.After = ComputeValveEvents(FittedModel(copy, problem, c.Result));
+            c.Unasked = LargestUnaskedChange(copy, problem, c.Before, c.After);
             return c;
         },
         [this](const Computed& c) { Finished(c); });
@@ -275,40 +343,83 @@ void FitTab::Finished(const Computed& c) {
             Say(QString::fromStdString("Not converged: " + r.Message + ". Nothing can be applied."), true);
     }
 
-    values_->setRowCount(0);
-    events_->setRowCount(0);
-    if (r.Outcome != FitOutcome::Refused && r.After.size() == problem_.Vary.size()) {
-        const int n = static_cast<int>(problem_.Vary.size());
-        values_->setRowCount(n + 1);
-        for (int k = 0; k < n; ++k) {
-            const auto i = static_cast<std::size_t>(k);
-            values_->setItem(k, 0, Cell(Text(problem_.Vary[i].Dimension->CodeName), Qt::AlignLeft));
-            values_->setItem(k, 1, Cell(Number(r.Before[i], 4)));
-            values_->setItem(k, 2, Cell(Number(r.After[i], 4)));
-        }
-        values_->setItem(n, 0, Cell("Residual, % of stroke", Qt::AlignLeft));
-        values_->setItem(n, 1, Cell(Number(r.ResidualBefore, 3)));
-        values_->setItem(n, 2, Cell(Number(r.ResidualAfter, 3)));
-
-        events_->setRowCount(static_cast<int>(c.At.size()) * kValveEventPairCount);
-        int row = 0;
-        for (std::size_t g = 0; g < c.At.size() && g < c.Before.size() && g < c.After.size(); ++g)
-            for (int p = 0; p < kValveEventPairCount; ++p, ++row) {
-                const auto front = static_cast<ValveEvent>(2 * p);
-                const auto rear = static_cast<ValveEvent>(2 * p + 1);
-                events_->setItem(row, 0, Cell(Text(GearPositionName(c.At[g])), Qt::AlignLeft));
-                events_->setItem(row, 1, Cell(Text(ValveEventPairName(p)), Qt::AlignLeft));
-                events_->setItem(row, 2, Cell(EventNumber(front, c.Before[g].Value(front))));
-                events_->setItem(row, 3, Cell(EventNumber(rear, c.Before[g].Value(rear))));
-                events_->setItem(row, 4, Cell(EventNumber(front, c.After[g].Value(front))));
-                events_->setItem(row, 5, Cell(EventNumber(rear, c.After[g].Value(rear))));
-            }
-    }
-    for (QTableWidget* t : {values_, events_}) {
-        t->resizeColumnsToContents();
-        t->resizeRowsToContents();
+    hasTables_ = r.Outcome != FitOutcome::Refused && r.After.size() == problem_.Vary.size();
+    before_ = hasTables_ ? c.Before : ValveEventsTable{};
+    after_ = hasTables_ ? c.After : ValveEventsTable{};
+    ShowValues();
+    FillEventsTable();
+    DrawPlot();
+    if (!hasTables_) {
+        unasked_->clear();
+    } else if (!c.Unasked) {
+        unasked_->setText("No cell that no goal or constraint names changed.");
+    } else {
+        const ValveEventColumn* column = nullptr;
+        for (const ValveEventColumn& col : ValveEventColumns())
+            if (col.Name == c.Unasked->Column) column = &col;
+        const std::string unit = !column ? "" : column->Unit == "length" ? "length units" : column->Unit;
+        const int decimals = column ? column->Decimals : 3;
+        unasked_->setText(QString("Largest change no goal or constraint asked for: %1 in %2 row %3, by %4 %5.")
+                              .arg(QString::fromStdString(c.Unasked->Column), c.Unasked->Graph == 'R' ? "Rev" : "Fwd")
+                              .arg(c.Unasked->Row)
+                              .arg(Number(c.Unasked->Change, decimals), QString::fromStdString(unit)));
     }
     ShowButtons();
+}
+
+void FitTab::ShowValues() {
+    values_->setRowCount(0);
+    if (!hasTables_) return;
+    const FitResult& r = result_;
+    const auto add = [this](const QString& what, const QString& before, const QString& after, bool bad = false) {
+        const int row = values_->rowCount();
+        values_->setRowCount(row + 1);
+        values_->setItem(row, 0, Cell(what, Qt::AlignLeft));
+        values_->setItem(row, 1, Cell(before));
+        auto* cell = Cell(after);
+        if (bad) cell->setForeground(QColor(190, 0, 0));
+        values_->setItem(row, 2, cell);
+    };
+    for (std::size_t k = 0; k < problem_.Vary.size(); ++k)
+        add(Text(problem_.Vary[k].Dimension->CodeName), Number(r.Before[k], 4), Number(r.After[k], 4));
+    add("Residual, % of stroke", Number(r.ResidualBefore, kPercentDecimals), Number(r.ResidualAfter, kPercentDecimals));
+    for (std::size_t k = 0; k < problem_.Goals.size(); ++k)
+        add(QString("%1: worst miss, % of stroke").arg(QString::fromStdString(FitGoalText(problem_.Goals[k]))),
+            Number(r.MeasuredBefore.GoalMiss[k], kPercentDecimals), Number(r.MeasuredAfter.GoalMiss[k], kPercentDecimals));
+    for (std::size_t k = 0; k < problem_.Constraints.size(); ++k) {
+        const FitConstraint& fc = problem_.Constraints[k];
+        const bool length = IsLengthEvent(fc.Events.front());
+        const std::optional<double>& room = r.MeasuredAfter.ConstraintRoom[k];
+        add(QString("%1: worst, %2").arg(QString::fromStdString(FitConstraintText(fc)),
+                                         QString::fromStdString(EventUnit(fc.Events.front()))),
+            Number(r.MeasuredBefore.ConstraintWorst[k], length ? kLengthDecimals : kPercentDecimals),
+            Number(r.MeasuredAfter.ConstraintWorst[k], length ? kLengthDecimals : kPercentDecimals), !room || *room < 0);
+    }
+    values_->resizeColumnsToContents();
+    values_->resizeRowsToContents();
+    // Wide enough to show before and after beside the longest name.
+    int width = 2 * values_->frameWidth() + 4;
+    for (int c = 0; c < values_->columnCount(); ++c) width += values_->columnWidth(c);
+    values_->setMinimumWidth(std::min(width, this->width() / 2));
+}
+
+void FitTab::FillEventsTable() {
+    const bool showBefore = eventsShown_->currentIndex() == 1;
+    changedCells_ = FillEventsGrid(events_, showBefore ? before_ : after_, showBefore || !hasTables_ ? nullptr : &before_);
+}
+
+void FitTab::DrawPlot() {
+    EventPlot plot;
+    plot.Pair = plotEvent_->currentData().toInt();
+    if (hasTables_) {
+        plot.Table = &after_;
+        plot.TableLabel = "After the fit";
+        plot.Other = &before_;
+        plot.OtherLabel = "Before";
+    }
+    plot_.Clear(PictureRatio(plotArea_));
+    plot_.Draw([&plot](Canvas& canvas) { DrawEventPlot(canvas, plot); });
+    plotArea_->update();
 }
 
 void FitTab::ApplyClick() {

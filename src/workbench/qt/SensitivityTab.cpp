@@ -13,6 +13,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/Numbers.h"
+#include "common/qt/NumericEdit.h"
 #include "kinematics/GearPositions.h"
 
 namespace lm {
@@ -35,10 +37,26 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment align) {
     return item;
 }
 
-QString Slope(double v) {
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.4g", v);
-    return buf;
+QString Known(double v, double uncertainty) { return QString::fromStdString(FixedText(v, DecimalsFor(uncertainty))); }
+
+NumericEdit* NumberBox(QWidget* parent, const char* name, const QString& text, const QString& tip) {
+    auto* box = new NumericEdit(parent, false);
+    box->setObjectName(name);
+    box->setText(text);
+    box->setToolTip(tip);
+    box->setMaximumWidth(90);
+    return box;
+}
+
+// Empty for none; otherwise the number, which must be positive.
+bool ReadPositive(const QLineEdit* box, std::optional<double>& out) {
+    const QString text = box->text().trimmed();
+    out.reset();
+    if (text.isEmpty()) return true;
+    double v = 0;
+    if (!ParseStrictNumber(text.toStdString(), v) || !(v > 0)) return false;
+    out = v;
+    return true;
 }
 
 }  // namespace
@@ -54,6 +72,14 @@ SensitivityTab::SensitivityTab(Model& model, QWidget* parent) : QWidget(parent),
     at_->setObjectName("SensitivityAt");
     for (GearPosition g : kPositions) at_->addItem(Capitalised(GearPositionWords(g)), static_cast<int>(g));
     at_->setCurrentIndex(1);
+    stepLength_ = NumberBox(this, "SensitivityStepLength", QString::number(kDefaultStepLength),
+                            "Each length is changed this much either side of its value");
+    stepAngle_ = NumberBox(this, "SensitivityStepAngle", QString::number(kDefaultStepAngle),
+                           "Each angle is changed this many degrees either side of its value");
+    toleranceLength_ = NumberBox(this, "SensitivityToleranceLength", QString(),
+                                 "With both tolerances, each dimension's effect is its slope times the tolerance of its "
+                                 "kind, and all are ranked by it");
+    toleranceAngle_ = NumberBox(this, "SensitivityToleranceAngle", QString(), toleranceLength_->toolTip());
     compute_ = new QPushButton("&Compute", this);
     compute_->setObjectName("ComputeSensitivity");
     connect(compute_, &QPushButton::clicked, this, &SensitivityTab::ComputeClick);
@@ -63,6 +89,14 @@ SensitivityTab::SensitivityTab(Model& model, QWidget* parent) : QWidget(parent),
     choice->addWidget(event_);
     choice->addWidget(new QLabel("at", this));
     choice->addWidget(at_);
+    choice->addWidget(new QLabel("steps: length", this));
+    choice->addWidget(stepLength_);
+    choice->addWidget(new QLabel("angle, degrees", this));
+    choice->addWidget(stepAngle_);
+    choice->addWidget(new QLabel("tolerances: length", this));
+    choice->addWidget(toleranceLength_);
+    choice->addWidget(new QLabel("angle, degrees", this));
+    choice->addWidget(toleranceAngle_);
     choice->addWidget(compute_);
     choice->addStretch();
 
@@ -70,9 +104,9 @@ SensitivityTab::SensitivityTab(Model& model, QWidget* parent) : QWidget(parent),
     status_->setObjectName("SensitivityStatus");
     status_->setWordWrap(true);
 
-    grid_ = new QTableWidget(0, 3, this);
+    grid_ = new QTableWidget(0, 5, this);
     grid_->setObjectName("SensitivityTable");
-    grid_->setHorizontalHeaderLabels({"Dimension", "Change per unit of the dimension", ""});
+    grid_->setHorizontalHeaderLabels({"Dimension", "Slope", "Unit of the slope", "Effect of one tolerance", ""});
     grid_->verticalHeader()->hide();
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -86,17 +120,37 @@ SensitivityTab::SensitivityTab(Model& model, QWidget* parent) : QWidget(parent),
     column->addWidget(grid_, 1);
 }
 
+std::string SensitivityTab::ReadOptions(SensitivityOptions& options) const {
+    std::optional<double> length, angle;
+    if (!ReadPositive(stepLength_, length) || !length) return "the length step must be a positive number";
+    if (!ReadPositive(stepAngle_, angle) || !angle) return "the angle step must be a positive number of degrees";
+    options.StepLength = *length;
+    options.StepAngle = *angle;
+    if (!ReadPositive(toleranceLength_, options.ToleranceLength) ||
+        !ReadPositive(toleranceAngle_, options.ToleranceAngle))
+        return "a tolerance must be a positive number, or empty";
+    if (options.ToleranceLength.has_value() != options.ToleranceAngle.has_value())
+        return "give both tolerances, one for lengths and one for angles, so they rank on one footing (or neither)";
+    return {};
+}
+
 void SensitivityTab::ComputeClick() {
     if (job_.Running()) return;
+    SensitivityOptions options;
+    if (std::string error = ReadOptions(options); !error.empty()) {
+        status_->setText(QString::fromStdString("Nothing was computed: " + error + "."));
+        return;
+    }
     const auto event = static_cast<ValveEvent>(event_->currentData().toInt());
     const auto at = static_cast<GearPosition>(at_->currentData().toInt());
     compute_->setEnabled(false);
     status_->setText("Computing\u2026");
     Model copy = model_;
-    job_.Start([copy = std::move(copy), event, at, words = event_->currentText()] {
-        return Computed{ValveEventsInputsOf(copy), event, words, ComputeSensitivity(copy, at, event)};
-    },
-               [this](const Computed& c) { Finished(c); });
+    job_.Start(
+        [copy = std::move(copy), event, at, options, words = event_->currentText()] {
+            return Computed{ValveEventsInputsOf(copy), event, words, options, ComputeSensitivity(copy, at, event, options)};
+        },
+        [this](const Computed& c) { Finished(c); });
 }
 
 void SensitivityTab::Finished(const Computed& c) {
@@ -110,20 +164,27 @@ void SensitivityTab::Finished(const Computed& c) {
         status_->setText(QString::fromStdString("Nothing to rank: " + result_.Error + "."));
         return;
     }
-    status_->setText(QString("%1 is %2 %3 now. A knife edge: a small step makes the event jump, "
+    const bool effects = c.Options.ToleranceLength.has_value();
+    const QString unit = QString::fromStdString(EventUnit(c.Event));
+    grid_->horizontalHeaderItem(3)->setText(effects ? "Effect of one tolerance, " + unit : "Effect of one tolerance");
+    status_->setText(QString("%1 is %2 %3 now. Lengths are ranked, then angles; with both tolerances, every "
+                             "dimension by the effect of one tolerance. A knife edge: a step makes the event jump, "
                              "appear or vanish, so it has no slope.")
-                         .arg(c.EventWords, Slope(result_.Value),
-                              IsLengthEvent(c.Event) ? "length units" : "% of stroke"));
+                         .arg(c.EventWords, QString::fromStdString(FixedText(result_.Value, IsLengthEvent(c.Event) ? 5 : 3)),
+                              unit));
     grid_->setRowCount(static_cast<int>(result_.Entries.size()));
     int r = 0;
     for (const SensitivityEntry& e : result_.Entries) {
         grid_->setItem(r, 0, Cell(QString::fromUtf8(e.Dimension->CodeName.data(),
                                                     static_cast<qsizetype>(e.Dimension->CodeName.size())),
                                   Qt::AlignLeft));
-        grid_->setItem(r, 1, Cell(e.Slope ? Slope(*e.Slope) : QString(), Qt::AlignRight));
+        grid_->setItem(r, 1, Cell(e.Slope ? Known(*e.Slope, e.Uncertainty) : QString(), Qt::AlignRight));
+        grid_->setItem(r, 2, Cell(QString::fromStdString(SlopeUnit(c.Event, e.Angle)), Qt::AlignLeft));
+        const double tolerance = (e.Angle ? c.Options.ToleranceAngle : c.Options.ToleranceLength).value_or(0);
+        grid_->setItem(r, 3, Cell(e.Effect ? Known(*e.Effect, e.Uncertainty * tolerance) : QString(), Qt::AlignRight));
         auto* mark = Cell(e.KnifeEdge ? "knife edge" : "", Qt::AlignLeft);
         if (e.KnifeEdge) mark->setForeground(QColor(200, 0, 0));
-        grid_->setItem(r, 2, mark);
+        grid_->setItem(r, 4, mark);
         ++r;
     }
     grid_->resizeColumnsToContents();

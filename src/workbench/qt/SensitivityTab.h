@@ -1,5 +1,7 @@
-// The sensitivity tab: choose an event and a reverser setting, and see how much each of
-// the 44 dimensions moves it, largest first, with the knife edges marked.
+// The sensitivity tab: choose an event, a reverser setting and the steps, and see how much
+// each of the 44 dimensions moves it, each slope with its unit, the lengths and then the
+// angles largest first, or with a tolerance for each kind all ranked by the effect of one
+// tolerance; the knife edges marked.
 #pragma once
 
 #include <QWidget>
@@ -10,6 +12,7 @@
 #include "workbench/qt/BackgroundJob.h"
 
 class QComboBox;
+class QLineEdit;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -32,8 +35,11 @@ private:
         ValveEventsInputs Inputs;
         ValveEvent Event;
         QString EventWords;
+        SensitivityOptions Options;
         SensitivityResult Result;
     };
+    // The steps and tolerances as typed; a message instead where one is no positive number.
+    std::string ReadOptions(SensitivityOptions& options) const;
     void Finished(const Computed& c);
 
     Model& model_;
@@ -45,6 +51,10 @@ private:
 
     QComboBox* event_ = nullptr;
     QComboBox* at_ = nullptr;
+    QLineEdit* stepLength_ = nullptr;
+    QLineEdit* stepAngle_ = nullptr;
+    QLineEdit* toleranceLength_ = nullptr;
+    QLineEdit* toleranceAngle_ = nullptr;
     QPushButton* compute_ = nullptr;
     QLabel* status_ = nullptr;
     QTableWidget* grid_ = nullptr;

@@ -10,8 +10,13 @@
 #include <functional>
 #include <vector>
 
+#include <QComboBox>
+
 #include "../../mainwindow/qt/MainWindowFixture.h"
+#include "kinematics/MidGear.h"
+#include "model/DimensionEdit.h"
 #include "model/DimensionTable.h"
+#include "workbench/qt/FitTab.h"
 #include "workbench/qt/ValveEventsWindow.h"
 
 namespace lm::test {
@@ -45,6 +50,18 @@ protected:
     QString Cell(QTableWidget* t, int row, int column) {
         QTableWidgetItem* item = t->item(row, column);
         return item ? item->text() : QString("<none>");
+    }
+    // The gear with its valve pushed along the stem (front cut-off at normal forward gear
+    // several percent later than the rear), then the window open with these dimensions
+    // chosen to vary on its fit tab.
+    FitTab* FitOnUnbalancedGear(const std::vector<const char*>& vary) {
+        ApplyEditedDimension(model, *FindDimension("ValveCtrToJoint"), 3.2f);
+        FindMidGear(model);
+        ValveEventsWindow* w = Open();
+        if (!w) return nullptr;
+        for (std::size_t k = 0; k < vary.size(); ++k)
+            child<QComboBox>(w->Fit(), ("FitDimension" + std::to_string(k + 1)).c_str())->setCurrentText(vary[k]);
+        return w->Fit();
     }
     std::vector<float> Dimensions() {
         std::vector<float> v;

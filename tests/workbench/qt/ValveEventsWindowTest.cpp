@@ -69,16 +69,11 @@ TEST_F(ValveEventsWindowTest, OpensBesideTheGearAndFillsItsTableFromTheWorkerAft
 }
 
 TEST_F(ValveEventsWindowTest, AFitAppliedAndUndoneThroughTheButtonsRestoresTheSetExactly) {
-    ApplyEditedDimension(model, *FindDimension("ValveCtrToJoint"), 3.2f);
-    FindMidGear(model);
+    FitTab* fit = FitOnUnbalancedGear({"ValveCtrToJoint", "RockerPivotHorz"});
+    ASSERT_NE(fit, nullptr);
+    QWidget* w = fit->window();
     const std::vector<float> start = Dimensions();
     const float centre = model.Gear.RevArmCenter;
-
-    ValveEventsWindow* w = Open();
-    ASSERT_NE(w, nullptr);
-    FitTab* fit = w->Fit();
-    child<QComboBox>(fit, "FitDimension1")->setCurrentText("ValveCtrToJoint");
-    child<QComboBox>(fit, "FitDimension2")->setCurrentText("RockerPivotHorz");
     // Choosing a dimension fills its bounds 10 % either side.
     EXPECT_FLOAT_EQ(child<QLineEdit>(fit, "FitLow1")->text().toFloat(), 3.2f * 0.9f);
     child<QLineEdit>(fit, "FitGoals")->setText("equal-cutoff@fwd");
@@ -87,7 +82,7 @@ TEST_F(ValveEventsWindowTest, AFitAppliedAndUndoneThroughTheButtonsRestoresTheSe
     ASSERT_TRUE(WaitFor([&] { return !fit->Running(); }));
     ASSERT_TRUE(fit->Result().Converged()) << fit->Message().toStdString();
     EXPECT_EQ(Dimensions(), start);  // nothing changes before Apply
-    EXPECT_EQ(child<QTableWidget>(fit, "FitValues")->rowCount(), 3);
+    EXPECT_EQ(child<QTableWidget>(fit, "FitValues")->rowCount(), 4);  // two values, the residual, the goal
 
     child<QPushButton>(fit, "ApplyFit")->click();
     EXPECT_NE(Dimensions(), start);
@@ -131,14 +126,10 @@ TEST_F(ValveEventsWindowTest, TheCsvIsTheWholeTableAndAFailedSaveLeavesTheOldFil
 }
 
 TEST_F(ValveEventsWindowTest, ACancelledFitOffersNothingToApply) {
-    ApplyEditedDimension(model, *FindDimension("ValveCtrToJoint"), 3.2f);
-    FindMidGear(model);
+    FitTab* fit = FitOnUnbalancedGear({"ValveCtrToJoint", "RockerPivotHorz"});
+    ASSERT_NE(fit, nullptr);
+    QWidget* w = fit->window();
     const std::vector<float> start = Dimensions();
-    ValveEventsWindow* w = Open();
-    ASSERT_NE(w, nullptr);
-    FitTab* fit = w->Fit();
-    child<QComboBox>(fit, "FitDimension1")->setCurrentText("ValveCtrToJoint");
-    child<QComboBox>(fit, "FitDimension2")->setCurrentText("RockerPivotHorz");
     child<QLineEdit>(fit, "FitGoals")->setText("equal-cutoff@fwd, equal-cutoff@rev");
     child<QPushButton>(fit, "RunFit")->click();
     EXPECT_FALSE(child<QPushButton>(fit, "RunFit")->isEnabled());
