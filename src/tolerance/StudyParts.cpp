@@ -142,11 +142,17 @@ struct PartFile {
     StudyPlan Plan;
     NominalEvents Nominal;
     StudyParts Part;
-    SampleData Data;
+    std::uint64_t First = 0, Count = 0;
+    std::uint64_t HeaderBytes = 0;  // the first line with its end
+    std::string Checksum;
 };
 
-std::string ReadPart(const std::string& path, PartFile& out) {
-    const std::string name = "part '" + path + "'";
+std::string Named(const std::string& path) { return "part '" + path + "'"; }
+
+// The part's first line, checked against the file's size; the samples are read later, one
+// part at a time, so a merge holds no more than the whole study and one part.
+std::string ReadPartHeader(const std::string& path, PartFile& out) {
+    const std::string name = Named(path);
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return name + " is not a readable file";
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
@@ -157,15 +163,13 @@ std::string ReadPart(const std::string& path, PartFile& out) {
     if (line.size() > kMaxHeaderBytes || !in) return name + " is not a tolerance study part";
     PartFile p;
     p.Path = path;
-    std::uint64_t first = 0, count = 0;
-    std::string checksum;
     try {
         Json j = Json::parse(line);
         p.Part.Part = j.at("part").get<std::uint64_t>();
         p.Part.Of = j.at("of").get<std::uint64_t>();
-        first = j.at("first").get<std::uint64_t>();
-        count = j.at("count").get<std::uint64_t>();
-        checksum = j.at("checksum").get<std::string>();
+        p.First = j.at("first").get<std::uint64_t>();
+        p.Count = j.at("count").get<std::uint64_t>();
+        p.Checksum = j.at("checksum").get<std::string>();
         for (const char* key : {"part", "of", "first", "count", "checksum"}) j.erase(key);
         ReadHeader(j, p.Plan, p.Nominal);
         p.Key = j.dump();
@@ -176,23 +180,28 @@ std::string ReadPart(const std::string& path, PartFile& out) {
     if (p.Part.Of == 0 || p.Part.Of > samples || p.Part.Part == 0 || p.Part.Part > p.Part.Of)
         return name + " is damaged: part " + std::to_string(p.Part.Part) + " of " + std::to_string(p.Part.Of);
     const ShardRange range = ShardOf(samples, p.Part.Part, p.Part.Of);
-    if (range.First != first || range.Count != count) return name + " is damaged: its samples are not its part's";
-    const std::size_t settings = p.Plan.Settings.size();
-    const std::uint64_t cells = count * settings;
-    const std::uint64_t payload = cells + cells * kStudyEventCount * 4;
-    if (size != line.size() + 1 + payload)
-        return name + " is damaged: " + std::to_string(size) + " bytes where " +
-               std::to_string(line.size() + 1 + payload) + " belong";
-    std::vector<unsigned char> bytes(payload);
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(payload))) return "cannot read " + name;
-    if (Hex(Checksum(bytes)) != checksum) return name + " is damaged: its checksum does not match";
-    p.Data.First = first;
-    p.Data.Count = count;
-    p.Data.Settings = settings;
-    p.Data.Assembled.assign(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(cells));
-    p.Data.Values.resize(cells * kStudyEventCount);
-    for (std::size_t k = 0; k < p.Data.Values.size(); ++k) p.Data.Values[k] = GetFloat(&bytes[cells + 4 * k]);
+    if (range.First != p.First || range.Count != p.Count) return name + " is damaged: its samples are not its part's";
+    p.HeaderBytes = line.size() + 1;
+    const std::uint64_t cells = p.Count * p.Plan.Settings.size();
+    const std::uint64_t expected = p.HeaderBytes + cells + cells * kStudyEventCount * 4;
+    if (size != expected)
+        return name + " is damaged: " + std::to_string(size) + " bytes where " + std::to_string(expected) + " belong";
     out = std::move(p);
+    return {};
+}
+
+// Appends the part's samples to `into`, the parts before it already there.
+std::string AppendPartSamples(const PartFile& p, SampleData& into) {
+    const std::string name = Named(p.Path);
+    const std::uint64_t cells = p.Count * p.Plan.Settings.size();
+    std::vector<unsigned char> bytes(cells + cells * kStudyEventCount * 4);
+    std::ifstream in(p.Path, std::ios::binary);
+    in.seekg(static_cast<std::streamoff>(p.HeaderBytes));
+    if (!in || !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
+        return "cannot read " + name;
+    if (Hex(Checksum(bytes)) != p.Checksum) return name + " is damaged: its checksum does not match";
+    into.Assembled.insert(into.Assembled.end(), bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(cells));
+    for (std::uint64_t k = 0; k < cells * kStudyEventCount; ++k) into.Values.push_back(GetFloat(&bytes[cells + 4 * k]));
     return {};
 }
 
@@ -236,10 +245,10 @@ std::string MergeStudyParts(std::span<const std::string> paths, MergedStudy& out
     std::vector<PartFile> parts(paths.size());
     std::map<std::uint64_t, std::size_t> byNumber;
     for (std::size_t k = 0; k < paths.size(); ++k) {
-        if (std::string error = ReadPart(paths[k], parts[k]); !error.empty()) return error;
+        if (std::string error = ReadPartHeader(paths[k], parts[k]); !error.empty()) return error;
         const PartFile& p = parts[k];
         const PartFile& first = parts.front();
-        const std::string name = "part '" + p.Path + "'";
+        const std::string name = Named(p.Path);
         if (p.Key != first.Key)
             return name + " is from a different study than '" + first.Path +
                    "' (its gear, tolerances, settings, sample count or seed differ)";
@@ -258,12 +267,10 @@ std::string MergeStudyParts(std::span<const std::string> paths, MergedStudy& out
     merged.Nominal = parts.front().Nominal;
     merged.Data.Count = merged.Plan.Samples;
     merged.Data.Settings = merged.Plan.Settings.size();
-    for (const auto& [number, index] : byNumber) {
-        SampleData& d = parts[index].Data;
-        merged.Data.Assembled.insert(merged.Data.Assembled.end(), d.Assembled.begin(), d.Assembled.end());
-        merged.Data.Values.insert(merged.Data.Values.end(), d.Values.begin(), d.Values.end());
-        d = {};
-    }
+    merged.Data.Assembled.reserve(merged.Data.Count * merged.Data.Settings);
+    merged.Data.Values.reserve(merged.Data.Count * merged.Data.Settings * kStudyEventCount);
+    for (const auto& [number, index] : byNumber)
+        if (std::string error = AppendPartSamples(parts[index], merged.Data); !error.empty()) return error;
     out = std::move(merged);
     return {};
 }

@@ -47,7 +47,7 @@ bool SolveSymmetric(std::vector<double> a, std::vector<double>& b, std::size_t n
 }
 
 struct ResultSums {
-    std::vector<float> Present;  // in sample order
+    std::uint64_t Present = 0;
     double Mean = 0;
     std::uint64_t Unassembled = 0;
     std::uint64_t Absent = 0;
@@ -62,14 +62,21 @@ bool IsPresent(const SampleData& d, std::uint64_t i, std::size_t s, int e) {
     return d.IsAssembled(i, s) && !std::isnan(d.Value(i, s, e));
 }
 
-void Statistics(const ResultSums& r, const ShareMoments* all, float nominal, const std::vector<std::string>& sources,
-                const std::vector<StudyVariable>& variables, std::uint64_t samples, EventStatistics& out) {
+// One event at one setting. Its values are gathered only now, one event at a time, so a
+// large study holds no more than one event's copy beside its samples.
+void Statistics(const ResultSums& r, const ShareMoments* all, float nominal, const StudyPlan& plan,
+                const SampleData& data, std::size_t setting, int event, EventStatistics& out) {
+    const auto& sources = plan.Sources;
+    const auto& variables = plan.Variables;
     out.Nominal = nominal;
-    out.Unassembled = static_cast<double>(r.Unassembled) / static_cast<double>(samples);
-    out.Absent = static_cast<double>(r.Absent) / static_cast<double>(samples);
+    out.Unassembled = static_cast<double>(r.Unassembled) / static_cast<double>(data.Count);
+    out.Absent = static_cast<double>(r.Absent) / static_cast<double>(data.Count);
     out.P1 = out.P50 = out.P99 = out.Worst = out.Explained = kNone;
-    if (r.Present.empty()) return;
-    std::vector<float> sorted = r.Present;
+    if (r.Present == 0) return;
+    std::vector<float> sorted;
+    sorted.reserve(r.Present);
+    for (std::uint64_t i = 0; i < data.Count; ++i)
+        if (IsPresent(data, i, setting, event)) sorted.push_back(data.Value(i, setting, event));
     std::sort(sorted.begin(), sorted.end());
     out.P1 = Percentile(sorted, 1);
     out.P50 = Percentile(sorted, 50);
@@ -186,11 +193,11 @@ ToleranceSummary Summarize(const StudyPlan& plan, const NominalEvents& nominal, 
                 if (!data.IsAssembled(i, s)) ++r.Unassembled;
                 else if (std::isnan(data.Value(i, s, e))) ++r.Absent;
                 else {
-                    r.Present.push_back(data.Value(i, s, e));
-                    total += r.Present.back();
+                    ++r.Present;
+                    total += data.Value(i, s, e);
                 }
             }
-            if (!r.Present.empty()) r.Mean = total / static_cast<double>(r.Present.size());
+            if (r.Present > 0) r.Mean = total / static_cast<double>(r.Present);
         }
     // The variables are drawn again rather than kept: a sample's are fixed by the seed,
     // and a large study's would not fit in memory. Every sample counts in one set of sums;
@@ -222,8 +229,8 @@ ToleranceSummary Summarize(const StudyPlan& plan, const NominalEvents& nominal, 
     for (std::size_t s = 0; s < settings; ++s)
         for (int e = 0; e < kStudyEventCount; ++e) {
             const std::size_t k = s * kStudyEventCount + static_cast<std::size_t>(e);
-            Statistics(sums[k], all ? &*all : nullptr, nominal.PerSetting[s].Values[static_cast<std::size_t>(e)],
-                       plan.Sources, plan.Variables, data.Count, summary.Results[k]);
+            Statistics(sums[k], all ? &*all : nullptr, nominal.PerSetting[s].Values[static_cast<std::size_t>(e)], plan,
+                       data, s, e, summary.Results[k]);
         }
     return summary;
 }
