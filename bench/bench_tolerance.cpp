@@ -50,9 +50,7 @@ BENCHMARK(BM_ToleranceStudy2000Samples3Settings)
     ->Arg(0)
     ->Unit(benchmark::kSecond)
     ->UseRealTime()
-    ->Iterations(1)
-    ->Repetitions(2)
-    ->ReportAggregatesOnly(false);
+    ->Iterations(1);
 
 // Percentiles, worst cases and the variance shares of 36 results over 54 variables.
 void BM_ToleranceStatistics2000Samples(benchmark::State& state) {
