@@ -80,6 +80,10 @@ TEST_F(TolerancesTabTest, ATypedStudyRunsOnACopyAndShowsTheCoresOwnNumbers) {
     tab->AskPicturePath = [&](QWidget*, const QString&) { return dir.filePath("shares.svg"); };
     child<QPushButton>(tab, "SaveToleranceShares")->click();
     EXPECT_GT(QFile(dir.filePath("shares.svg")).size(), 1000);
+    // A change of the gear afterwards: the results are said to be of the gear before.
+    ApplyEditedDimension(model, *FindDimension("EccRodFwd"), 7.8f);
+    window->Watch();
+    EXPECT_TRUE(tab->Message().startsWith("The gear has changed")) << tab->Message().toStdString();
 }
 
 TEST_F(TolerancesTabTest, ACancelledRunShowsNothingOfItself) {
