@@ -5,14 +5,13 @@
 #include <cmath>
 
 #include "common/Numbers.h"
+#include "common/Real.h"
 #include "common/TextScaleExtent.h"
 #include "mainwindow/ViewMapping.h"
 
 namespace lm {
 
 namespace {
-
-using Real = long double;
 
 struct Row {
     int dim;

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "common/Numbers.h"
+#include "common/Real.h"
 #include "mainwindow/RefPointDrawing.h"
 #include "mainwindow/ViewMapping.h"
 #include "model/PivotNumbers.h"
@@ -14,8 +15,6 @@
 namespace lm {
 
 namespace {
-
-using Real = long double;
 
 struct Point {
     Real x = 0, y = 0;

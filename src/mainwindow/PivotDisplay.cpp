@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/Numbers.h"
+#include "common/Real.h"
 #include "mainwindow/ReadoutText.h"
 #include "mainwindow/RefPointDrawing.h"
 #include "model/PivotNumbers.h"
@@ -14,8 +15,6 @@
 namespace lm {
 
 namespace {
-
-using Real = long double;
 
 std::string Number(Real v) { return FormatFixed(static_cast<double>(v), 7, 3); }
 

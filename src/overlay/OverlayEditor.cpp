@@ -7,13 +7,12 @@
 #include <string>
 
 #include "common/Numbers.h"
+#include "common/Real.h"
 #include "model/PivotNumbers.h"
 
 namespace lm {
 
 namespace {
-
-using Real = long double;
 
 constexpr const char* kTypeLabels[] = {"Line", "Circle"};
 constexpr const char* kColourLabels[kOverlayColourCount] = {"Black", "Red", "Green", "Yellow", "Blue", "Gray"};

@@ -8,14 +8,14 @@
 
 #include <cmath>
 #include <functional>
-#include <numbers>
+
+#include "common/Real.h"
 
 namespace lm {
 
 namespace {
 
 constexpr qreal kRatio = 2;  // drawn at twice the size the button shows
-constexpr qreal kPi = std::numbers::pi;
 
 const QColor kInk(30, 30, 30);
 const QColor kSteel(110, 120, 135);
@@ -42,7 +42,7 @@ QPen Pen(const QColor& c, qreal width = 1.2) {
 }
 
 void ArrowHead(QPainter& p, QPointF tip, qreal angleDeg, const QColor& c, qreal size = 3.2) {
-    const qreal a = angleDeg * kPi / 180;
+    const qreal a = angleDeg * qreal(kPi) / 180;
     const QPointF back(tip.x() - size * std::cos(a), tip.y() + size * std::sin(a));
     const QPointF side(-std::sin(a) * size * 0.55, -std::cos(a) * size * 0.55);
     QPolygonF head{tip, back + side, back - side};
@@ -87,7 +87,7 @@ void FrameDimensions(QPainter& p) {
     p.setPen(Pen(kInk, 1.2));
     p.drawEllipse(QPointF(5, 10), 4, 4);
     for (int k = 0; k < 4; ++k) {
-        const qreal a = k * kPi / 4;
+        const qreal a = k * qreal(kPi) / 4;
         p.drawLine(QPointF(5 - 4 * std::cos(a), 10 - 4 * std::sin(a)),
                    QPointF(5 + 4 * std::cos(a), 10 + 4 * std::sin(a)));
     }
@@ -135,13 +135,13 @@ void StepAngle(QPainter& p) {
     const QPointF c(8, 8);
     p.setPen(Pen(kInk, 1));
     for (int k = 0; k < 12; ++k) {
-        const qreal a = k * kPi / 6;
+        const qreal a = k * qreal(kPi) / 6;
         p.drawLine(QPointF(c.x() + 5.5 * std::cos(a), c.y() - 5.5 * std::sin(a)),
                    QPointF(c.x() + 7.3 * std::cos(a), c.y() - 7.3 * std::sin(a)));
     }
     p.setPen(Pen(kRed, 1.5));
     p.drawArc(QRectF(c.x() - 4, c.y() - 4, 8, 8), 30 * 16, 240 * 16);
-    ArrowHead(p, QPointF(c.x() + 4 * std::cos(-kPi / 2.4), c.y() + 4 * std::sin(kPi / 2.4)),
+    ArrowHead(p, QPointF(c.x() + 4 * std::cos(-qreal(kPi) / 2.4), c.y() + 4 * std::sin(qreal(kPi) / 2.4)),
               0, kRed, 3);
     p.setPen(Pen(kInk, 1));
     p.setBrush(kInk);
@@ -273,7 +273,7 @@ void SineDiagram(QPainter& p) {
     QPainterPath path;
     for (int i = 0; i <= 26; ++i) {
         const qreal x = 2 + 13.0 * i / 26;
-        const qreal y = 8 - 5.5 * std::sin(2 * kPi * i / 26);
+        const qreal y = 8 - 5.5 * std::sin(2 * qreal(kPi) * i / 26);
         if (i == 0)
             path.moveTo(x, y);
         else
