@@ -16,9 +16,12 @@ std::string Fixed(float v, int width, int decimals) { return FormatFixed(v, widt
 
 }  // namespace
 
+std::string PivotTableFirstLine(const Model& m, std::string_view date, std::string_view time) {
+    return "Pivot Data   " + m.DataSetName + "     " + std::string(date) + "   " + std::string(time);
+}
+
 std::string PivotTableText(Model& m, float stepSetting, std::string_view date, std::string_view time) {
-    std::string text;
-    text += "Pivot Data   " + m.DataSetName + "     " + std::string(date) + "   " + std::string(time) + '\n';
+    std::string text = PivotTableFirstLine(m, date, time) + '\n';
     text += "       Reverse Arm " + Fixed(m.Gear.RevArmPos, 7, 3) + "      Step Angle " +
             Fixed(TableStep(stepSetting), 7, 3) + '\n';
     text += "  Driver         No.1                   No.2                   No.3                  No.4"

@@ -13,6 +13,9 @@
 
 namespace lm {
 
+// Its first line: the set's name, the date and the time.
+std::string PivotTableFirstLine(const Model& m, std::string_view date, std::string_view time);
+
 // The whole table text: four header lines, then one line per angle, each ended by '\n'.
 // `date` and `time` are the system's short date and long time. A row whose pivot number
 // names no slot of the pivot table prints blanks in its columns.

@@ -66,6 +66,9 @@ public:
     virtual void SetFontBold(bool bold) = 0;
     // Font size in pixels.
     virtual void SetFontSize(int pixels) = 0;
+    // How wide the text would be drawn in the current font, in pixels; 0 where the canvas
+    // cannot measure (the recording and null canvases).
+    virtual int TextWidth(std::string_view) { return 0; }
 
     void Line(ScreenPoint a, ScreenPoint b) {
         MoveTo(a);

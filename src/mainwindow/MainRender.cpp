@@ -19,10 +19,6 @@
 
 namespace lm {
 
-namespace {
-constexpr int kReadoutFontPixels = 11;
-}  // namespace
-
 void RenderMainWindow(Model& m, MainWindowState& state, Canvas& canvas) {
     canvas.Clear(colors::White);
     canvas.SetPenWidth(m.Display.LineWidth);

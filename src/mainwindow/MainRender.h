@@ -20,6 +20,8 @@ inline constexpr int kPictureHeight = 1024;
 
 // The part of the picture the main window shows: its client area.
 inline constexpr int kClientAreaWidth = 632;
+// The readouts' text size at the normal font.
+inline constexpr int kReadoutFontPixels = 11;
 inline constexpr int kClientAreaHeight = 380;
 
 }  // namespace lm

@@ -3,9 +3,19 @@
 #include "mainwindow/UndoLine.h"
 
 #include "common/Numbers.h"
+#include "common/TextScaleExtent.h"
+#include "mainwindow/MainRender.h"
 #include "mainwindow/ReadoutText.h"
 
 namespace lm {
+
+namespace {
+
+// Just short of the readout panel's frame.
+constexpr int kUndoLineRight = 537;
+constexpr int kSmallestUndoLinePixels = 8;
+
+}  // namespace
 
 std::string UndoLineText(const UndoHistory& undo) {
     const UndoEntry& top = undo.Entries[1];
@@ -20,7 +30,15 @@ void DrawUndoLine(const Model& m, Canvas& canvas) {
     const long double sx = m.Display.TextScaleX;
     const int lineTop = m.Display.DynVarsShown ? 128 : 73;
     UsePlainText(canvas);
-    canvas.TextOut({RoundToInt(320 * sx), RoundToInt(lineTop * sx)}, UndoLineText(m.Undo));
+    const std::string text = UndoLineText(m.Undo);
+    const int left = RoundToInt(320 * sx);
+    // A long line gets a smaller font rather than running under the readout panel.
+    const int right = RoundToInt(kUndoLineRight * sx);
+    const int normal = TextScaleFontPixels(kReadoutFontPixels, m.Display.TextScaleY);
+    int pixels = normal;
+    while (pixels > kSmallestUndoLinePixels && left + canvas.TextWidth(text) > right) canvas.SetFontSize(--pixels);
+    canvas.TextOut({left, RoundToInt(lineTop * sx)}, text);
+    if (pixels != normal) canvas.SetFontSize(normal);
 }
 
 }  // namespace lm

@@ -32,6 +32,12 @@ void CapturePresetClick(Model& m, MainViewControls& c);
 // Presets 1..6: store the captured view first when armed, then show the preset.
 void PresetClick(Model& m, MainViewControls& c, int preset);
 
+// Whether the reference-point bars show: with the reference points, but not while a
+// dimension highlight draws its label and hourglass where they stand.
+inline bool RefPointBarsShown(const Model& m, const MainWindowState& s) {
+    return m.Display.RefPointsOn && !s.HighlightActive;
+}
+
 // Switches the reference points on or off; off also switches the pivot data display off.
 void RefPointsClick(DisplayState& d);
 

@@ -12,9 +12,15 @@ namespace lm {
 std::optional<QPoint> PlaceBeside(const QRect& owner, QSize size, const QRect& screen) {
     if (size.height() > screen.height()) return std::nullopt;
     const int top = std::clamp(owner.top(), screen.top(), screen.bottom() + 1 - size.height());
-    if (owner.right() + size.width() <= screen.right()) return QPoint(owner.right() + 1, top);
-    if (owner.left() - size.width() >= screen.left()) return QPoint(owner.left() - size.width(), top);
-    return std::nullopt;
+    const int roomRight = screen.right() - owner.right();
+    const int roomLeft = owner.left() - screen.left();
+    if (roomRight >= size.width()) return QPoint(owner.right() + 1, top);
+    if (roomLeft >= size.width()) return QPoint(owner.left() - size.width(), top);
+    // Short of room on both sides: against the screen's edge on the roomier side, over
+    // the owner's edge rather than its middle, while at least half the window is beside it.
+    if (std::max(roomLeft, roomRight) * 2 < size.width()) return std::nullopt;
+    if (roomRight >= roomLeft) return QPoint(screen.right() + 1 - size.width(), top);
+    return QPoint(screen.left(), top);
 }
 
 void MoveBesideOwner(QWidget* window) {

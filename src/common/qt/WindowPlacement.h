@@ -13,8 +13,9 @@ class QWidget;
 namespace lm {
 
 // The top-left corner for a window whose frame is `size`, beside the owner's frame: to its
-// right, else to its left, level with its top (moved up as far as the screen needs);
-// nothing where neither side has the room.
+// right, else to its left, level with its top (moved up as far as the screen needs). Where
+// neither side has the whole room, against the screen's edge on the roomier side while at
+// least half the window stands beside the owner; otherwise nothing.
 std::optional<QPoint> PlaceBeside(const QRect& owner, QSize size, const QRect& screen);
 
 // Moves `window` beside its parent's window where the screen has room; elsewhere it opens

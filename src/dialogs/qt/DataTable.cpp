@@ -2,16 +2,20 @@
 
 #include "dialogs/qt/DataTable.h"
 
-#include <QDate>
 #include <QFontDatabase>
-#include <QLocale>
+#include <QFontMetrics>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
-#include <QTime>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "dialogs/PivotTable.h"
+#include "mainwindow/WindowTitles.h"
 
 namespace lm {
 
@@ -77,14 +81,38 @@ void DataTable::Open(const QString& title) {
 }
 
 void DataTable::FormActivate() {
-    const QLocale locale = QLocale::system();
-    const std::string date = locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
-    const std::string time = locale.toString(QTime::currentTime(), QLocale::LongFormat).toStdString();
-    const std::string text = PivotTableText(model_, stepSetting_ ? stepSetting_() : 10.0f, date, time);
+    // The date and time as the windows' titles show them.
+    const std::string text =
+        PivotTableText(model_, stepSetting_ ? stepSetting_() : 10.0f, ShortDateNow(), LongTimeNow());
     DataMemo->setPlainText(QString::fromStdString(text));
+    firstLine_ = DataMemo->document()->firstBlock().text();
+    // Wide enough for all six pivots' columns in the fixed-pitch face, where the screen allows.
+    const QFontMetrics metrics(DataMemo->font());
+    int widest = 0;
+    for (QTextBlock b = DataMemo->document()->firstBlock(); b.isValid(); b = b.next())
+        widest = std::max(widest, metrics.horizontalAdvance(b.text()));
+    const int frame = DataMemo->frameWidth() * 2 + DataMemo->document()->documentMargin() * 2 +
+                      DataMemo->verticalScrollBar()->sizeHint().width();
+    int width = widest + static_cast<int>(frame) + 4;
+    if (const QScreen* s = screen()) width = std::min(width, s->availableGeometry().width() * 95 / 100);
+    resize(std::max(width, 620), height());
     Cut1->setEnabled(false);
     Copy1->setEnabled(false);
     SelectAll1->setEnabled(true);
+}
+
+void DataTable::ShowTitle(const QString& title) {
+    if (!isVisible()) return;
+    if (!title.isEmpty() && windowTitle() != title) setWindowTitle(title);
+    // The first line follows the clock as the title does, unless the user has changed it.
+    QTextBlock first = DataMemo->document()->firstBlock();
+    if (first.text() != firstLine_) return;
+    const QString now = QString::fromStdString(PivotTableFirstLine(model_, ShortDateNow(), LongTimeNow()));
+    if (now == firstLine_) return;
+    QTextCursor c(first);
+    c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    c.insertText(now);
+    firstLine_ = now;
 }
 
 void DataTable::Edit1Click() {

@@ -22,10 +22,15 @@ public:
 
     // Shows the window (modal) with a freshly built table under `title`.
     void Open(const QString& title);
-    // Rebuilds the whole text with today's date and time in the system's formats.
+    // Rebuilds the whole text with today's date and time as the windows' titles show them.
     void FormActivate();
+    // The main window's title for it, at every tick while it is open; the first line's
+    // date and time follow it.
+    void ShowTitle(const QString& title);
 
 private:
+    // The first line as last written, to tell it from one the user changed.
+    QString firstLine_;
     void Edit1Click();
     void SelectAll1Click();
 

@@ -41,6 +41,8 @@ TextFileWindow::TextFileWindow(const QString& objectName, const QString& caption
     memo1_ = new QPlainTextEdit(this);
     memo1_->setObjectName(QStringLiteral("Memo1"));
     memo1_->setReadOnly(true);
+    // Read-only keeps the keys that move through the text: Ctrl+End to its end, Ctrl+Home back.
+    memo1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     memo1_->setToolTip(fileName);
     memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

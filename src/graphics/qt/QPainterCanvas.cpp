@@ -227,6 +227,11 @@ void QPainterCanvas::SetFontBold(bool bold) {
     ApplyFont();
 }
 
+int QPainterCanvas::TextWidth(std::string_view text) {
+    if (!metrics_) metrics_.emplace(painter_.fontMetrics());
+    return metrics_->horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
 void QPainterCanvas::SetFontSize(int pixels) {
     // A negative size counts as its magnitude; zero asks for the default.
     if (pixels == 0) pixels = kDefaultFontSize;

@@ -50,6 +50,7 @@ public:
     void SetFontColor(Rgb colour) override;
     void SetFontBold(bool bold) override;
     void SetFontSize(int pixels) override;
+    int TextWidth(std::string_view text) override;
 
     static constexpr int kCoordinateLimit = 1'000'000;
     static constexpr int kMaxPenWidth = 100;

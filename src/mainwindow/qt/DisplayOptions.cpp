@@ -7,6 +7,8 @@
 
 #include "common/Numbers.h"
 #include "common/TextScaleExtent.h"
+#include "common/qt/PictureWidget.h"
+#include "dialogs/qt/DataTable.h"
 #include "mainwindow/PressHandler.h"
 #include "mainwindow/ViewControls.h"
 #include "mainwindow/qt/MainForm.h"
@@ -101,11 +103,13 @@ void MainForm::ShowTickState() {
         setWindowTitle(QString::fromStdString(title));
     dynVars_->ShowTickState();
     UndoShortcut->setEnabled(model_.Undo.ButtonsEnabled);
+    if (RefPointBarsShown(model_, state_) != Panel[5]->isVisibleTo(area_)) view_->Sync();
+    windows_.PivotTable->ShowTitle(QString::fromStdString(state_.Titles[DataTableTitle]));
 }
 
 void MainForm::ShowViewDependents() {
     const DisplayState& d = model_.Display;
-    for (int n : {5, 6, 11}) Panel[static_cast<std::size_t>(n)]->setVisible(d.RefPointsOn);
+    for (int n : {5, 6, 11}) Panel[static_cast<std::size_t>(n)]->setVisible(RefPointBarsShown(model_, state_));
     ShowCommandStates();
     DataTableBut->setVisible(d.PivotDataOn);
 }

@@ -99,13 +99,15 @@ ViewPanel::ViewPanel(QWidget* area, Model& model, MainWindowState& state)
 void ViewPanel::Sync() {
     const MainViewControls& c = state_.View;
     const bool on = model_.Display.RefPointsOn;
+    // The bars stand aside while a dimension highlight shows its label and hourglass there.
+    const bool barsShown = RefPointBarsShown(model_, state_);
     NormVHZ->setEnabled(c.NormEnabled);
     Preset[0]->setEnabled(!c.PresetCaptureArmed);
-    for (QScrollBar* b : {SBRef1Vert, SBRef1Horz, SBRef2Vert, SBRef2Horz}) b->setVisible(on);
+    for (QScrollBar* b : {SBRef1Vert, SBRef1Horz, SBRef2Vert, SBRef2Horz}) b->setVisible(barsShown);
     RefPt1->setEnabled(on);
     RefPt2->setEnabled(on);
-    RefPt1Zero->setVisible(on);
-    RefPt2Zero->setVisible(on);
+    RefPt1Zero->setVisible(barsShown);
+    RefPt2Zero->setVisible(barsShown);
     RefPt1Zero->setEnabled(c.RefPt1ZeroEnabled);
     RefPt2Zero->setEnabled(c.RefPt2ZeroEnabled);
     if (Synced) Synced();

@@ -222,8 +222,10 @@ TEST(EditorPlace, BesideTheMainWindowWhereTheScreenHasRoom) {
     EXPECT_EQ(PlaceBeside(QRect(700, 50, 640, 430), QSize(400, 260), screen), QPoint(300, 50));
     // Near the bottom it moves up to stay on the screen.
     EXPECT_EQ(PlaceBeside(QRect(100, 900, 640, 90), QSize(400, 260), screen), QPoint(740, 740));
-    // Neither side: it opens where it would have opened.
-    EXPECT_EQ(PlaceBeside(QRect(300, 50, 800, 430), QSize(400, 260), screen), std::nullopt);
+    // Almost the room on the right: against the screen's right edge.
+    EXPECT_EQ(PlaceBeside(QRect(384, 50, 632, 430), QSize(400, 260), screen), QPoint(1000, 50));
+    // Not half the room on either side: it opens where it would have opened.
+    EXPECT_EQ(PlaceBeside(QRect(150, 50, 1100, 430), QSize(400, 260), screen), std::nullopt);
 }
 
 class UnsavedChangesTest : public test::MainWindowFixture {

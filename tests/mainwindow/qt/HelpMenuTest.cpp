@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
 #include <QTimer>
 
 #include <memory>
@@ -47,6 +49,22 @@ TEST_F(HelpMenuTest, InstructionsShowTheGuideAndF1IsTheirKey) {
     EXPECT_NE(OpenAndClose(action("About1"), "AboutBox"), "-");
     // Each comes back for another look.
     EXPECT_TRUE(OpenAndClose(action("Instructions"), "Inst").trimmed().startsWith(firstLine));
+}
+
+TEST_F(HelpMenuTest, CtrlEndGoesToTheEndOfTheGuide) {
+    auto* inst = form->findChild<QDialog*>("Inst");
+    ASSERT_NE(inst, nullptr);
+    inst->show();
+    auto* memo = inst->findChild<QPlainTextEdit*>("Memo1");
+    memo->setFocus();
+    QTest::keyClick(memo, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_TRUE(memo->textCursor().atEnd());
+    EXPECT_GT(memo->verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(memo->viewport()->rect().contains(memo->cursorRect()));
+    QTest::keyClick(memo, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_TRUE(memo->textCursor().atStart());
+    EXPECT_EQ(memo->verticalScrollBar()->value(), 0);
+    inst->close();
 }
 
 }  // namespace

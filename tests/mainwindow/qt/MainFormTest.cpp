@@ -488,6 +488,23 @@ TEST_F(MainFormTest, ReferencePointsShowTheirControlsWhenSwitchedOn) {
     EXPECT_FALSE(form->findChild<QWidget*>("Panel5")->isVisibleTo(form.get()));
 }
 
+TEST_F(MainFormTest, AHighlightsLabelAndHourglassAreNotHiddenUnderTheReferenceBars) {
+    form->RefPointsClick();
+    model.Highlight.Dim = 2;
+    tick();
+    EXPECT_FALSE(bar("SBRef1Vert")->isVisibleTo(form.get()));
+    EXPECT_FALSE(form->findChild<QWidget*>("Panel5")->isVisibleTo(form.get()));
+    // The label's place at (30, 75) and the hourglass's (20..44, 100..142) show the picture.
+    for (QPoint p : {QPoint(31, 76), QPoint(30, 120)}) EXPECT_EQ(form->centralWidget()->childAt(p), nullptr) << p.y();
+    // A press ends the highlight; the bars come back.
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(400, 300), QPointF(400, 300), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form->centralWidget(), &press);
+    tick();
+    EXPECT_TRUE(bar("SBRef1Vert")->isVisibleTo(form.get()));
+    EXPECT_TRUE(form->findChild<QWidget*>("Panel5")->isVisibleTo(form.get()));
+}
+
 TEST_F(MainFormTest, MousePlacesReferencePointsOnlyOnTheDrawing) {
     QWidget* client = form->centralWidget();
     const Pivot& p1 = model.P(RefPoint1);

@@ -3,12 +3,17 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMouseEvent>
+#include <QFontMetrics>
 #include <QPlainTextEdit>
+#include <QScreen>
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
 #include "dialogs/qt/DataTable.h"
 #include "mainwindow/ViewMapping.h"
+#include "mainwindow/WindowTitles.h"
 #include "MainWindowFixture.h"
 
 namespace lm {
@@ -62,6 +67,31 @@ TEST_F(PivotPicksTest, RowNumberThenPivotTracksItAndTheDisplayShowsIt) {
     // Switched off, the button goes.
     action("SetPivotData")->trigger();
     EXPECT_FALSE(shown(button("DataTableBut")));
+}
+
+TEST_F(PivotPicksTest, TableShowsAllSixPivotsAndItsFirstLineFollowsTheTitlesClock) {
+    action("SetPivotData")->trigger();
+    button("DataTableBut")->click();
+    auto* table = form->findChild<DataTable*>("DataTable");
+    ASSERT_NE(table, nullptr);
+    auto* memo = table->findChild<QPlainTextEdit*>("DataMemo");
+    // Every column of the widest row is in view without scrolling, where the screen has
+    // the room; elsewhere the window takes what it has.
+    const QStringList lines = memo->toPlainText().split('\n');
+    int widest = 0;
+    for (const QString& line : lines) widest = std::max(widest, QFontMetrics(memo->font()).horizontalAdvance(line));
+    const int room = table->screen()->availableGeometry().width() * 95 / 100;
+    if (room >= widest + 60)
+        EXPECT_LE(widest, memo->viewport()->width());
+    else
+        EXPECT_EQ(table->width(), room);
+    // The first line's date and time are the titles' (same formats), and follow them.
+    EXPECT_EQ(lines[0].toStdString(), "Pivot Data   Nominal     " + ShortDateNow() + "   " + LongTimeNow());
+    model.DataSetName = "Renamed";
+    tick();
+    EXPECT_TRUE(memo->toPlainText().startsWith("Pivot Data   Renamed     "));
+    EXPECT_TRUE(table->windowTitle().contains("Renamed"));
+    table->close();
 }
 
 TEST_F(PivotPicksTest, TableIsRebuiltAtEveryOpeningAndPutsTheAngleBack) {
