@@ -41,16 +41,23 @@ void BM_PortDiagramSweepBothGraphs(benchmark::State& state) {
 }
 BENCHMARK(BM_PortDiagramSweepBothGraphs)->ArgName("cores")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The exact table (Exact) against the port diagram's 4-degree table (Diagram), both
+// graphs, in the same run: the exact one should cost at most three times as much.
 void BM_ValveEventsTable(benchmark::State& state) {
     const auto cores = lm::bench::Cores(state);
     const lm::bench::ProcessCpu cpu(state);
     const lm::Model m = Nominal();
+    const auto method = state.range(1) == 0 ? lm::EventMethod::Exact : lm::EventMethod::Diagram;
     for (auto _ : state) {
-        const lm::ValveEventsTable t = lm::ComputeValveEvents(m);
+        const lm::ValveEventsTable t = lm::ComputeValveEvents(m, method);
         benchmark::DoNotOptimize(t.Forward.data());
     }
 }
-BENCHMARK(BM_ValveEventsTable)->ArgName("cores")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ValveEventsTable)
+    ->ArgNames({"cores", "asDiagram"})
+    ->ArgsProduct({{1, 0}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_SensitivityAll44(benchmark::State& state) {
     const auto cores = lm::bench::Cores(state);
@@ -87,6 +94,33 @@ void BM_FitTwoDimensions(benchmark::State& state) {
     state.counters["evaluations"] = evaluations;
 }
 BENCHMARK(BM_FitTwoDimensions)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Equal cut-offs over every row from normal to full forward gear (four rows a trial), as
+// closely as two dimensions can: a search to its end, not to a threshold.
+void BM_FitTwoDimensionsOverARange(benchmark::State& state) {
+    const lm::bench::ProcessCpu cpu(state);
+    const lm::Model m = Nominal();
+    lm::FitProblem p;
+    for (const char* name : {"EccRodFwd", "RockerPivotHorz"}) {
+        lm::FitVariable v;
+        lm::ParseFitVariable(name, m, v);
+        p.Vary.push_back(v);
+    }
+    lm::FitGoal goal;
+    lm::ParseFitGoal("equal-cutoff@fwd..full-fwd", goal);
+    p.Goals.push_back(goal);
+    int evaluations = 0;
+    double residual = 0;
+    for (auto _ : state) {
+        const lm::FitResult r = lm::RunFit(m, p);
+        if (r.Outcome == lm::FitOutcome::Refused) state.SkipWithError("the fit was refused");
+        evaluations = r.Evaluations;
+        residual = r.ResidualAfter;
+    }
+    state.counters["evaluations"] = evaluations;
+    state.counters["residual_pct"] = residual;
+}
+BENCHMARK(BM_FitTwoDimensionsOverARange)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

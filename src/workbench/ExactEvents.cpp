@@ -46,6 +46,8 @@ constexpr std::array<TimedEvent, kTimedEventCount> kTimed = {{
 // Beyond this many full-opening crossings of one port (an absurd gear), the rest are
 // taken from the sampling without refinement.
 constexpr int kMaxRefinedFullCrossings = 16;
+// The full-open degrees are given to 0.01 degree: their ends need no finer.
+constexpr double kFullOpenWidth = 1e-3;
 constexpr int kMaxPeakSteps = 4;
 
 // The solver's valve jumps by up to about 7e-5 length units between neighbouring angles
@@ -108,11 +110,13 @@ public:
     }
 
     // Where opening `of` rises (sign +1) or falls (-1) through 0 within b.
-    Bracket RefineBracket(Opening of, double sign, Bracket b) {
+    Bracket RefineBracket(Opening of, double sign, Bracket b, double width = kExactEventWidth) {
         const auto g = [&](double phase) { return sign * Solve(phase).G[of]; };
-        return RefineCrossing(g, b, kExactEventWidth);
+        return RefineCrossing(g, b, width);
     }
-    double Refine(Opening of, double sign, Bracket b) { return RefineBracket(of, sign, b).Crossing(); }
+    double Refine(Opening of, double sign, Bracket b, double width = kExactEventWidth) {
+        return RefineBracket(of, sign, b, width).Crossing();
+    }
 
     double Width(Opening of) const { return of == FrontSteam ? frontWidth_ : rearWidth_; }
     bool GearError() const { return m_.Gear.GearError; }
@@ -242,7 +246,8 @@ double FullOpenDegrees(RowSolver& s, Opening full, const std::vector<Sample>& sa
         Bracket br{samples[i - 1].Phase, sign * a, samples[i].Phase, sign * b};
         if (!std::isfinite(br.GA)) br.GA = -1;
         if (!std::isfinite(br.GB)) br.GB = 0;
-        const double at = refined++ < kMaxRefinedFullCrossings ? s.Refine(full, sign, br) : br.Crossing();
+        const double at =
+            refined++ < kMaxRefinedFullCrossings ? s.Refine(full, sign, br, kFullOpenWidth) : br.Crossing();
         if (open) total += at - from;
         from = at;
         open = rises;
