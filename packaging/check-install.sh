@@ -18,6 +18,7 @@ for f in bin/linkmotion bin/linkmotion-cli \
          share/linkmotion/instruct.doc share/linkmotion/LmISpIns.doc \
          share/linkmotion/Exhaust.wav share/linkmotion/Error.wav \
          share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+         share/mime/packages/$id.xml \
          share/icons/hicolor/scalable/apps/linkmotion.svg \
          share/man/man1/linkmotion.1.gz share/man/man1/linkmotion-cli.1.gz \
          share/bash-completion/completions/linkmotion-cli \
@@ -42,6 +43,21 @@ if have appstreamcli; then
     appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >/dev/null ||
         fail "appstreamcli validate"
 fi
+if have update-mime-database; then
+    # Reads the type definitions as a desktop does; refuses a malformed file.
+    out=$(update-mime-database "$prefix/share/mime" 2>&1) || fail "update-mime-database: $out"
+    grep -q '^application/x-linkmotion-dimensions' "$prefix/share/mime/types" 2>/dev/null ||
+        fail "the .lmd type is not registered"
+fi
+
+# One version everywhere: the program's, the manual pages' and the release's.
+version=$("$prefix/bin/linkmotion-cli" --version | sed 's/.*Version //')
+grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml" ||
+    fail "the metainfo's release is not $version"
+for page in "$prefix"/share/man/man1/*.1.gz; do
+    zcat "$page" | head -1 | grep -q "Inside Admission $version\"" || fail "$page is not for $version"
+done
+
 if have man; then
     for page in "$prefix"/share/man/man1/*.1.gz; do
         out=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null) || fail "man $page"

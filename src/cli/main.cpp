@@ -10,6 +10,7 @@
 #include "cli/Commands.h"
 #include "cli/GearOptions.h"
 #include "common/MessageText.h"
+#include "common/Version.h"
 #include "model/DimensionTable.h"
 #include "model/Model.h"
 
@@ -63,7 +64,7 @@ int Run(int argc, char** argv) {
         return 0;
     }
     if (args.Has("version")) {
-        std::cout << "linkmotion-cli, LINKMOTION Inside Admission Version 2.6\n";
+        std::cout << "linkmotion-cli, LINKMOTION Inside Admission Version " << lm::kVersion << '\n';
         return 0;
     }
     if (args.command.empty()) throw UsageError("no command given (try --help)");

@@ -4,6 +4,7 @@
 
 #include <ctime>
 
+#include "common/Version.h"
 
 namespace lm {
 
@@ -22,7 +23,7 @@ std::string FormatNow(const char* format) {
 
 std::array<std::string, kTitleCount> BuildWindowTitles(const std::string& setName, const std::string& date,
                                                        const std::string& time) {
-    const std::string tail = setName + "     " + date + "   " + time + "   Version 2.6";
+    const std::string tail = setName + "     " + date + "   " + time + "   Version " + std::string(kVersion);
     std::array<std::string, kTitleCount> t;
     t[MainTitle] = "LINKMOTION Inside Admission            " + tail;
     t[SineTitle] = "LINKMOTION Inside Admission      Sine Diagram    " + tail;

@@ -7,11 +7,14 @@
 #include <algorithm>
 #include <array>
 
+#include "common/Version.h"
+
 namespace lm {
 
 QStringList AboutBox::Lines() {
     return {
-        QStringLiteral("LINKMOTION Inside Admission  Version 2.6"),
+        QStringLiteral("LINKMOTION Inside Admission  Version %1")
+            .arg(QString::fromUtf8(kVersion.data(), static_cast<qsizetype>(kVersion.size()))),
         QStringLiteral("The LINKMOTION simulators were first written"),
         QStringLiteral("for text-screen personal computers; this one"),
         QStringLiteral("was the first of them brought to the desktop,"),
