@@ -22,6 +22,11 @@ void FileCommands::OpenDosVersionDimClick() {
     Finish(!path.isEmpty() && Load(path, true));
 }
 
+void FileCommands::OpenFile(const QString& path) {
+    if (!MayDropDimensionSet()) return;
+    Finish(Load(path, path.endsWith(".lmp", Qt::CaseInsensitive)));
+}
+
 void FileCommands::Finish(bool loaded) {
     if (OpenFinished) OpenFinished(loaded);
 }

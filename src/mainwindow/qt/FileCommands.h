@@ -21,6 +21,9 @@ public:
     void OpenDimensionsClick();
     void OpenDosVersionDimClick();
     void SaveAsDimensionsClick();
+    // Opens the file as OpenDimensions would, or imports it as OpenDosVersionDim would
+    // when its name ends in ".lmp": a file handed over on the command line or dropped.
+    void OpenFile(const QString& path);
 
     // Before the set is dropped (exit, closing the window, opening another): true when it
     // may go. A changed set is offered for saving first; Cancel, or a save that was

@@ -86,6 +86,8 @@ public:
     void OpenDimensionsClick() { files_->OpenDimensionsClick(); }
     void OpenDosVersionDimClick() { files_->OpenDosVersionDimClick(); }
     void SaveAsDimensionsClick() { files_->SaveAsDimensionsClick(); }
+    // A file given on the command line: opened, or imported when it is a .lmp file.
+    void OpenFile(const QString& path) { files_->OpenFile(path); }
     void Exit1Click();
 
     // Display options of the SetUp menu and the switches on the menu bar.

@@ -163,5 +163,48 @@ TEST_F(FileCommandsTest, AnOlderFormatImportSetsTheBarFromItsTravel) {
     EXPECT_EQ(bar("SBRevArm")->value(), RevArmBarPosition(model));
 }
 
+// A file named on the command line (or dropped) goes the File menu's way: open, or
+// import for ".lmp", the same refusal for a bad file, the same question first.
+TEST_F(FileCommandsTest, AFileHandedOverIsOpenedOrImportedAsTheMenuWould) {
+    model.Frame.Stroke = 3.25f;
+    answer = dir / "gear.lmd";
+    action("SaveAsDimensions")->trigger();
+    action("ResetAll")->trigger();
+    requests.clear();
+
+    form->OpenFile(QString::fromStdString(dir / "gear.lmd"));
+    EXPECT_EQ(model.Frame.Stroke, 3.25f);
+    EXPECT_EQ(model.DataSetName, "gear");
+    const std::string old = dir / "dos gear.LMP";
+    test::WriteRecords(old, test::DistinctRecords(13));
+    form->OpenFile(QString::fromStdString(old));
+    EXPECT_EQ(model.Frame.EccDia, test::DistinctValue(13, 3));
+    EXPECT_EQ(model.DataSetName, "dos gear");
+    EXPECT_TRUE(requests.empty());  // no dialog: the name was given
+    ASSERT_TRUE(errors.empty()) << errors.front();
+
+    // A bad file: the menu's message, nothing changed.
+    const std::string broken = dir / "broken.lmd";
+    test::WriteBytes(broken, std::vector<unsigned char>(101, 0x41));
+    const Model before = model;
+    form->OpenFile(QString::fromStdString(broken));
+    answer = broken;
+    action("OpenDimensions")->trigger();
+    ASSERT_EQ(errors.size(), 2u);
+    EXPECT_EQ(errors[0], errors[1]);
+    EXPECT_EQ(test::Differences(before, model), std::vector<std::string>{});
+
+    // A changed set is asked about first; Cancel keeps it.
+    model.Frame.Stroke = 2.5f;
+    int asked = 0;
+    form->FileHooks.askToSaveChanges = [&](QWidget*, const QString&) {
+        ++asked;
+        return UnsavedAnswer::Cancel;
+    };
+    form->OpenFile(QString::fromStdString(dir / "gear.lmd"));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(model.Frame.Stroke, 2.5f);
+}
+
 }  // namespace
 }  // namespace lm
