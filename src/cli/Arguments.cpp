@@ -22,7 +22,7 @@ struct OptionSpec {
 };
 
 // Gear options apply to every command; the rest belong to one command or another.
-constexpr std::array<OptionSpec, 42> kOptions = {{
+constexpr std::array<OptionSpec, 43> kOptions = {{
     {"open", true},   {"import", true}, {"set", true},   {"revarm", true}, {"gear", true},
     {"angle", true},  {"step", true},   {"from", true},  {"to", true},     {"csv", false},
     {"save", true},   {"graph", true},  {"positions", true}, {"what", true}, {"out", true},
@@ -33,7 +33,7 @@ constexpr std::array<OptionSpec, 42> kOptions = {{
     {"tolerance-angle", true}, {"threshold", true}, {"compare", true},
     {"study", true},  {"samples", true}, {"seed", true}, {"tol", true}, {"tol-length", true},
     {"tol-angle", true}, {"clearance", true}, {"settings", true}, {"distribution", true},
-    {"shard", true}, {"constraint", true},
+    {"shard", true}, {"constraint", true}, {"page", true},
 }};
 
 const OptionSpec* FindOption(std::string_view name) {

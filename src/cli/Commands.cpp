@@ -8,6 +8,7 @@
 #include "cli/DimsCommand.h"
 #include "cli/DrawCommand.h"
 #include "cli/PivotsCommand.h"
+#include "cli/ReportCommand.h"
 #include "cli/SolveCommands.h"
 #include "cli/ToleranceCommands.h"
 #include "cli/WorkbenchCommands.h"
@@ -62,6 +63,12 @@ const std::array kCommands{
             "arm's place marked, as the Valve Events window plots it; with\n"
             "--compare the events of B.lmd dashed beside it",
             [](Model& m, const Arguments& args, std::ostream&) { RunDraw(m, args); }},
+    Command{"report", kGear, "--out FILE.pdf [--page a4|letter]",
+            "the gear report the desktop program prints: the set, mid-gear\n"
+            "lead and lap, the gear, the 44 dimensions, the valve events of\n"
+            "both directions and the four diagrams, as a PDF of A4 or Letter\n"
+            "pages (default: the locale's paper, Letter in the US, else A4)",
+            [](Model& m, const Arguments& args, std::ostream&) { RunReport(m, args); }},
     Command{"valve-events", kWorkbench, "[--graph F|R|B] [--csv] [--as-diagram]",
             "for each row of the port open/close diagram and each cylinder\n"
             "end, every event found exactly on the solver (crank angle to\n"

@@ -145,21 +145,15 @@ void RunSteam(Model& m, const Arguments& args, std::ostream& out) {
 
 void RunLeadLap(Model& m, const Arguments& args, std::ostream& out) {
     CheckOptionsFor(args, {});
-    m.Gear.RevArmPositions.fill(0);
-    m.Gear.RevArmPositions[1] = m.Gear.RevArmCenter;
-    m.Gear.RevArmPosCount = 1;
-    SineOvalReport report;
-    NullCanvas canvas;
-    DrawSineDiagram(m, canvas, &report);
+    const std::optional<MidGearBlock> b = MidGearLeadAndLap(m);
     JsonObject o;
-    if (report.Blocks.empty()) {
+    if (!b) {
         for (const char* k : {"FrontLead", "RearLead", "FrontLap", "RearLap", "FrontExCl", "RearExCl"})
             o.Raw(k, "null");
     } else {
-        const MidGearBlock& b = report.Blocks.back();
-        o.Number("FrontLead", b.FrontLead).Number("RearLead", b.RearLead);
-        o.Number("FrontLap", b.FrontLap).Number("RearLap", b.RearLap);
-        o.Number("FrontExCl", b.FrontExCl).Number("RearExCl", b.RearExCl);
+        o.Number("FrontLead", b->FrontLead).Number("RearLead", b->RearLead);
+        o.Number("FrontLap", b->FrontLap).Number("RearLap", b->RearLap);
+        o.Number("FrontExCl", b->FrontExCl).Number("RearExCl", b->RearExCl);
     }
     out << o.Text() << '\n';
 }

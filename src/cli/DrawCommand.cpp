@@ -3,14 +3,11 @@
 #include "cli/DrawCommand.h"
 
 #include <QByteArray>
-#include <QGuiApplication>
 #include <cctype>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <span>
 
-#include "common/MessageText.h"
+#include "cli/FontApplication.h"
 #include "diagrams/Diagrams.h"
 #include "files/DimensionFile.h"
 #include "common/AtomicFile.h"
@@ -26,13 +23,6 @@
 namespace lm::cli {
 
 namespace {
-
-// Qt's own chatter (no runtime folder and the like) is not the script's business; real
-// failures come back as errors from the export.
-void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "linkmotion-cli: %s\n", EscapeControls(text.toStdString()).c_str());
-}
 
 std::string Lowercase(std::string s) {
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -149,13 +139,7 @@ void RunDraw(Model& m, const Arguments& args) {
     const auto out = args.Last("out");
     if (!what) throw UsageError("draw needs --what gear|sine|oval|steam|port|events");
     if (!out) throw UsageError("draw needs --out FILE.png or FILE.svg");
-    // Fonts need a GUI application; the offscreen platform needs no display.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    qInstallMessageHandler(QuietMessages);
-    int argc = 1;
-    char name[] = "linkmotion-cli";
-    char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
+    const auto app = MakeFontApplication();
     const std::string graph = args.Last("graph").value_or("F");
     if (*what != "events" && (args.Has("event") || args.Has("compare")))
         throw UsageError("--event and --compare apply to the events plot only (--what events)");

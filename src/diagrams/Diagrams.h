@@ -35,6 +35,11 @@ struct SineOvalReport {
 };
 
 void DrawSineDiagram(Model& m, Canvas& canvas, SineOvalReport* report = nullptr);
+
+// The sine diagram's block for the one position RevArmCenter, worked out on a copy: the
+// lead, lap and exhaust clearance of both ends at mid gear. Empty when the sweep gives
+// no block.
+std::optional<MidGearBlock> MidGearLeadAndLap(const Model& m);
 void DrawOvalDiagram(Model& m, Canvas& canvas, SineOvalReport* report = nullptr);
 
 // The last cut-off each end shows for a position, as percent of stroke.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string_view>
 
@@ -75,5 +76,8 @@ public:
         LineTo(b);
     }
 };
+
+// Draws a picture onto the canvas it is given, in logical pixels of the picture's size.
+using DrawPicture = std::function<void(Canvas&)>;
 
 }  // namespace lm

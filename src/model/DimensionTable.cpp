@@ -78,9 +78,72 @@ constexpr std::array<DimensionInfo, 44> kDimensions = {{
     Cyl("ValveCtrToJoint", 17, "Valve ctr to Joint (Stem)", &C::ValveCtrToJoint),
 }};
 
+// Each editor label as one line of words (the editors draw them over two columns, with
+// ditto marks), in the order of the table above, which the compiler checks.
+struct Label {
+    std::string_view CodeName, Text;
+};
+constexpr std::array<Label, 44> kLabels = {{
+    {"DriverDia", "Driver Diameter"},
+    {"Stroke", "Stroke Length"},
+    {"MainRodLen", "Main Rod Length"},
+    {"EccCircleDia", "Eccentric Circle Dia"},
+    {"EccDia", "Eccentric Dia"},
+    {"EccAngFwd", "Eccentric Angle Forward"},
+    {"EccAngRev", "Eccentric Angle Reverse"},
+    {"EccRodFwd", "Eccentric Rod Forward"},
+    {"EccRodRev", "Eccentric Rod Reverse"},
+    {"LinkRadius", "Link Radius"},
+    {"LinkCentBackSet", "Link Center Pivot Back Set"},
+    {"LinkEccPivotVert", "Link-Ecc Rod Pivot Vert"},
+    {"LinkEccPivotBackSet", "Link-Ecc Rod Pivot Back Set"},
+    {"RockerUpperLen", "Rocker Upper Vert Length"},
+    {"RockerUpperBackSet", "Rocker Upper Back Set"},
+    {"RockerLowerLen", "Rocker Lower Length"},
+    {"RockerPivotVert", "Rocker Pivot Vert"},
+    {"RockerPivotHorz", "Rocker Pivot Horz"},
+    {"ValveConRodLen", "Valve Con Rod Length"},
+    {"LiftingLinkLen", "Lifting Link Length"},
+    {"RevArmLen", "Reverse Arm Vert Length"},
+    {"RevArmBackSet", "Reverse Arm Back Set"},
+    {"LiftingArmLen", "Lifting Arm Length"},
+    {"RevLiftPivotVert", "Rev/Lift Arm Pivot Vert"},
+    {"RevLiftPivotHorz", "Rev/Lift Arm Pivot Horz"},
+    {"RevArmCentNorm", "Rev Arm to Center Norm"},
+    {"RevArmCentMax", "Rev Arm to Center Max"},
+    {"CylCtrToDriver", "Cylinder ctr to Driver ctr"},
+    {"CylCLAboveDriver", "Cylinder CL above Driver"},
+    {"CylBoreDia", "Cylinder Bore Diameter"},
+    {"CylBoreLen", "Cylinder Bore Length"},
+    {"CylPortWidth", "Cylinder Steam Port Width"},
+    {"PistonToCrosshead", "Piston ctr to Crosshead ctr (Piston Rod)"},
+    {"PistonWidth", "Piston Width"},
+    {"ValveCLToCylCL", "Valve CL to Cylinder CL"},
+    {"ValveBoreDia", "Valve Bore Diameter"},
+    {"ValveBoreLen", "Valve Bore Length"},
+    {"ValveBoreCtrToPort", "ValveBore ctr to ValvePort"},
+    {"ValvePortWidthRear", "ValveBore PortWidth Rear"},
+    {"ValvePortWidthFront", "ValveBore PortWidth Front"},
+    {"ValveCtrToRing", "Valve ctr to Inside Edge of Inside Ring"},
+    {"ValveEndWidthRear", "Valve End Width (Outside Edges of Rings) Rear"},
+    {"ValveEndWidthFront", "Valve End Width Front"},
+    {"ValveCtrToJoint", "Valve ctr to Joint (Valve Stem)"},
+}};
+
+constexpr bool LabelsInTableOrder() {
+    for (std::size_t i = 0; i < kDimensions.size(); ++i)
+        if (kLabels[i].CodeName != kDimensions[i].CodeName) return false;
+    return true;
+}
+static_assert(LabelsInTableOrder());
+
 }  // namespace
 
 std::span<const DimensionInfo> AllDimensions() { return kDimensions; }
+
+std::string_view DimensionLabel(const DimensionInfo& d) {
+    return kLabels[static_cast<std::size_t>(&d - kDimensions.data())].Text;
+}
 
 const DimensionInfo* FindDimension(std::string_view codeName) {
     for (const DimensionInfo& d : kDimensions)

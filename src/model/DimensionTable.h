@@ -32,6 +32,10 @@ struct DimensionInfo {
 // All 44 dimensions: the frame ones in editor order, then the cylinder ones.
 std::span<const DimensionInfo> AllDimensions();
 
+// "Eccentric Rod Forward" and the like: the editor's label as one line. `d` is one of
+// AllDimensions().
+std::string_view DimensionLabel(const DimensionInfo& d);
+
 const DimensionInfo* FindDimension(std::string_view codeName);
 const DimensionInfo* FindDimensionByNumber(int dimensionNumber);
 

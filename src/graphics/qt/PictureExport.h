@@ -4,15 +4,11 @@
 
 #include <QByteArray>
 #include <QImage>
-#include <functional>
 #include <string>
 
 #include "graphics/Canvas.h"
 
 namespace lm {
-
-// Draws a picture onto the canvas it is given, in logical pixels of the picture's size.
-using DrawPicture = std::function<void(Canvas&)>;
 
 // Largest picture side, in logical and in physical pixels.
 inline constexpr int kMaxPictureSide = 16384;

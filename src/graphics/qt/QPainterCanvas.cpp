@@ -98,7 +98,7 @@ void QPainterCanvas::ApplyPen() {
     painter_.setPen(pen);
 }
 
-void QPainterCanvas::ApplyFont() {
+QFont CanvasFont(int pixels, bool bold) {
     QFont font;
     // A narrow face first: the readout columns were laid out for a small, narrow system
     // font and run off the window's edge in a wide one.
@@ -109,9 +109,13 @@ void QPainterCanvas::ApplyFont() {
     font.setStyleHint(QFont::SansSerif);
     // Coloured fringes would show on exported pictures.
     font.setStyleStrategy(QFont::NoSubpixelAntialias);
-    font.setPixelSize(fontSize_);
-    font.setBold(fontBold_);
-    painter_.setFont(font);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+void QPainterCanvas::ApplyFont() {
+    painter_.setFont(CanvasFont(fontSize_, fontBold_));
     metrics_.reset();
     layoutFont_ = TextLayouts::FontOf(painter_, fontSize_, fontBold_);
 }

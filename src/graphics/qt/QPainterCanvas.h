@@ -9,9 +9,13 @@
 #include "graphics/Canvas.h"
 #include "graphics/qt/TextLayouts.h"
 
+class QFont;
 class QPainter;
 
 namespace lm {
+
+// The font the canvas draws text in at that pixel size: for measuring text as drawn.
+QFont CanvasFont(int pixels, bool bold);
 
 // Plays Canvas calls onto a QPainter, on whatever device it is painting: a QImage (the
 // screen picture and PNG), a widget or a QSvgGenerator. Lines and outlines follow the
