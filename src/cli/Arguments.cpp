@@ -55,9 +55,14 @@ std::optional<std::string> Arguments::Last(const std::string& name) const {
 
 Arguments ParseArguments(int argc, char** argv) {
     Arguments args;
+    bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string token = argv[i];
-        if (token.rfind("-", 0) != 0 || token == "-") {
+        if (token == "--" && !optionsEnded) {
+            optionsEnded = true;
+            continue;
+        }
+        if (optionsEnded || token.rfind("-", 0) != 0 || token == "-") {
             if (args.command.empty()) args.command = token;
             else args.operands.push_back(token);
             continue;

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/Utf8.h"
+
 namespace lm::cli {
 
 std::string JsonNumber(double value) {
@@ -16,7 +18,21 @@ std::string JsonNumber(double value) {
 
 std::string JsonString(std::string_view text) {
     std::string out = "\"";
-    for (const char ch : text) {
+    while (!text.empty()) {
+        const char ch = text.front();
+        const int length = Utf8SequenceLength(text);
+        if (length < 0) {
+            // Names come from the file system, which allows any bytes; JSON must be UTF-8.
+            out += "\\ufffd";
+            text.remove_prefix(static_cast<std::size_t>(-length));
+            continue;
+        }
+        if (length > 1) {
+            out += text.substr(0, static_cast<std::size_t>(length));
+            text.remove_prefix(static_cast<std::size_t>(length));
+            continue;
+        }
+        text.remove_prefix(1);
         switch (ch) {
             case '"': out += "\\\""; break;
             case '\\': out += "\\\\"; break;
