@@ -30,6 +30,7 @@ void AnimationTick(Model& m, MainWindowState& state) {
     m.P(RockerPivotCopy).X = m.P(RockerPivot).X;
     m.P(RockerPivotCopy).Y = m.P(RockerPivot).Y;
     MapPivots(m);
+    state.Picture.View = m.View;
     state.Cylinder = ComputeCylinderOutline(m);
     state.Piston = ComputePistonOutline(m);
     AdvanceDriverAngle(m.Gear);

@@ -23,23 +23,26 @@ float CrossingPosition(Real p0, Real p, Real open0, Real open) {
 // Beyond 22 degrees a tick skips too much of the stroke for the value to mean anything.
 bool CutOffShown(float stepAngle) { return stepAngle != 0 && stepAngle < 23; }
 
-void ShowEnd(const Model& m, Canvas& canvas, int y, const char* label, const std::string& value, int& hold) {
+// A held value is shown for this tick and counted down.
+bool ShowHeld(float stepAngle, int& hold) {
+    if (!CutOffShown(stepAngle) || hold <= 0) return false;
+    --hold;
+    return true;
+}
+
+void DrawEnd(const Model& m, Canvas& canvas, int y, const char* label, const std::string& value, bool valueShown) {
     if (!CutOffShown(m.Gear.StepAngle)) return;
     canvas.TextOut(TextPosition(m, 545, y), label);
-    if (hold > 0) {
-        canvas.TextOut(TextPosition(m, 600, y), value);
-        --hold;
-    }
+    if (valueShown) canvas.TextOut(TextPosition(m, 600, y), value);
 }
 
 }  // namespace
 
-void DrawCutOffReadout(Model& m, MainWindowState& state, Canvas& canvas) {
+void StepCutOffReadout(Model& m, MainWindowState& state) {
     CutOffMemory& mem = state.CutOff;
     const float p = m.Valve.PistonPos;
     const float fs = m.Valve.FrontSteamOpening;
     const float rs = m.Valve.RearSteamOpening;
-    UsePlainText(canvas);
 
     if (mem.PrevFrontSteamOpening > 0 && fs < 0) {  // the front steam port has just closed
         mem.FrontCutOffHold = HoldTicks(m.Gear.StepAngle);
@@ -47,7 +50,7 @@ void DrawCutOffReadout(Model& m, MainWindowState& state, Canvas& canvas) {
         mem.PrevPistonPos = c;
         m.Display.FrontCutOffText = FormatFixed(static_cast<double>(c / 6.4L), 4, 1);
     }
-    ShowEnd(m, canvas, 109, "FrontCO% ", m.Display.FrontCutOffText, mem.FrontCutOffHold);
+    state.Picture.FrontCutOffShown = ShowHeld(m.Gear.StepAngle, mem.FrontCutOffHold);
 
     if (mem.PrevRearSteamOpening > 0 && rs < 0) {
         mem.RearCutOffHold = HoldTicks(m.Gear.StepAngle);
@@ -56,11 +59,17 @@ void DrawCutOffReadout(Model& m, MainWindowState& state, Canvas& canvas) {
         // The rear end's stroke starts at the back dead centre.
         m.Display.RearCutOffText = FormatFixed(static_cast<double>((640 - static_cast<Real>(c)) / 6.4L), 4, 1);
     }
-    ShowEnd(m, canvas, 121, "RearCO% ", m.Display.RearCutOffText, mem.RearCutOffHold);
+    state.Picture.RearCutOffShown = ShowHeld(m.Gear.StepAngle, mem.RearCutOffHold);
 
     mem.PrevPistonPos = p;
     mem.PrevFrontSteamOpening = fs;
     mem.PrevRearSteamOpening = rs;
+}
+
+void DrawCutOffReadout(const Model& m, const MainWindowState& state, Canvas& canvas) {
+    UsePlainText(canvas);
+    DrawEnd(m, canvas, 109, "FrontCO% ", m.Display.FrontCutOffText, state.Picture.FrontCutOffShown);
+    DrawEnd(m, canvas, 121, "RearCO% ", m.Display.RearCutOffText, state.Picture.RearCutOffShown);
 }
 
 }  // namespace lm

@@ -250,10 +250,6 @@ void DrawHighlightPicture(const HighlightPicture& picture, Canvas& canvas) {
     canvas.TextOut(picture.LabelAt, picture.Label);
 }
 
-void DrawDimensionHighlight(Model& m, MainWindowState& state, Canvas& canvas) {
-    DrawHighlightPicture(StepDimensionHighlight(m, state), canvas);
-}
-
 void EndDimensionHighlightByMousePress(Model& m) {
     HighlightState& h = m.Highlight;
     if (h.Dim <= 0) return;

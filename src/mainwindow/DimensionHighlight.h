@@ -20,21 +20,6 @@ inline constexpr int kHighlightLifeTicks = 1000;
 inline constexpr int kHighlightEndedByPress = 1005;
 inline constexpr float kDefaultGraphicZoom = 7.5f;
 
-// One piece of the marked line: a polyline in one pen colour.
-struct HighlightStroke {
-    std::vector<ScreenPoint> Points;
-    Rgb Colour;
-};
-
-// What one highlighted tick draws.
-struct HighlightPicture {
-    bool Shown = false;
-    std::vector<HighlightStroke> Strokes;
-    std::string_view Label;
-    ScreenPoint LabelAt;
-    int LabelFontPixels = 14;
-};
-
 // The row of the highlight table for dimension dim (1..27, 101..117): its label, its
 // scale at the default zoom, and its origin when it sets one. False for other numbers.
 struct HighlightView {
@@ -54,9 +39,6 @@ HighlightPicture StepDimensionHighlight(Model& m, MainWindowState& state);
 
 // Draws the hourglass sign, the line and the label. Changes no state.
 void DrawHighlightPicture(const HighlightPicture& picture, Canvas& canvas);
-
-// Render step: StepDimensionHighlight then DrawHighlightPicture.
-void DrawDimensionHighlight(Model& m, MainWindowState& state, Canvas& canvas);
 
 // For the main window's mouse-press handler: a highlight on screen ends at the next tick.
 // One asked for but not yet shown is dropped at once and its editor asked back.

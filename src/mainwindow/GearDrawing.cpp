@@ -15,28 +15,26 @@ namespace {
 
 ScreenPoint At(const Model& m, int pivot) { return {m.P(pivot).SX, m.P(pivot).SY}; }
 
-void DrawPivotCircle(Canvas& canvas, const Model& m, int pivot, Real radius) {
-    DrawModelCircle(canvas, m.View, m.P(pivot).X, m.P(pivot).Y, radius);
+void DrawPivotCircle(Canvas& canvas, const Model& m, const ViewState& v, int pivot, Real radius) {
+    DrawModelCircle(canvas, v, m.P(pivot).X, m.P(pivot).Y, radius);
 }
 
 // A point on the ray from the axle at the given angle in degrees, measured on the screen
 // (y down), so the arc turns with the crank.
-ScreenPoint CounterweightRadial(const Model& m, Real degrees) {
+ScreenPoint CounterweightRadial(const Model& m, const ViewState& v, Real degrees) {
     const Real a = degrees * kPi / 180;
     const Real r = m.Frame.DriverDia;
-    return ToScreen(m.View, std::cos(a) * r, -std::sin(a) * r);
+    return ToScreen(v, std::cos(a) * r, -std::sin(a) * r);
 }
 
-void DrawCounterweight(Canvas& canvas, const Model& m) {
-    const ViewState& v = m.View;
+void DrawCounterweight(Canvas& canvas, const Model& m, const ViewState& v) {
     const Real r = 0.35L * m.Frame.DriverDia;
     const Real a = m.Gear.DriverAngle;
     canvas.Arc(ToScreenX(v, -r), ToScreenY(v, r), ToScreenX(v, r), ToScreenY(v, -r),
-               CounterweightRadial(m, a - 110), CounterweightRadial(m, a + 110));
+               CounterweightRadial(m, v, a - 110), CounterweightRadial(m, v, a + 110));
 }
 
-void DrawExpansionLink(Canvas& canvas, const Model& m) {
-    const ViewState& v = m.View;
+void DrawExpansionLink(Canvas& canvas, const Model& m, const ViewState& v) {
     const Pivot& centre = m.P(LinkArcCentre);
     const Pivot& fwd = m.P(FwdRodPin);
     const Pivot& rev = m.P(RevRodPin);
@@ -91,32 +89,32 @@ void DrawModelCircle(Canvas& canvas, const ViewState& view, long double x, long 
                    ToScreenX(view, x + radius), ToScreenY(view, y - radius));
 }
 
-void DrawGear(Model& m, const MainWindowState& state, Canvas& canvas) {
+void DrawGear(const Model& m, const MainWindowState& state, Canvas& canvas) {
+    const ViewState& v = state.Picture.View;
     const Real dia = m.Frame.DriverDia;
     const Real pin = 0.02L * dia;
 
     canvas.SetPenColor(colors::Black);
-    DrawPivotCircle(canvas, m, DriverAxle, dia / 2);
-    DrawCounterweight(canvas, m);
+    DrawPivotCircle(canvas, m, v, DriverAxle, dia / 2);
+    DrawCounterweight(canvas, m, v);
 
     canvas.SetPenColor(colors::Lime);
     canvas.Line(At(m, RevSheavePoint), At(m, RevRodPin));
-    DrawPivotCircle(canvas, m, RevEccentric, static_cast<Real>(m.Frame.EccDia) / 2);
+    DrawPivotCircle(canvas, m, v, RevEccentric, static_cast<Real>(m.Frame.EccDia) / 2);
 
     canvas.SetPenColor(colors::Blue);
     canvas.Line(At(m, FwdSheavePoint), At(m, FwdRodPin));
-    DrawPivotCircle(canvas, m, FwdEccentric, static_cast<Real>(m.Frame.EccDia) / 2);
+    DrawPivotCircle(canvas, m, v, FwdEccentric, static_cast<Real>(m.Frame.EccDia) / 2);
 
     canvas.SetPenColor(colors::Black);
-    DrawPivotCircle(canvas, m, DriverAxle, 0.08L * dia);
-    DrawPivotCircle(canvas, m, CrankPin, 0.05L * dia);
-    DrawPivotCircle(canvas, m, Crosshead, 0.04L * dia);
+    DrawPivotCircle(canvas, m, v, DriverAxle, 0.08L * dia);
+    DrawPivotCircle(canvas, m, v, CrankPin, 0.05L * dia);
+    DrawPivotCircle(canvas, m, v, Crosshead, 0.04L * dia);
     for (int p : {ValveStemJoint, RockerUpperEnd, RockerPivotCopy, RockerPivot, LinkBlock,
                   LinkCentrePivot, FwdRodPin, RevRodPin})
-        DrawPivotCircle(canvas, m, p, pin);
-    m.P(ReverseArmEnd).X = m.Gear.RevArmPos;
+        DrawPivotCircle(canvas, m, v, p, pin);
     for (int p : {LiftingArmEnd, ReverseShaft, ReverseShaftCopy, ReverseArmEnd})
-        DrawPivotCircle(canvas, m, p, pin);
+        DrawPivotCircle(canvas, m, v, p, pin);
 
     canvas.SetPenColor(colors::Grey);
     DrawCylinder(canvas, state.Cylinder);
@@ -129,7 +127,7 @@ void DrawGear(Model& m, const MainWindowState& state, Canvas& canvas) {
     DrawCross(canvas, At(m, LinkArcCentre), 1, 2);
     for (int p : {0, int{RockerPivot}, int{ReverseShaft}}) DrawCross(canvas, At(m, p), 5, 6);
 
-    DrawExpansionLink(canvas, m);
+    DrawExpansionLink(canvas, m, v);
     canvas.Line(At(m, CrankPin), At(m, Crosshead));  // main rod
 
     canvas.SetPenColor(colors::Magenta);

@@ -14,7 +14,7 @@ void DrawModelCircle(Canvas& canvas, const ViewState& view, long double x, long 
                      long double radius);
 
 // The valve gear, cylinder, piston and valve, from the pivots mapped by the tick and the
-// outlines it computed. Puts the reverse-arm handle back at RevArmPos, as the solver would.
-void DrawGear(Model& m, const MainWindowState& state, Canvas& canvas);
+// outlines it computed, in the view it mapped them with.
+void DrawGear(const Model& m, const MainWindowState& state, Canvas& canvas);
 
 }  // namespace lm

@@ -14,7 +14,7 @@ namespace {
 // would leave the picture stale; the size catches the addition. (The model's fields are
 // all walked by ForEachField.)
 #if defined(__x86_64__) && defined(__GLIBCXX__)
-static_assert(sizeof(MainWindowState) == 592,
+static_assert(sizeof(MainWindowState) == 760,
               "a new field of MainWindowState must join TickFingerprint (src/mainwindow/IdleTicks.cpp)");
 #endif
 
@@ -51,9 +51,9 @@ void AddModel(Writer& w, const Model& m) {
     });
 }
 
-// The titles are rebuilt from the clock by every tick, drawn or not; the random numbers
-// are reseeded from the clock by the steam display, which never idles; the sound output
-// is where sounds go, not what is drawn.
+// The titles are rebuilt from the clock by every tick, drawn or not; the tick's picture
+// (state.Picture) is what a tick works out for its drawing, never what the next one reads;
+// the sound output is where sounds go, not what is drawn.
 void AddWindowState(Writer& w, const MainWindowState& s) {
     w.Raw(s.View);
     w.Raw(s.Cylinder);

@@ -19,7 +19,7 @@ struct TickSurroundings {
 };
 
 // The bytes of everything a tick reads (the whole model, the window state but for its
-// titles, random numbers and sound output, and the surroundings). Two equal fingerprints
+// titles, the tick's own picture and sound output, and the surroundings). Two equal fingerprints
 // mean the tick would start from the same place.
 std::string TickFingerprint(const Model& m, const MainWindowState& state, const TickSurroundings& around);
 

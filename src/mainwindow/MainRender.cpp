@@ -1,4 +1,4 @@
-// The main window's picture, layer by layer, in its fixed order.
+// The main window's picture: the tick's steps, then the layers in their fixed order.
 
 #include "mainwindow/MainRender.h"
 
@@ -19,7 +19,16 @@
 
 namespace lm {
 
-void RenderMainWindow(Model& m, MainWindowState& state, Canvas& canvas) {
+void StepMainWindow(Model& m, MainWindowState& state) {
+    if (m.Display.SteamDisplayOn) StepSteamDisplay(m, state);
+    UpdateWindowTitles(m, state);
+    // The handle is drawn at the arm's setting, wherever a pick or a sweep left the pivot.
+    m.P(ReverseArmEnd).X = m.Gear.RevArmPos;
+    if (m.Display.ScreenDataOn) StepCutOffReadout(m, state);
+    state.Picture.Highlight = StepDimensionHighlight(m, state);
+}
+
+void DrawMainWindow(const Model& m, const MainWindowState& state, Canvas& canvas) {
     canvas.Clear(colors::White);
     canvas.SetPenWidth(m.Display.LineWidth);
     canvas.SetPenColor(colors::Black);
@@ -30,7 +39,6 @@ void RenderMainWindow(Model& m, MainWindowState& state, Canvas& canvas) {
     canvas.SetFontSize(TextScaleFontPixels(kReadoutFontPixels, m.Display.TextScaleY));
 
     if (m.Display.SteamDisplayOn) DrawSteamDisplay(m, state, canvas);
-    UpdateWindowTitles(m, state);
     DrawGear(m, state, canvas);
     DrawOverlayEntries(m, state, canvas);
     DrawUndoLine(m, canvas);
@@ -42,7 +50,12 @@ void RenderMainWindow(Model& m, MainWindowState& state, Canvas& canvas) {
         if (m.Display.RefPointsOn) DrawReferencePoints(m, canvas);
         DrawDynVarLines(m, canvas);
     }
-    DrawDimensionHighlight(m, state, canvas);
+    DrawHighlightPicture(state.Picture.Highlight, canvas);
+}
+
+void RenderMainWindow(Model& m, MainWindowState& state, Canvas& canvas) {
+    StepMainWindow(m, state);
+    DrawMainWindow(m, state, canvas);
 }
 
 }  // namespace lm

@@ -1,4 +1,4 @@
-// Drawing the main window's whole picture, and its size.
+// The main window's whole picture: the tick's steps, then the drawing, and its size.
 
 #pragma once
 
@@ -8,11 +8,20 @@
 
 namespace lm {
 
-// The main window's picture, 1280 x 1024 pixels, drawn after AnimationTick and
-// UpdateWindowControlState: steam
-// display, titles, gear, overlay, then the readouts and reference points while the screen
-// data are on, and the dimension highlight last. The caller copies the canvas to the
-// window.
+// What a tick works out for its picture, after AnimationTick and
+// UpdateWindowControlState: the steam display's colours, levels and beats, the titles,
+// the reverse-arm handle, the cut-off readout and the dimension highlight (last: it sets
+// the next tick's view). Everything it works out goes into the model and the window
+// state (state.Picture), nothing onto the screen.
+void StepMainWindow(Model& m, MainWindowState& state);
+
+// The main window's picture, 1280 x 1024 pixels, as the last StepMainWindow left it:
+// steam display, gear, overlay, then the readouts and reference points while the screen
+// data are on, and the dimension highlight last. Changes nothing but the canvas, so it
+// draws the same picture as often as it is asked until the next tick.
+void DrawMainWindow(const Model& m, const MainWindowState& state, Canvas& canvas);
+
+// One tick's picture: StepMainWindow, then DrawMainWindow.
 void RenderMainWindow(Model& m, MainWindowState& state, Canvas& canvas);
 
 inline constexpr int kPictureWidth = 1280;

@@ -4,10 +4,10 @@
 
 #include <array>
 #include <cstdint>
-#include <random>
 #include <string>
 
 #include "mainwindow/GearOutlines.h"
+#include "mainwindow/TickPicture.h"
 #include "common/RelativeBar.h"
 #include "model/Model.h"
 
@@ -86,8 +86,8 @@ struct MainWindowState {
     int ErrorTicks = 0;
     CutOffMemory CutOff;
     SteamDisplayMemory Steam;
-    // Reseeded from the clock by every steam-display pass.
-    std::minstd_rand Random;
+    // Written by the tick's steps, read by its drawing.
+    TickPicture Picture;
 
     // Where sounds and beeps go; null is silence.
     SoundOutput* Sound = nullptr;

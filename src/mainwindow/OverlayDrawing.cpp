@@ -27,34 +27,33 @@ std::optional<Point> TiedTo(const Model& m, float number) {
     return Point{m.P(*slot).X, m.P(*slot).Y};
 }
 
-void DrawLine(const Model& m, Canvas& canvas, Point a, Point b) {
-    canvas.Line(ToScreen(m.View, a.x, a.y), ToScreen(m.View, b.x, b.y));
+void DrawLine(const ViewState& v, Canvas& canvas, Point a, Point b) {
+    canvas.Line(ToScreen(v, a.x, a.y), ToScreen(v, b.x, b.y));
 }
 
-void DrawCircle(const Model& m, Canvas& canvas, Point c, Real r) {
-    const ViewState& v = m.View;
+void DrawCircle(const ViewState& v, Canvas& canvas, Point c, Real r) {
     const Real s = v.ViewScale;
     canvas.Ellipse(RoundToInt((c.x - r) * s + v.ViewOriginX), RoundToInt(-(c.y + r) * s + v.ViewOriginY),
                    RoundToInt((c.x + r) * s + v.ViewOriginX + 1), RoundToInt(-(c.y - r) * s + v.ViewOriginY + 1));
 }
 
-void DrawEntry(const Model& m, Canvas& canvas, const OverlayEntry& e) {
+void DrawEntry(const Model& m, const ViewState& v, Canvas& canvas, const OverlayEntry& e) {
     const Point first{e.Horz1, e.Vert1};
     const Point second{e.Horz2, e.Vert2};
     const auto plus = [](Point p, Point d) { return Point{p.x + d.x, p.y + d.y}; };
     if (e.Type == 0) {
-        if (e.Reference == 0) return DrawLine(m, canvas, first, second);
+        if (e.Reference == 0) return DrawLine(v, canvas, first, second);
         const auto p1 = TiedTo(m, e.RefPivot1);
         if (!p1) return;
-        if (e.Reference == 1) return DrawLine(m, canvas, plus(*p1, first), plus(*p1, second));
-        if (e.Reference == 2) return DrawLine(m, canvas, plus(*p1, first), second);
+        if (e.Reference == 1) return DrawLine(v, canvas, plus(*p1, first), plus(*p1, second));
+        if (e.Reference == 2) return DrawLine(v, canvas, plus(*p1, first), second);
         if (e.Reference == 3) {
-            if (const auto p2 = TiedTo(m, e.RefPivot2)) DrawLine(m, canvas, plus(*p1, first), plus(*p2, second));
+            if (const auto p2 = TiedTo(m, e.RefPivot2)) DrawLine(v, canvas, plus(*p1, first), plus(*p2, second));
         }
     } else if (e.Type == 1) {
-        if (e.Reference == 0) return DrawCircle(m, canvas, first, e.Horz2);
+        if (e.Reference == 0) return DrawCircle(v, canvas, first, e.Horz2);
         if (e.Reference == 1) {
-            if (const auto p1 = TiedTo(m, e.RefPivot1)) DrawCircle(m, canvas, plus(*p1, first), e.Horz2);
+            if (const auto p1 = TiedTo(m, e.RefPivot1)) DrawCircle(v, canvas, plus(*p1, first), e.Horz2);
         }
     }
 }
@@ -62,15 +61,15 @@ void DrawEntry(const Model& m, Canvas& canvas, const OverlayEntry& e) {
 }  // namespace
 
 // Pen width (the gear's line width) and hollow brush are the render's, as for the gear.
-void DrawOverlayEntries(Model& m, MainWindowState&, Canvas& canvas) {
+void DrawOverlayEntries(const Model& m, const MainWindowState& state, Canvas& canvas) {
     for (int k = 1; k <= kOverlayEntryCount; ++k) {
         const OverlayEntry& e = m.Lines.Entries[static_cast<std::size_t>(k)];
         canvas.SetPenColor(OverlayPenColour(e.Color));
-        DrawEntry(m, canvas, e);
+        DrawEntry(m, state.Picture.View, canvas, e);
     }
 }
 
-void DrawOverlayPrompts(Model& m, MainWindowState&, Canvas& canvas) {
+void DrawOverlayPrompts(const Model& m, const MainWindowState&, Canvas& canvas) {
     const OverlayEditorState& w = m.LinesWindow;
     if (!w.OverlayPickPending) return;
     const bool two = w.ReferenceChoice == 3;

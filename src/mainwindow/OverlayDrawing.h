@@ -15,9 +15,9 @@ namespace lm {
 // entry's colour, empty ones included, so the reference-point crosses drawn later take
 // the last entry's colour. An entry whose type, reference or pivot numbers name nothing
 // draws nothing.
-void DrawOverlayEntries(Model& m, MainWindowState& state, Canvas& canvas);
+void DrawOverlayEntries(const Model& m, const MainWindowState& state, Canvas& canvas);
 
 // "STOP MOTION AND SELECT PIVOT 1" and its companions while a pick is pending.
-void DrawOverlayPrompts(Model& m, MainWindowState& state, Canvas& canvas);
+void DrawOverlayPrompts(const Model& m, const MainWindowState& state, Canvas& canvas);
 
 }  // namespace lm

@@ -29,7 +29,7 @@ std::optional<Pivot> RowPivot(const Model& m, int k) {
 
 }  // namespace
 
-void DrawPivotDisplay(Model& m, MainWindowState&, Canvas& canvas) {
+void DrawPivotDisplay(const Model& m, const MainWindowState& state, Canvas& canvas) {
     if (!m.Display.PivotDataOn) return;
     UsePlainText(canvas);
     // The two headings start at a plain pixel; every other position scales.
@@ -42,7 +42,7 @@ void DrawPivotDisplay(Model& m, MainWindowState&, Canvas& canvas) {
         canvas.TextOut(TextPosition(m, 3, y), std::to_string(k));
         const std::optional<Pivot> p = RowPivot(m, k);
         if (p) {
-            const ViewState& v = m.View;
+            const ViewState& v = state.Picture.View;
             const ScreenPoint tag{RoundToInt(static_cast<Real>(p->X) * v.ViewScale + v.ViewOriginX + 4),
                                   RoundToInt(-static_cast<Real>(p->Y) * v.ViewScale + v.ViewOriginY - 12)};
             canvas.TextOut(tag, std::to_string(k));

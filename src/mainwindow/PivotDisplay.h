@@ -13,6 +13,6 @@ namespace lm {
 // Six rows of vertical and horizontal position, the pair distances, and each tracked
 // pivot's row number beside it on the drawing. Only while PivotDataOn; the render calls
 // it while the screen data are shown.
-void DrawPivotDisplay(Model& m, MainWindowState& state, Canvas& canvas);
+void DrawPivotDisplay(const Model& m, const MainWindowState& state, Canvas& canvas);
 
 }  // namespace lm

@@ -23,27 +23,43 @@ constexpr Wide kMaxDots = 1280 * 1024 / 4;
 
 Wide DotCount(Real wanted) { return std::clamp<Wide>(RoundToInt(wanted), 0, kMaxDots); }
 
+// Dots in each cylinder end, from its steam level at the tick's view scale.
+struct EndDots {
+    Wide front = 0, rear = 0;
+};
+
+EndDots DotsFor(const Model& m, Real scale) {
+    return {DotCount(m.Display.FrontSteamLevel * scale / 18.5L), DotCount(m.Display.RearSteamLevel * scale / 18.5L)};
+}
+
+// A height of 0 pixels would divide by zero: 1 is used instead.
+Real Guarded(Wide numerator, Wide divisor) {
+    return static_cast<Real>(numerator) / static_cast<Real>(divisor == 0 ? 1 : divisor);
+}
+
+// How many of a pass's divisions meet a height of no pixels: one per passage dot of an
+// end (when the bore is flat from its top to the cylinder's), two per exhaust dot (when
+// the valve bore is flat), as the pass below divides.
+Wide FlatDivisions(const CylinderOutline& c, EndDots n) {
+    Wide count = 0;
+    if (Wide{c.B[2].y} - c.B[0].y == 0) count += n.front / 15 + n.rear / 15;
+    if (Wide{c.B[0].y} - c.A.y == 0) count += 2 * (n.front / 12) + 2 * (n.rear / 12);
+    return count;
+}
+
 int Pixel(Wide v) { return static_cast<int>(std::clamp<Wide>(v, INT32_MIN, INT32_MAX)); }
 
-// One pass of dots, with the display's random numbers and its guarded division.
+// One pass of dots, with random numbers from the tick's seed.
 class SteamPass {
 public:
-    SteamPass(Model& m, MainWindowState& state, Canvas& canvas)
-        : m_(m), state_(state), canvas_(canvas), c_(state.Cylinder), p_(state.Piston) {}
+    SteamPass(const Model& m, const MainWindowState& state, Canvas& canvas)
+        : m_(m), state_(state), canvas_(canvas), c_(state.Cylinder), p_(state.Piston),
+          random_(state.Picture.SteamSeed) {}
 
     void Draw();
 
 private:
-    Wide R(Wide n) { return RandomBelow(state_.Random, n); }
-
-    // A height of 0 pixels would divide by zero: 1 is used, with a beep if wanted.
-    Real Guarded(Wide numerator, Wide divisor) {
-        if (divisor == 0) {
-            divisor = 1;
-            if (m_.Gear.ErrorBeepOn && state_.Sound) state_.Sound->Beep();
-        }
-        return static_cast<Real>(numerator) / static_cast<Real>(divisor);
-    }
+    Wide R(Wide n) { return RandomBelow(random_, n); }
 
     void Dot(Wide x, Wide y, Rgb colour) { canvas_.SetPixel({Pixel(x), Pixel(y)}, colour); }
 
@@ -58,15 +74,16 @@ private:
     void Plume(Rgb colour);
     void Legend();
 
-    Model& m_;
-    MainWindowState& state_;
+    const Model& m_;
+    const MainWindowState& state_;
     Canvas& canvas_;
     const CylinderOutline& c_;
     const PistonOutline& p_;
+    std::minstd_rand random_;
 };
 
 void SteamPass::LiveSteam() {
-    const Real scale = m_.View.ViewScale;
+    const Real scale = state_.Picture.View.ViewScale;
     const ScreenPoint a = c_.A;
     // In the inlet above the valve bore, as deep as half the bore.
     for (Wide i = DotCount(scale * 5.4L); i > 0; --i)
@@ -152,22 +169,11 @@ void SteamPass::Legend() {
 
 void SteamPass::Draw() {
     LiveSteam();
-    const ValveState& v = m_.Valve;
-    const float step = m_.Gear.StepAngle;
-    const Real scale = m_.View.ViewScale;
-
-    const Rgb front = SteamEndColour(v.FrontSteamOpening, v.FrontExhaustOpening, state_.Steam.FrontPhase);
-    UpdateSteamLevel(m_.Display.FrontSteamLevel, front, step, v.FrontSteamOpening, v.FrontExhaustOpening);
-    const Wide n = DotCount(m_.Display.FrontSteamLevel * scale / 18.5L);
-    FrontEnd(front, n);
-
-    const Rgb rear = SteamEndColour(v.RearSteamOpening, v.RearExhaustOpening, state_.Steam.RearPhase);
-    UpdateSteamLevel(m_.Display.RearSteamLevel, rear, step, v.RearSteamOpening, v.RearExhaustOpening);
-    const Wide nRear = DotCount(m_.Display.RearSteamLevel * scale / 18.5L);
-    RearEnd(rear, nRear);
-
-    FrontExhaust(n);
-    RearExhaust(nRear);
+    const EndDots n = DotsFor(m_, state_.Picture.View.ViewScale);
+    FrontEnd(state_.Picture.FrontSteamColour, n.front);
+    RearEnd(state_.Picture.RearSteamColour, n.rear);
+    FrontExhaust(n.front);
+    RearExhaust(n.rear);
     if (m_.Display.ScreenDataOn) Legend();
 }
 
@@ -201,11 +207,24 @@ void UpdateSteamLevel(float& level, Rgb colour, float stepAngle, float steamOpen
     if (level > 2000) level = 2000;
 }
 
-void DrawSteamDisplay(Model& m, MainWindowState& state, Canvas& canvas) {
-    state.Random.seed(static_cast<std::minstd_rand::result_type>(
-        std::chrono::system_clock::now().time_since_epoch().count()));
-    SteamPass(m, state, canvas).Draw();
+void StepSteamDisplay(Model& m, MainWindowState& state) {
+    TickPicture& picture = state.Picture;
+    picture.SteamSeed = static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    const ValveState& v = m.Valve;
+    const float step = m.Gear.StepAngle;
+    picture.FrontSteamColour = SteamEndColour(v.FrontSteamOpening, v.FrontExhaustOpening, state.Steam.FrontPhase);
+    UpdateSteamLevel(m.Display.FrontSteamLevel, picture.FrontSteamColour, step, v.FrontSteamOpening,
+                     v.FrontExhaustOpening);
+    picture.RearSteamColour = SteamEndColour(v.RearSteamOpening, v.RearExhaustOpening, state.Steam.RearPhase);
+    UpdateSteamLevel(m.Display.RearSteamLevel, picture.RearSteamColour, step, v.RearSteamOpening,
+                     v.RearExhaustOpening);
+    if (m.Gear.ErrorBeepOn && state.Sound)
+        for (Wide k = FlatDivisions(state.Cylinder, DotsFor(m, m.View.ViewScale)); k > 0; --k) state.Sound->Beep();
     SoundExhaustBeats(m, state);
+}
+
+void DrawSteamDisplay(const Model& m, const MainWindowState& state, Canvas& canvas) {
+    SteamPass(m, state, canvas).Draw();
 }
 
 }  // namespace lm

@@ -20,7 +20,12 @@ Rgb SteamEndColour(float steamOpening, float exhaustOpening, SteamPhase& phase);
 // The steam level rises while the end admits and falls while it exhausts, within 25..2000.
 void UpdateSteamLevel(float& level, Rgb colour, float stepAngle, float steamOpening, float exhaustOpening);
 
-// Dots for the steam in both cylinder ends, their legend and the exhaust beats.
-void DrawSteamDisplay(Model& m, MainWindowState& state, Canvas& canvas);
+// The tick's step for the steam display: a new seed for the dots, each end's colour and
+// level, a beep for every division by a height of no pixels (with error beeps on), and
+// the exhaust beats.
+void StepSteamDisplay(Model& m, MainWindowState& state);
+
+// Dots for the steam in both cylinder ends and their legend, as the step worked them out.
+void DrawSteamDisplay(const Model& m, const MainWindowState& state, Canvas& canvas);
 
 }  // namespace lm

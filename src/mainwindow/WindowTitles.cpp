@@ -37,7 +37,7 @@ std::array<std::string, kTitleCount> BuildWindowTitles(const std::string& setNam
 std::string ShortDateNow() { return FormatNow("%x"); }
 std::string LongTimeNow() { return FormatNow("%X"); }
 
-void UpdateWindowTitles(Model& m, MainWindowState& state) {
+void UpdateWindowTitles(const Model& m, MainWindowState& state) {
     state.Titles = BuildWindowTitles(m.DataSetName, ShortDateNow(), LongTimeNow());
 }
 

@@ -18,6 +18,6 @@ std::string ShortDateNow();
 std::string LongTimeNow();
 
 // The six window titles into state.Titles, from the set's name and the clock.
-void UpdateWindowTitles(Model& m, MainWindowState& state);
+void UpdateWindowTitles(const Model& m, MainWindowState& state);
 
 }  // namespace lm

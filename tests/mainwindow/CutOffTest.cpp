@@ -37,6 +37,7 @@ protected:
     std::vector<std::string> Tick() {
         AnimationTick(m, s);
         RecordingCanvas canvas;
+        StepCutOffReadout(m, s);
         DrawCutOffReadout(m, s, canvas);
         return canvas.Texts();
     }
@@ -47,6 +48,7 @@ protected:
         m.Valve.FrontSteamOpening = fs;
         m.Valve.RearSteamOpening = rs;
         RecordingCanvas canvas;
+        StepCutOffReadout(m, s);
         DrawCutOffReadout(m, s, canvas);
         return canvas.Texts();
     }

@@ -161,7 +161,7 @@ TEST_F(Highlighted, DrawsTheHourglassThenTheThickLineAndTheLabelWhichMovesWithTh
     m.Highlight.Dim = 9;
     AnimationTick(m, s);
     RecordingCanvas canvas;
-    DrawDimensionHighlight(m, s, canvas);
+    DrawHighlightPicture(StepDimensionHighlight(m, s), canvas);
     const std::vector<RecordedOp> marks = canvas.Marks();
     ASSERT_GE(marks.size(), 9u);
     EXPECT_EQ(marks[0].points.front(), (ScreenPoint{20, 100}));

@@ -45,6 +45,7 @@ protected:
     void Tick() {
         AnimationTick(m, s);
         canvas.Forget();
+        StepSteamDisplay(m, s);
         DrawSteamDisplay(m, s, canvas);
     }
 
@@ -173,6 +174,7 @@ TEST_F(SteamDisplay, FlatBoreBeepsOncePerGuardedDivisionOnlyWithErrorBeep) {
     ASSERT_EQ(s.Cylinder.B[0].y, s.Cylinder.A.y);
     canvas.Forget();
     sound.calls.clear();
+    StepSteamDisplay(m, s);
     DrawSteamDisplay(m, s, canvas);
     const long n = std::lround(m.Display.FrontSteamLevel * m.View.ViewScale / 18.5);
     const long nr = std::lround(m.Display.RearSteamLevel * m.View.ViewScale / 18.5);
@@ -180,6 +182,7 @@ TEST_F(SteamDisplay, FlatBoreBeepsOncePerGuardedDivisionOnlyWithErrorBeep) {
     EXPECT_EQ(sound.Count("beep"), 2 * (n / 12) + 2 * (nr / 12));
     m.Gear.ErrorBeepOn = false;
     sound.calls.clear();
+    StepSteamDisplay(m, s);
     DrawSteamDisplay(m, s, canvas);
     EXPECT_EQ(sound.Count("beep"), 0);
 }
@@ -248,7 +251,9 @@ public:
 TEST_F(SteamDisplay, BrokenViewScaleDrawsBoundedDots) {
     Tick();
     m.View.ViewScale = 1e30f;
+    s.Picture.View.ViewScale = 1e30f;
     DotCounter counter;
+    StepSteamDisplay(m, s);
     DrawSteamDisplay(m, s, counter);
     EXPECT_GT(counter.dots, 0);
     EXPECT_LE(counter.dots, 8LL * 1280 * 1024);

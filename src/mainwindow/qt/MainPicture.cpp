@@ -52,42 +52,38 @@ void MainPicture::Draw() {
         shown_.setDevicePixelRatio(dpr);
     }
     whole_ = QImage();  // drawn again only if asked for
-    drawnFrom_.reset();
+    // The tick goes on (a highlight counts, a cut-off is held) whether or not it is seen.
+    StepMainWindow(model_, state_);
+    stepped_ = true;
     if (shown_.isNull()) return;  // nothing shown, or no memory for it: the area keeps its background
-    // The render changes the state it reads, so what it starts from is kept to draw the
-    // picture again larger; an area showing it whole needs no copy.
-    if (shown != QRect(0, 0, kPictureWidth, kPictureHeight)) drawnFrom_ = DrawnFrom{model_, state_};
     ++counts_.drawn;
     QPainter painter(&shown_);
     QPainterCanvas canvas(painter, textLayouts_);
-    RenderMainWindow(model_, state_, canvas);
+    DrawMainWindow(model_, state_, canvas);
 }
 
+// The drawing changes nothing, so, while the model stands, it draws what the tick drew.
 void MainPicture::DrawAgain(QImage& image, QSize size) {
-    if (!drawnFrom_) return;
+    if (!stepped_) return;
     const qreal dpr = shown_.isNull() ? PictureRatio(area_) : shown_.devicePixelRatio();
     image = QImage(qRound(size.width() * dpr), qRound(size.height() * dpr), QImage::Format_RGB32);
     if (image.isNull()) return;
     image.setDevicePixelRatio(dpr);
-    // A copy, so drawing again moves no count, blink or sound of the window's own.
-    Model m = drawnFrom_->model;
-    MainWindowState s = drawnFrom_->state;
-    s.Sound = nullptr;
     QPainter painter(&image);
     QPainterCanvas canvas(painter, textLayouts_);
-    RenderMainWindow(m, s, canvas);
+    DrawMainWindow(model_, state_, canvas);
 }
 
 const QImage& MainPicture::Whole() {
     const QSize whole(kPictureWidth, kPictureHeight);
-    if (shown_.deviceIndependentSize().toSize() == whole || !drawnFrom_) return shown_;
+    if (shown_.deviceIndependentSize().toSize() == whole || !stepped_) return shown_;
     if (whole_.isNull()) DrawAgain(whole_, whole);
     return whole_;
 }
 
 void MainPicture::AreaResized() {
     const QRect shown = ShownPart();
-    if (drawnFrom_ && !QRect(QPoint(0, 0), shown_.deviceIndependentSize().toSize()).contains(shown)) {
+    if (stepped_ && !QRect(QPoint(0, 0), shown_.deviceIndependentSize().toSize()).contains(shown)) {
         QImage larger;
         DrawAgain(larger, shown.size());
         if (!larger.isNull()) shown_ = larger;

@@ -5,8 +5,6 @@
 #include <QImage>
 #include <QRect>
 
-#include <optional>
-
 #include "common/qt/PictureChanges.h"
 #include "graphics/qt/TextLayouts.h"
 #include "mainwindow/IdleTicks.h"
@@ -44,8 +42,8 @@ private:
     void Draw();
     QRect ShownPart() const;
     TickSurroundings Surroundings() const;
-    // Draws the top-left `size` of the last tick's picture again, from what that tick drew
-    // from, into `image`, at the shown image's ratio.
+    // Draws the top-left `size` of the last tick's picture again into `image`, at the
+    // shown image's ratio.
     void DrawAgain(QImage& image, QSize size);
 
     Model& model_;
@@ -58,13 +56,8 @@ private:
     QImage shownBefore_;
     // The whole picture, drawn when asked for and kept until the next tick.
     QImage whole_;
-    // What the last drawing started from (the render changes the state it reads), to
-    // draw the same picture again larger.
-    struct DrawnFrom {
-        Model model;
-        MainWindowState state;
-    };
-    std::optional<DrawnFrom> drawnFrom_;
+    // A tick has worked out a picture, so it can be drawn again.
+    bool stepped_ = false;
     IdleTicks idle_;
     PictureChanges changes_;
     // The readouts' texts, laid out once for all ticks.
