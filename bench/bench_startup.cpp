@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -33,10 +34,17 @@ StartUpTimes StartOnce() {
     int fds[2];
     if (pipe(fds) != 0) return {0, 0, 0, "no pipe"};
 
-    std::vector<std::string> env{"QT_QPA_PLATFORM=offscreen", "LM_EXIT_AT_FIRST_FRAME=1"};
+    // Settings of their own, so every start is a first one and the user's are left alone.
+    static const std::string configHome = [] {
+        std::string folder = "/tmp/lm-bench-startup-XXXXXX";
+        return ::mkdtemp(folder.data()) ? folder : std::string("/nonexistent");
+    }();
+    std::vector<std::string> env{"QT_QPA_PLATFORM=offscreen", "LM_EXIT_AT_FIRST_FRAME=1",
+                                 "XDG_CONFIG_HOME=" + configHome};
     for (char** e = environ; *e; ++e) {
         const std::string v = *e;
-        if (v.rfind("QT_QPA_PLATFORM=", 0) != 0 && v.rfind("LM_EXIT_AT_FIRST_FRAME=", 0) != 0)
+        if (v.rfind("QT_QPA_PLATFORM=", 0) != 0 && v.rfind("LM_EXIT_AT_FIRST_FRAME=", 0) != 0 &&
+            v.rfind("XDG_CONFIG_HOME=", 0) != 0)
             env.push_back(v);
     }
     std::vector<char*> envp;

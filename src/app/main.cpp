@@ -7,7 +7,7 @@
 #include "app/FirstFrameProbe.h"
 #include "common/Version.h"
 #include "desktop/qt/ProgramArguments.h"
-#include "desktop/qt/SettingsStore.h"
+#include "common/qt/SettingsStore.h"
 #include "dialogs/qt/ProgramIcon.h"
 #include "mainwindow/qt/MainForm.h"
 #include "model/Model.h"

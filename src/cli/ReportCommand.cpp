@@ -2,15 +2,12 @@
 
 #include "cli/ReportCommand.h"
 
-#include <QLocale>
-
 #include <cctype>
 #include <filesystem>
 #include <memory>
 
 #include "cli/FontApplication.h"
 #include "graphics/qt/PagePrinting.h"
-#include "mainwindow/WindowTitles.h"
 #include "report/ReportLayout.h"
 
 namespace lm::cli {
@@ -25,7 +22,7 @@ bool EndsInPdf(const std::string& path) {
 
 PageSize ChosenPage(const Arguments& args) {
     const auto page = args.Last("page");
-    if (!page) return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? kLetterPage : kA4Page;
+    if (!page) return LocalePaper();
     if (*page == "a4") return kA4Page;
     if (*page == "letter") return kLetterPage;
     throw UsageError("--page: expected a4 or letter, got '" + *page + "'");
@@ -40,7 +37,7 @@ void RunReport(const Model& m, const Arguments& args) {
     if (!EndsInPdf(*out)) throw UsageError("--out: '" + *out + "' does not end in .pdf");
     const PageSize page = ChosenPage(args);
     const auto app = MakeFontApplication();
-    const auto report = std::make_shared<const GearReport>(MakeGearReport(m, ShortDateNow() + " " + LongTimeNow()));
+    const auto report = std::make_shared<const GearReport>(MakeGearReport(m, ReportDateNow()));
     const std::string error = SavePagesPdf(*out, LayOutReport(report, page, CanvasTextWidth()), page,
                                            "Gear report: " + report->SetName);
     if (!error.empty()) throw UsageError(error);

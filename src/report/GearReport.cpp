@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "kinematics/LinkageSolver.h"
+#include "mainwindow/WindowTitles.h"
 #include "model/DimensionTable.h"
 
 namespace lm {
@@ -39,5 +40,7 @@ GearReport MakeGearReport(const Model& m, std::string made) {
         for (const ValveEventRow& row : *rows) r.Clamped = r.Clamped || row.GearError;
     return r;
 }
+
+std::string ReportDateNow() { return ShortDateNow() + " " + LongTimeNow(); }
 
 }  // namespace lm

@@ -35,6 +35,9 @@ struct GearReport {
 
 GearReport MakeGearReport(const Model& m, std::string made);
 
+// The date and time now, as the window titles show them: when a report is made.
+std::string ReportDateNow();
+
 // The shortest text that reads back as the same single ("0.6875", "3", "-1.25e-05").
 std::string ExactSingleText(float value);
 

@@ -10,10 +10,15 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 
+#include "common/qt/SettingsStore.h"
+
 namespace lm {
 
 QString AskPicturePathWithDialog(QWidget* parent, const QString& suggestedName) {
+    // The folder pictures were last saved in, this run or an earlier one.
     static QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (const SettingsStore* settings = ProgramSettings(); settings && !settings->LastFolder("pictures").isEmpty())
+        folder = settings->LastFolder("pictures");
     if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
     const QString png = QStringLiteral("PNG picture (*.png)");
     const QString svg = QStringLiteral("SVG picture, vector (*.svg)");
@@ -27,7 +32,10 @@ QString AskPicturePathWithDialog(QWidget* parent, const QString& suggestedName) 
     dialog.selectFile(suggestedName);
     if (dialog.exec() != QDialog::Accepted) return {};
     const QString path = dialog.selectedFiles().value(0);
-    if (!path.isEmpty()) folder = QFileInfo(path).absolutePath();
+    if (!path.isEmpty()) {
+        folder = QFileInfo(path).absolutePath();
+        RememberFolderOf("pictures", path);
+    }
     return path;
 }
 

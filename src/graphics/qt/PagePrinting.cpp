@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -18,6 +19,10 @@
 #include "graphics/qt/QPainterCanvas.h"
 
 namespace lm {
+
+PageSize LocalePaper() {
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? kLetterPage : kA4Page;
+}
 
 TextWidth CanvasTextWidth() {
     return [](std::string_view text, int pixels, bool bold) {

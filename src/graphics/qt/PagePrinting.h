@@ -14,6 +14,9 @@ class QPainter;
 
 namespace lm {
 
+// The paper of the user's locale: Letter in the US, otherwise A4.
+PageSize LocalePaper();
+
 // Text widths in the canvas's font, as the QPainter canvas draws it.
 TextWidth CanvasTextWidth();
 

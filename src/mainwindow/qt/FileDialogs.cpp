@@ -4,7 +4,11 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStringList>
+
+#include "common/qt/SettingsStore.h"
 
 namespace lm {
 
@@ -26,25 +30,32 @@ QString QtFileFilter(std::string_view barSeparated) {
 }
 
 FileDialogRequest OpenDimensionsDialog() {
-    return {QString(), QtFileFilter("Data File (*.lmd) |*.lmd|All Files (*.*)|*.*"), "lmd"};
+    return {QString(), QtFileFilter("Data File (*.lmd) |*.lmd|All Files (*.*)|*.*"), "lmd", "dimensions", {}};
 }
 
 FileDialogRequest OpenOlderFormatDialog() {
-    return {QString(), QtFileFilter("Data File (*.lmp)|*.lmp|All Files (*.*)|*.*"), "lmp"};
+    return {QString(), QtFileFilter("Data File (*.lmp)|*.lmp|All Files (*.*)|*.*"), "lmp", "older", {}};
 }
 
 FileDialogRequest SaveDimensionsDialog() {
-    return {"Save As.....", QtFileFilter("Data File (*.lmd)|*.lmd|All Files (*.*)|*.*"), "lmd"};
+    return {"Save As.....", QtFileFilter("Data File (*.lmd)|*.lmd|All Files (*.*)|*.*"), "lmd", "dimensions", {}};
+}
+
+FileDialogRequest ExportReportDialog(const QString& setName) {
+    return {"Export Report (PDF)", "PDF document (*.pdf)", "pdf", "reports", setName + ".pdf"};
 }
 
 namespace {
 
 QString RunDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
+    // The platform's own dialog, where the desktop offers one.
     QFileDialog dialog(parent, request.title);
     dialog.setNameFilter(request.filter);
     dialog.setDefaultSuffix(request.defaultSuffix);
-    // The toolkit's own dialog looks and behaves the same on every desktop.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (const SettingsStore* settings = ProgramSettings()) {
+        const QString folder = settings->LastFolder(request.folderKey);
+        if (!folder.isEmpty()) dialog.setDirectory(folder);
+    }
     if (save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
@@ -52,9 +63,12 @@ QString RunDialog(QWidget* parent, const FileDialogRequest& request, bool save) 
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
+    if (save && !request.suggestedName.isEmpty()) dialog.selectFile(request.suggestedName);
     if (dialog.exec() != QDialog::Accepted) return {};
     const QStringList files = dialog.selectedFiles();
-    return files.isEmpty() ? QString() : files.front();
+    if (files.isEmpty()) return {};
+    RememberFolderOf(request.folderKey, files.front());
+    return files.front();
 }
 
 }  // namespace
@@ -69,6 +83,10 @@ FileCommandHooks StandardFileCommandHooks() {
     };
     hooks.showError = [](QWidget* parent, const QString& message) {
         QMessageBox::critical(parent, "LINKMOTION Inside Admission", message);
+    };
+    hooks.askPrinter = [](QWidget* parent, QPrinter& printer) {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
     };
     hooks.askToSaveChanges = [](QWidget* parent, const QString& setName) {
         QMessageBox box(QMessageBox::Warning, "LINKMOTION Inside Admission",

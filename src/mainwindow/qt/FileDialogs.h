@@ -9,6 +9,7 @@
 
 #include "model/UnsavedChanges.h"
 
+class QPrinter;
 class QWidget;
 
 namespace lm {
@@ -18,6 +19,8 @@ struct FileDialogRequest {
     QString title;          // empty: the toolkit's own
     QString filter;         // Qt form: "Name (*.ext);;..."
     QString defaultSuffix;  // added to a typed name without one
+    QString folderKey;      // the dialogs sharing this key open in the folder last chosen
+    QString suggestedName;  // the name offered in a save dialog; empty: none
 };
 
 // "Name|*.ext|Name|*.ext" filter text turned into Qt's "Name (*.ext);;Name (*.ext)". A
@@ -28,6 +31,8 @@ QString QtFileFilter(std::string_view barSeparated);
 FileDialogRequest OpenDimensionsDialog();
 FileDialogRequest OpenOlderFormatDialog();
 FileDialogRequest SaveDimensionsDialog();
+// The report as a PDF, offered under the set's name.
+FileDialogRequest ExportReportDialog(const QString& setName);
 
 // The file dialogs and the error box of the file commands; tests put their own in.
 struct FileCommandHooks {
@@ -39,9 +44,11 @@ struct FileCommandHooks {
     std::function<void(QWidget* parent, const QString& message)> showError;
     // Save, Discard or Cancel for a changed dimension set about to be dropped.
     std::function<UnsavedAnswer(QWidget* parent, const QString& setName)> askToSaveChanges;
+    // The platform's print dialog on the printer given; false when cancelled.
+    std::function<bool(QWidget* parent, QPrinter& printer)> askPrinter;
 };
 
-// The toolkit's dialogs and a critical message box.
+// The platform's dialogs and a critical message box.
 FileCommandHooks StandardFileCommandHooks();
 
 }  // namespace lm

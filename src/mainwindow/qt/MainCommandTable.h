@@ -4,6 +4,8 @@
 
 #include <QKeySequence>
 
+class QMenu;
+
 #include <span>
 
 #include "mainwindow/qt/ToolBarIcons.h"
@@ -41,6 +43,9 @@ struct MainCommand {
     QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey;
     ToolButtonSpec tool{};
     bool separatorBefore = false;
+    // A submenu instead of an item, filled by this each time it opens (then `run` is
+    // null).
+    void (MainForm::*fill)(QMenu*) = nullptr;
 };
 
 struct MainMenuSpec {

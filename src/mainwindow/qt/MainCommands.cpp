@@ -36,6 +36,8 @@ void MainForm::ResetAllClick() {
     CenterClick();
     NormVHZClick();
     ResetNameAndVerticalScale(model_);
+    // The nominal set is no file's: Ctrl+S asks for a name again.
+    files_->ForgetFile();
     model_.Display.DynVarsShown = false;
     dynVars_->ShowBars();
     ResetDynQueue(model_);

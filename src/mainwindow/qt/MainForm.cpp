@@ -9,7 +9,9 @@
 
 #include <algorithm>
 
+#include "common/qt/FileDrop.h"
 #include "common/qt/PictureWidget.h"
+#include "common/qt/SettingsStore.h"
 #include "kinematics/StartUp.h"
 #include "mainwindow/MainRender.h"
 #include "mainwindow/qt/QtSoundOutput.h"
@@ -66,6 +68,9 @@ MainForm::MainForm(Model& model, MainFormOptions options, QWidget* parent)
     files_ = std::make_unique<FileCommands>(this, model_, FileHooks);
     files_->Loaded = [this] { revArm_->ShowBar(); };
     files_->OpenFinished = [this](bool loaded) { windows_.LinesAndCircles->LinesDataClick(loaded); };
+    reports_ = std::make_unique<ReportCommands>(this, model_, FileHooks);
+    AcceptFileDrops(this, [this](const QString& path) { OpenFile(path); });
+    RememberGeometry(this);
     area_->MousePressed = [this](Qt::MouseButton button, QPoint at) {
         // A pivot pick hands back to the lines and circles window once the press is done.
         bool reopenLines = false;

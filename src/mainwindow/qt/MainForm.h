@@ -17,11 +17,13 @@
 #include "mainwindow/qt/FileCommands.h"
 #include "mainwindow/qt/FileDialogs.h"
 #include "mainwindow/qt/MainPicture.h"
+#include "mainwindow/qt/ReportCommands.h"
 #include "mainwindow/qt/ReverseArmControls.h"
 #include "mainwindow/qt/ViewPanel.h"
 #include "model/Model.h"
 
 class QAction;
+class QMenu;
 class QMenuBar;
 class QPushButton;
 class QTimer;
@@ -86,8 +88,14 @@ public:
     void OpenDimensionsClick() { files_->OpenDimensionsClick(); }
     void OpenDosVersionDimClick() { files_->OpenDosVersionDimClick(); }
     void SaveAsDimensionsClick() { files_->SaveAsDimensionsClick(); }
-    // A file given on the command line: opened, or imported when it is a .lmp file.
+    // Ctrl+S: to the file the set came from, asking for a name only when there is none.
+    void SaveDimensionsClick() { files_->SaveDimensionsClick(); }
+    // A file given on the command line or dropped: opened, or imported when it is .lmp.
     void OpenFile(const QString& path) { files_->OpenFile(path); }
+    void FillRecentMenu(QMenu* menu) { files_->FillRecentMenu(menu); }
+    // The gear report on paper or as a PDF.
+    void PrintClick() { reports_->PrintClick(); }
+    void ExportReportClick() { reports_->ExportReportClick(); }
     void Exit1Click();
 
     // Display options of the SetUp menu and the switches on the menu bar.
@@ -167,6 +175,7 @@ private:
     std::unique_ptr<ViewPanel> view_;
     std::unique_ptr<DynVarControls> dynVars_;
     std::unique_ptr<FileCommands> files_;
+    std::unique_ptr<ReportCommands> reports_;
     std::unique_ptr<SoundOutput> sound_;
     ChildWindows windows_;
 
@@ -182,6 +191,8 @@ private:
     QAction* Error = nullptr;
     // Ctrl+Z: the UnDo button's command while it is enabled.
     QAction* UndoShortcut = nullptr;
+    // Ctrl+S: saves to the set's own file.
+    QAction* SaveShortcut = nullptr;
 };
 
 }  // namespace lm

@@ -55,6 +55,15 @@ void MainForm::BuildMenus() {
         return menu;
     };
     for (const MainCommand& c : MainCommands()) {
+        if (c.fill != nullptr) {
+            QMenu* menu = menuOf(c.menu);
+            if (c.separatorBefore) menu->addSeparator();
+            QMenu* sub = menu->addMenu(c.caption);
+            sub->setObjectName(c.name);
+            connect(sub, &QMenu::aboutToShow, this, [this, sub, fill = c.fill] { (this->*fill)(sub); });
+            commandActions_.push_back(sub->menuAction());
+            continue;
+        }
         auto* a = new QAction(c.caption, this);
         a->setObjectName(c.name);
         if (c.shortcut != QKeySequence::UnknownKey) a->setShortcut(c.shortcut);

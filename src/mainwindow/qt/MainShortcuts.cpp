@@ -18,6 +18,16 @@ void MainForm::BuildShortcuts() {
     addAction(UndoShortcut);
     connect(UndoShortcut, &QAction::triggered, this, [this] { UnDoDnClick(); });
 
+    // The menu keeps its Save As item; Ctrl+S saves where the set came from.
+    SaveShortcut = new QAction(this);
+    SaveShortcut->setObjectName("SaveShortcut");
+    SaveShortcut->setShortcut(QKeySequence::Save);
+    addAction(SaveShortcut);
+    connect(SaveShortcut, &QAction::triggered, this, [this] { SaveDimensionsClick(); });
+    // Save As is Ctrl+Shift+S on every desktop, also where the platform names no key for it.
+    if (QKeySequence::keyBindings(QKeySequence::SaveAs).isEmpty())
+        Command("SaveAsDimensions")->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+
     // Space runs and stops the driver while the picture has the focus (a click on it
     // gives it); on a button or bar Space keeps its usual meaning.
     area_->setFocusPolicy(Qt::ClickFocus);

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "common/qt/PictureWidget.h"
+#include "common/qt/SettingsStore.h"
 #include "diagrams/qt/DiagramWindows.h"
 #include "diagrams/qt/SetRevArm.h"
 #include "dialogs/qt/AboutBox.h"
@@ -43,6 +44,10 @@ void MainForm::BuildChildWindows() {
     w.Oval = new OvalDia(model_, DiagramHostFor(OvalTitle), this);
     w.Steam = new SteamDia(model_, DiagramHostFor(SteamTitle), this);
     w.Port = new PortDia(model_, DiagramHostFor(PortTitle), this);
+    // The diagrams come back where the user last put them.
+    for (QWidget* diagram : {static_cast<QWidget*>(w.Sine), static_cast<QWidget*>(w.Oval),
+                             static_cast<QWidget*>(w.Steam), static_cast<QWidget*>(w.Port)})
+        RememberGeometry(diagram);
     w.PivotTable = new DataTable(model_, [this] { return state_.StepAngleSetting; }, this);
     w.LinesAndCircles = new DrawLines(model_, state_.Sound, this);
 

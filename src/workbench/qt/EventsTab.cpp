@@ -22,6 +22,7 @@
 #include "common/qt/PictureDialogs.h"
 #include "common/qt/PictureWidget.h"
 #include "common/qt/PixelRatio.h"
+#include "common/qt/SettingsStore.h"
 #include "files/DimensionFile.h"
 #include "graphics/qt/PictureExport.h"
 #include "workbench/EventPlot.h"
@@ -32,11 +33,18 @@ namespace lm {
 namespace {
 
 QString AskCsvPathWithDialog(QWidget* parent, const QString& suggestedName) {
-    return QFileDialog::getSaveFileName(parent, "Save Table As", suggestedName, "CSV table (*.csv)");
+    const QString path = QFileDialog::getSaveFileName(parent, "Save Table As",
+                                                      InRememberedFolder("tables", suggestedName),
+                                                      "CSV table (*.csv)");
+    RememberFolderOf("tables", path);
+    return path;
 }
 
 QString AskComparePathWithDialog(QWidget* parent, const QString&) {
-    return QFileDialog::getOpenFileName(parent, "Compare With", QString(), "Dimension data (*.lmd *.LMD)");
+    const QString path = QFileDialog::getOpenFileName(parent, "Compare With", InRememberedFolder("dimensions", ""),
+                                                      "Dimension data (*.lmd *.LMD)");
+    RememberFolderOf("dimensions", path);
+    return path;
 }
 
 void ShowErrorInBox(QWidget* parent, const QString& message) {

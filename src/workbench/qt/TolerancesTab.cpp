@@ -24,6 +24,7 @@
 #include "common/qt/PictureDialogs.h"
 #include "common/qt/PictureWidget.h"
 #include "common/qt/PixelRatio.h"
+#include "common/qt/SettingsStore.h"
 #include "graphics/qt/PictureExport.h"
 #include "tolerance/ToleranceCharts.h"
 #include "tolerance/ToleranceReport.h"
@@ -42,18 +43,28 @@ const char* const kPairCaptions[kValveEventPairCount] = {"Lead", "Greatest openi
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 QString AskStudyWithOpenDialog(QWidget* parent, const QString& suggestedName) {
-    return QFileDialog::getOpenFileName(parent, "Open Tolerance Study", suggestedName, "Tolerance study (*.json)");
+    const QString path = QFileDialog::getOpenFileName(parent, "Open Tolerance Study",
+                                                      InRememberedFolder("studies", suggestedName),
+                                                      "Tolerance study (*.json)");
+    RememberFolderOf("studies", path);
+    return path;
 }
 
 QString AskStudyWithSaveDialog(QWidget* parent, const QString& suggestedName) {
-    QString path = QFileDialog::getSaveFileName(parent, "Save Tolerance Study As", suggestedName,
+    QString path = QFileDialog::getSaveFileName(parent, "Save Tolerance Study As",
+                                                InRememberedFolder("studies", suggestedName),
                                                 "Tolerance study (*.json)");
     if (!path.isEmpty() && !path.endsWith(".json", Qt::CaseInsensitive)) path += ".json";
+    RememberFolderOf("studies", path);
     return path;
 }
 
 QString AskCsvWithDialog(QWidget* parent, const QString& suggestedName) {
-    return QFileDialog::getSaveFileName(parent, "Save Results As", suggestedName, "CSV table (*.csv)");
+    const QString path = QFileDialog::getSaveFileName(parent, "Save Results As",
+                                                      InRememberedFolder("tables", suggestedName),
+                                                      "CSV table (*.csv)");
+    RememberFolderOf("tables", path);
+    return path;
 }
 
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment align = Qt::AlignRight) {

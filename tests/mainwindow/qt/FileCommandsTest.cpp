@@ -1,5 +1,14 @@
 // The File menu's commands with the dialogs answered by the test.
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QTest>
 #include <QToolButton>
+#include <QUrl>
+
+#include <filesystem>
+#include <memory>
 
 #include <string>
 #include <vector>
@@ -7,6 +16,7 @@
 #include "../../files/FileTestSupport.h"
 #include "../../model/ModelTestSupport.h"
 #include "MainWindowFixture.h"
+#include "common/qt/SettingsStore.h"
 #include "kinematics/ReverseArm.h"
 
 namespace lm {
@@ -203,6 +213,146 @@ TEST_F(FileCommandsTest, AFileHandedOverIsOpenedOrImportedAsTheMenuWould) {
     };
     form->OpenFile(QString::fromStdString(dir / "gear.lmd"));
     EXPECT_EQ(asked, 1);
+    EXPECT_EQ(model.Frame.Stroke, 2.5f);
+}
+
+// Ctrl+S goes back to the set's own file without a word; only a set without one (new,
+// reset or imported) is asked a name, and Save As always asks.
+TEST_F(FileCommandsTest, CtrlSSavesToTheFileTheSetCameFrom) {
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    const std::string gear = dir / "gear.lmd";
+    answer = gear;
+    QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier);  // nominal: asks
+    ASSERT_EQ(requests.size(), 1u);
+
+    model.Frame.Stroke = 3.5f;
+    QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(requests.size(), 1u);
+    action("ResetAll")->trigger();
+    action("OpenDimensions")->trigger();
+    EXPECT_EQ(model.Frame.Stroke, 3.5f);  // the second, silent save reached the file
+
+    // Opened from a file: saved there.
+    model.Frame.Stroke = 3.75f;
+    requests.clear();
+    QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(requests.empty());
+    EXPECT_TRUE(errors.empty());
+    // Ctrl+Shift+S is Save As, whatever the desktop's own bindings.
+    answer = dir / "copy.lmd";
+    QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].title, "Save As.....");
+    action("ResetAll")->trigger();
+    answer = gear;
+    action("OpenDimensions")->trigger();
+    EXPECT_EQ(model.Frame.Stroke, 3.75f);
+
+    // An imported set has no dimension file of its own; a reset one is nobody's.
+    const std::string old = dir / "old.lmp";
+    test::WriteRecords(old, test::DistinctRecords(13));
+    form->OpenFile(QString::fromStdString(old));
+    requests.clear();
+    answer = "";
+    QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(requests.size(), 1u);
+    form->OpenFile(QString::fromStdString(gear));
+    action("ResetAll")->trigger();
+    QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(requests.size(), 2u);
+}
+
+// With the program's settings in a scratch file, as the program has its user's.
+class RememberedFileCommandsTest : public FileCommandsTest {
+protected:
+    void SetUp() override {
+        FileCommandsTest::SetUp();
+        settings = std::make_unique<SettingsStore>(QString::fromStdString(dir / "settings.conf"));
+        SetProgramSettings(settings.get());
+    }
+    void TearDown() override { SetProgramSettings(nullptr); }
+    QStringList RecentCaptions() {
+        auto* menu = form->findChild<QMenu*>("RecentSets");
+        EXPECT_NE(menu, nullptr);
+        form->FillRecentMenu(menu);
+        QStringList captions;
+        for (QAction* a : menu->actions()) captions << a->text();
+        return captions;
+    }
+    std::unique_ptr<SettingsStore> settings;
+};
+
+TEST_F(RememberedFileCommandsTest, RecentSetsListTheLastOpenedOrSavedAndDropTheGone) {
+    EXPECT_EQ(RecentCaptions(), QStringList{"(none yet)"});
+    answer = dir / "a.lmd";
+    action("SaveAsDimensions")->trigger();
+    answer = dir / "b.lmd";
+    action("SaveAsDimensions")->trigger();
+    form->OpenFile(QString::fromStdString(dir / "a.lmd"));
+    const QString folder = QString::fromStdString(dir.path().string());
+    EXPECT_EQ(RecentCaptions(), (QStringList{"&1 a.lmd  (" + folder + ")", "&2 b.lmd  (" + folder + ")"}));
+
+    // Chosen from the menu: opened as the File menu opens it.
+    model.Frame.Stroke = 2.75f;
+    answer = dir / "b.lmd";
+    int asked = 0;
+    form->FileHooks.askToSaveChanges = [&](QWidget*, const QString&) {
+        ++asked;
+        return UnsavedAnswer::Discard;
+    };
+    form->findChild<QMenu*>("RecentSets")->findChild<QAction*>("RecentSet2")->trigger();
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(model.DataSetName, "b");
+
+    // A set that has gone: a message, and off the list.
+    std::filesystem::remove(dir / "a.lmd");
+    RecentCaptions();
+    form->findChild<QMenu*>("RecentSets")->findChild<QAction*>("RecentSet2")->trigger();
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find("a.lmd\" is no longer there"), std::string::npos) << errors[0];
+    EXPECT_EQ(RecentCaptions(), QStringList{"&1 b.lmd  (" + folder + ")"});
+    EXPECT_EQ(model.DataSetName, "b");
+}
+
+// A file dropped on the window is opened as if named on the command line.
+TEST_F(FileCommandsTest, ADroppedFileIsOpenedAsTheMenuWouldAndOnlyOneAtATime) {
+    answer = dir / "gear.lmd";
+    model.Frame.Stroke = 3.25f;
+    action("SaveAsDimensions")->trigger();
+    action("ResetAll")->trigger();
+    const auto drop = [this](const QList<QUrl>& urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        const QPointF at(300, 200);
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form.get(), &enter);
+        if (!enter.isAccepted()) return false;
+        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form.get(), &dropped);
+        QCoreApplication::processEvents();
+        return dropped.isAccepted();
+    };
+    const QUrl gear = QUrl::fromLocalFile(QString::fromStdString(dir / "gear.lmd"));
+    EXPECT_FALSE(drop({gear, gear}));
+    EXPECT_FALSE(drop({QUrl("https://example.org/gear.lmd")}));
+    EXPECT_EQ(model.Frame.Stroke, 3.0f);
+    ASSERT_TRUE(drop({gear}));
+    EXPECT_EQ(model.Frame.Stroke, 3.25f);
+
+    // A changed set is asked about first; a file that is no dimension file is refused.
+    model.Frame.Stroke = 2.5f;
+    int asked = 0;
+    form->FileHooks.askToSaveChanges = [&](QWidget*, const QString&) {
+        ++asked;
+        return UnsavedAnswer::Discard;
+    };
+    const std::string text = dir / "notes.txt";
+    test::WriteBytes(text, std::vector<unsigned char>(55, 'x'));
+    ASSERT_TRUE(drop({QUrl::fromLocalFile(QString::fromStdString(text))}));
+    EXPECT_EQ(asked, 1);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find("notes.txt"), std::string::npos);
     EXPECT_EQ(model.Frame.Stroke, 2.5f);
 }
 

@@ -55,8 +55,10 @@ TEST_F(MainMenusTest, TheMenuBarHoldsEveryCommandInItsPlace) {
                                         "Error  [hidden]"}));
     EXPECT_EQ(Describe(Menu(bar, "File1")->actions()),
               (std::vector<std::string>{"OpenDimensions &OpenDimensions",
-                                        "OpenDosVersionDim Open&DosVersionDim",
-                                        "SaveAsDimensions Save&AsDimensions", "-", "Exit1 E&xit"}));
+                                        "OpenDosVersionDim Open&DosVersionDim", "RecentSets &Recent",
+                                        "SaveAsDimensions Save&AsDimensions", "-",
+                                        "Print &Print\u2026", "ExportReport Export &Report (PDF)\u2026",
+                                        "-", "Exit1 E&xit"}));
     EXPECT_EQ(Describe(Menu(bar, "SetUp1")->actions()),
               (std::vector<std::string>{
                   "RevArmPos Set&RevArmPos", "DriverAng Set&DriverAng", "StepAng1 Set&StepAng",

@@ -3,10 +3,11 @@
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
-#include "desktop/qt/SettingsStore.h"
+#include "common/qt/SettingsStore.h"
 
 namespace lm {
 namespace {
@@ -88,6 +89,35 @@ TEST_F(SettingsStoreTest, AnotherVersionsSettingsAreNeitherReadNorLost) {
     QSettings other(file(), QSettings::IniFormat);
     EXPECT_EQ(other.value("format2/recent").toStringList(), QStringList{"/elsewhere/x.lmd"});
     EXPECT_EQ(other.value("recent").toStringList(), QStringList{"/older/y.lmd"});
+}
+
+// A window comes back where it was left, and a damaged place is passed over.
+TEST_F(SettingsStoreTest, AWindowComesBackWhereItWasLeft) {
+    SettingsStore store(file());
+    SetProgramSettings(&store);
+    {
+        QWidget w;
+        w.setObjectName("SineDia");
+        RememberGeometry(&w);
+        w.show();
+        w.setGeometry(70, 80, 333, 222);
+        w.hide();
+    }
+    QWidget again;
+    again.setObjectName("SineDia");
+    RememberGeometry(&again);
+    again.resize(100, 100);
+    again.show();
+    EXPECT_EQ(again.geometry(), QRect(70, 80, 333, 222));
+
+    store.SetWindowGeometry("OvalDia", QByteArray("not a geometry"));
+    QWidget oval;
+    oval.setObjectName("OvalDia");
+    RememberGeometry(&oval);
+    oval.resize(120, 90);
+    oval.show();
+    EXPECT_EQ(oval.size(), QSize(120, 90));
+    SetProgramSettings(nullptr);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <memory>
 
 class QSettings;
+class QWidget;
 
 namespace lm {
 
@@ -55,5 +56,14 @@ private:
 // remembered or read), the user's once the program has set it.
 SettingsStore* ProgramSettings();
 void SetProgramSettings(SettingsStore* store);
+
+// For a file dialog known by `dialog`: `name` in the folder it was last in (the name as
+// it is when none is remembered), and remembering the folder of the file it chose.
+QString InRememberedFolder(const QString& dialog, const QString& name);
+void RememberFolderOf(const QString& dialog, const QString& file);
+
+// The window comes back where it was: its place and size are restored as it is first
+// shown and remembered whenever it is hidden, under its object name.
+void RememberGeometry(QWidget* window);
 
 }  // namespace lm

@@ -1,11 +1,13 @@
 // The remembered surroundings, read defensively: whatever is in the file may be damaged.
 
-#include "desktop/qt/SettingsStore.h"
+#include "common/qt/SettingsStore.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QSettings>
 #include <QVariant>
+#include <QWidget>
 
 namespace lm {
 
@@ -87,5 +89,45 @@ bool SettingsStore::Sync() {
 
 SettingsStore* ProgramSettings() { return gProgramSettings; }
 void SetProgramSettings(SettingsStore* store) { gProgramSettings = store; }
+
+QString InRememberedFolder(const QString& dialog, const QString& name) {
+    const QString folder = gProgramSettings ? gProgramSettings->LastFolder(dialog) : QString();
+    if (folder.isEmpty()) return name;
+    return QDir(folder).filePath(QFileInfo(name).fileName());
+}
+
+void RememberFolderOf(const QString& dialog, const QString& file) {
+    if (gProgramSettings) gProgramSettings->SetLastFolderOf(dialog, file);
+}
+
+namespace {
+
+class GeometryKeeper : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = static_cast<QWidget*>(watched);
+        SettingsStore* store = ProgramSettings();
+        if (!store || window->objectName().isEmpty()) return false;
+        if (event->type() == QEvent::Show && !restored_) {
+            restored_ = true;
+            // A damaged or foreign value is refused by Qt and the window opens as made.
+            const QByteArray geometry = store->WindowGeometry(window->objectName());
+            if (!geometry.isEmpty()) window->restoreGeometry(geometry);
+        } else if (event->type() == QEvent::Hide) {
+            store->SetWindowGeometry(window->objectName(), window->saveGeometry());
+        }
+        return false;
+    }
+
+private:
+    bool restored_ = false;
+};
+
+}  // namespace
+
+void RememberGeometry(QWidget* window) { window->installEventFilter(new GeometryKeeper(window)); }
 
 }  // namespace lm
