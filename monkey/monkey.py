@@ -423,7 +423,7 @@ class Monkey:
         elif kind == "help":
             self.key("F1")
             self.note("F1 in %s" % title)
-        elif kind == "close" and not target[6] and (w.id != self.main_window or rng.random() < 0.1):
+        elif kind == "close" and not target[6] and (w.id != self.main_window or rng.random() < 0.03):
             self.protocol_message(w, self.WM_DELETE)
             self.note("closed %s from its title bar" % title)
 
