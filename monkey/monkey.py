@@ -24,6 +24,7 @@ import os
 import random
 import re
 import select
+import shutil
 import signal
 import subprocess
 import sys
@@ -457,7 +458,6 @@ class Monkey:
         out.write("monkey: %d actions in %.0f s, %d clean exits, longest ping answer %.2f s\n"
                   % (self.action_count, time.monotonic() - self.began, self.exits, self.longest_ping))
         out.write("monkey: actions by window: %s\n" % ", ".join("%s %d" % kv for kv in self.seen.most_common()))
-        out.write("monkey: every action is in %s\n" % self.log.name)
         samples = self.memory.samples
         if samples:
             out.write("monkey: private resident memory of the last run %.1f MB at first, %.1f MB at most, %.1f MB at the end\n"
@@ -497,7 +497,10 @@ def main():
             print("  " + line)
         print("monkey: the program's last output (%s):" % program.log_path)
         print(program.log_tail())
+        print("monkey: every action is in %s" % monkey.log.name)
         return 1
+    monkey.log.close()
+    shutil.rmtree(folder, ignore_errors=True)
     print("monkey: passed")
     return 0
 
