@@ -1,4 +1,4 @@
-// The diagrams' shared frame: saved gear state, font size, text scaling and travel rows.
+// The diagrams' shared frame: font size, text scaling and travel rows.
 
 #include "diagrams/DiagramFrame.h"
 
@@ -9,14 +9,6 @@
 #include "common/TextScaleExtent.h"
 
 namespace lm {
-
-SavedGearState::SavedGearState(Model& m)
-    : m_(m), driverAngle_(m.Gear.DriverAngle), revArmPos_(m.Gear.RevArmPos) {}
-
-SavedGearState::~SavedGearState() {
-    m_.Gear.DriverAngle = driverAngle_;
-    m_.Gear.RevArmPos = revArmPos_;
-}
 
 int ScaledTextFontPixels(const Model& m) {
     return TextScaleFontPixels(kDiagramFontPixels, m.Display.TextScaleY);

@@ -12,26 +12,9 @@
 
 namespace lm {
 
-// What every valve diagram shares: the saved gear state, the travel axis, the port
-// lines, the position legend, the mid-gear block, the dynamic-variable header and the
-// undo line. The diagrams draw their own curves in between.
-
-// ---- Gear state -----------------------------------------------------------------
-
-// Saves DriverAngle and RevArmPos and puts both back when it goes out of scope. The
-// solver outputs are left as the last swept angle made them.
-class SavedGearState {
-public:
-    explicit SavedGearState(Model& m);
-    ~SavedGearState();
-    SavedGearState(const SavedGearState&) = delete;
-    SavedGearState& operator=(const SavedGearState&) = delete;
-
-private:
-    Model& m_;
-    float driverAngle_;
-    float revArmPos_;
-};
+// What every valve diagram shares: the travel axis, the port lines, the position legend,
+// the mid-gear block, the dynamic-variable header and the undo line. The diagrams draw
+// their own curves in between, sweeping their own copy of the model.
 
 // ---- Text and rows --------------------------------------------------------------
 
@@ -152,16 +135,18 @@ void DrawEachPosition(Model& m, Canvas& canvas, SineOvalReport* report,
 // nothing while DynVarsShown is off.
 void DrawDynVarHeader(const Model& m, Canvas& canvas);
 
-// The undo line: the text as the previous drawing left it, then the text rebuilt from
-// the newest undo entry (drawn too while the dynamic variables show). Nothing while
+// The undo line: the text as the drawing before left it, then the newest one (drawn too
+// while the dynamic variables show), as AdvanceDiagramUndoLine left them. Nothing while
 // UndoLineShown is off.
-void DrawDiagramUndoLine(Model& m, Canvas& canvas);
+void DrawDiagramUndoLine(const Model& m, Canvas& canvas);
+// Before a drawing: the shown text is kept as the one before, the newest rebuilt.
+void AdvanceDiagramUndoLine(Model& m);
 // The rebuilt text: count, name, value after and before, padded, each piece cut to the
 // line's fixed bounds.
 std::string DiagramUndoText(const Model& m);
 
 // F7 and F8 together, as every diagram ends.
-inline void DrawDiagramFooter(Model& m, Canvas& canvas) {
+inline void DrawDiagramFooter(const Model& m, Canvas& canvas) {
     DrawDynVarHeader(m, canvas);
     DrawDiagramUndoLine(m, canvas);
 }

@@ -4,6 +4,7 @@
 
 #include "common/Numbers.h"
 #include "diagrams/DiagramFrame.h"
+#include "diagrams/Diagrams.h"
 
 namespace lm {
 
@@ -33,15 +34,29 @@ std::string DiagramUndoText(const Model& m) {
     return text;
 }
 
-void DrawDiagramUndoLine(Model& m, Canvas& canvas) {
+void AdvanceDiagramUndoLine(Model& m) {
+    if (!m.Display.UndoLineShown) return;
+    DiagramWindowState& d = m.DiagramWindows;
+    d.UndoLineBefore = d.UndoLineText;
+    d.UndoLineText = DiagramUndoText(m);
+}
+
+void DrawDiagramUndoLine(const Model& m, Canvas& canvas) {
     if (!m.Display.UndoLineShown) return;
     const ScreenPoint at{ScaledX(m, 150), ScaledY(m, 55)};
     const ScaledTextFont font(m, canvas);
     // The line shows the change as it stood at the previous drawing; the window redraws
     // to bring it up to date.
-    canvas.TextOut(at, m.DiagramWindows.UndoLineText);
-    m.DiagramWindows.UndoLineText = DiagramUndoText(m);
+    canvas.TextOut(at, m.DiagramWindows.UndoLineBefore);
     if (m.Display.DynVarsShown) canvas.TextOut(at, m.DiagramWindows.UndoLineText);
 }
+
+void StepValveDiagram(Model& m) {
+    AdvanceDiagramUndoLine(m);
+    if (const int count = DiagramPositionCount(m); count > 0)
+        m.Diagram.DiagramRevArmPos = m.Gear.RevArmPositions[static_cast<std::size_t>(count)];
+}
+
+void StepPortDiagram(Model& m) { AdvanceDiagramUndoLine(m); }
 
 }  // namespace lm

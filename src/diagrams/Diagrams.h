@@ -12,9 +12,12 @@
 namespace lm {
 
 // The four valve diagrams, each drawn whole onto a canvas that the caller has cleared.
-// Each saves DriverAngle and RevArmPos and restores them at the end; the solver outputs
-// keep the values of the last swept angle. What a diagram prints can also be collected in
-// its report, so the command line's numbers are the diagrams' numbers.
+// Each sweeps the gear on its own copy of the model, so a drawing changes nothing but the
+// canvas; what a window's drawing moves on is done before it (StepValveDiagram,
+// StepPortDiagram). Each returns whether the gear could not be assembled somewhere in its
+// sweep (GearError, raised only while errors are announced), for the caller to raise.
+// What a diagram prints can also be collected in its report, so the command line's
+// numbers are the diagrams' numbers.
 
 inline constexpr int kDiagramWidth = 632;
 inline constexpr int kSineDiagramHeight = 414;
@@ -34,13 +37,13 @@ struct SineOvalReport {
     std::vector<MidGearBlock> Blocks;  // one per mid-gear position, in drawing order
 };
 
-void DrawSineDiagram(Model& m, Canvas& canvas, SineOvalReport* report = nullptr);
+bool DrawSineDiagram(const Model& m, Canvas& canvas, SineOvalReport* report = nullptr);
 
 // The sine diagram's block for the one position RevArmCenter, worked out on a copy: the
 // lead, lap and exhaust clearance of both ends at mid gear. Empty when the sweep gives
 // no block.
 std::optional<MidGearBlock> MidGearLeadAndLap(const Model& m);
-void DrawOvalDiagram(Model& m, Canvas& canvas, SineOvalReport* report = nullptr);
+bool DrawOvalDiagram(const Model& m, Canvas& canvas, SineOvalReport* report = nullptr);
 
 // The last cut-off each end shows for a position, as percent of stroke.
 struct SteamPositionReport {
@@ -50,7 +53,7 @@ struct SteamPositionReport {
     std::optional<float> RearCutOff;
 };
 
-void DrawSteamDiagram(Model& m, Canvas& canvas, std::vector<SteamPositionReport>* report = nullptr);
+bool DrawSteamDiagram(const Model& m, Canvas& canvas, std::vector<SteamPositionReport>* report = nullptr);
 
 // The eight valve events in the order they are tested at each step.
 enum PortEvent : int {
@@ -74,7 +77,14 @@ struct PortRowReport {
 };
 
 // graph: 'F' forward or 'R' reverse. The cycle annotation is drawn when cycleLabels is on.
-void DrawPortDiagram(Model& m, Canvas& canvas, char graph, bool cycleLabels,
+bool DrawPortDiagram(const Model& m, Canvas& canvas, char graph, bool cycleLabels,
                      std::vector<PortRowReport>* report = nullptr);
+
+// Before a window draws a diagram: the undo line moves on to the newest change, keeping
+// the text it showed (drawn under it while the dynamic variables are hidden), and the
+// sine, oval and steam diagrams record the position of their last curve in
+// DiagramRevArmPos, which the dimension data file keeps.
+void StepValveDiagram(Model& m);
+void StepPortDiagram(Model& m);
 
 }  // namespace lm

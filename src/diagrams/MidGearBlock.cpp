@@ -94,7 +94,6 @@ void DrawEachPosition(Model& m, Canvas& canvas, SineOvalReport* report,
     for (int i = 1; i <= count; ++i) {
         const float position = m.Gear.RevArmPositions[static_cast<std::size_t>(i)];
         m.Gear.RevArmPos = position;
-        m.Diagram.DiagramRevArmPos = position;
         DrawLegendRow(m, canvas, i, position);
         MidGearTracker tracker;
         tracker.Start(m, position);

@@ -62,8 +62,8 @@ void DrawOval(Model& m, Canvas& canvas, int i, const PistonColumn& column, MidGe
 
 }  // namespace
 
-void DrawOvalDiagram(Model& m, Canvas& canvas, SineOvalReport* report) {
-    SavedGearState saved(m);
+bool DrawOvalDiagram(const Model& model, Canvas& canvas, SineOvalReport* report) {
+    Model m = model;
     BeginDiagramDrawing(m, canvas);
     DrawOvalGrid(canvas);
     DrawTravelLabels(canvas);
@@ -76,6 +76,7 @@ void DrawOvalDiagram(Model& m, Canvas& canvas, SineOvalReport* report) {
         DrawOval(m, canvas, i, column, tracker);
     });
     DrawDiagramFooter(m, canvas);
+    return m.Gear.GearError;
 }
 
 }  // namespace lm

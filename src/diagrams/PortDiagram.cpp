@@ -194,9 +194,10 @@ void DrawCycleAnnotation(Canvas& c, const Anchors& an) {
 
 }  // namespace
 
-void DrawPortDiagram(Model& m, Canvas& c, char graph, bool cycleLabels, std::vector<PortRowReport>* report) {
+bool DrawPortDiagram(const Model& model, Canvas& c, char graph, bool cycleLabels,
+                     std::vector<PortRowReport>* report) {
     if (graph != 'R') graph = 'F';
-    const SavedGearState saved(m);
+    Model m = model;
     BeginDiagramDrawing(m, c);
     const std::vector<PortRowSweep> rows = SweepPortRows(m, graph);
     Tracks tracks;
@@ -208,6 +209,7 @@ void DrawPortDiagram(Model& m, Canvas& c, char graph, bool cycleLabels, std::vec
     DrawRows(c, graph, rows, tracks, report);
     if (cycleLabels) DrawCycleAnnotation(c, tracks.anchors);
     DrawDiagramFooter(m, c);
+    return m.Gear.GearError;
 }
 
 }  // namespace lm

@@ -52,8 +52,8 @@ void DrawSineCurve(Model& m, Canvas& canvas, int i, MidGearTracker& tracker) {
 
 }  // namespace
 
-void DrawSineDiagram(Model& m, Canvas& canvas, SineOvalReport* report) {
-    SavedGearState saved(m);
+bool DrawSineDiagram(const Model& model, Canvas& canvas, SineOvalReport* report) {
+    Model m = model;
     BeginDiagramDrawing(m, canvas);
     DrawSineGrid(canvas);
     DrawAngleLabels(canvas);
@@ -64,6 +64,7 @@ void DrawSineDiagram(Model& m, Canvas& canvas, SineOvalReport* report) {
     DrawEachPosition(m, canvas, report,
                      [&](int i, MidGearTracker& tracker) { DrawSineCurve(m, canvas, i, tracker); });
     DrawDiagramFooter(m, canvas);
+    return m.Gear.GearError;
 }
 
 }  // namespace lm

@@ -89,6 +89,9 @@ struct SteamRun {
     float previousTravel = 0;
     float previousFrontPressure = 0;
     float previousRearPressure = 0;
+    // Each end's steam opening at the step before.
+    float previousFrontOpening = 0;
+    float previousRearOpening = 0;
     int positionCounter = 0;
 };
 
@@ -147,7 +150,6 @@ float StepAngle(float angle, float step) {
 
 void DrawPosition(Model& m, Canvas& c, SteamRun& run, int w, SteamPositionReport& report) {
     const float step = RunsForward(m) ? kStepDegrees : -kStepDegrees;
-    DiagramWindowState& d = m.DiagramWindows;
     for (int s = 1; s <= kStepsPerPosition; ++s) {
         m.Gear.DriverAngle = StepAngle(m.Gear.DriverAngle, step);
         SolveLinkage(m);
@@ -164,23 +166,23 @@ void DrawPosition(Model& m, Canvas& c, SteamRun& run, int w, SteamPositionReport
         if (run.previousFrontPressure != 0) {
             float travel0 = run.previousTravel;
             const StepView v{s, w, t};
-            DrawEndStep(c, kFront, v, run.front, run.previousFrontPressure, d.SteamPrevFrontOpening,
+            DrawEndStep(c, kFront, v, run.front, run.previousFrontPressure, run.previousFrontOpening,
                         front.SteamOpening, travel0, run.positionCounter, report.FrontCutOff);
-            DrawEndStep(c, kRear, v, run.rear, run.previousRearPressure, d.SteamPrevRearOpening,
+            DrawEndStep(c, kRear, v, run.rear, run.previousRearPressure, run.previousRearOpening,
                         rear.SteamOpening, travel0, run.positionCounter, report.RearCutOff);
         }
         run.previousTravel = t;
         run.previousFrontPressure = run.front.Pressure;
         run.previousRearPressure = run.rear.Pressure;
-        d.SteamPrevFrontOpening = front.SteamOpening;
-        d.SteamPrevRearOpening = rear.SteamOpening;
+        run.previousFrontOpening = front.SteamOpening;
+        run.previousRearOpening = rear.SteamOpening;
     }
 }
 
 }  // namespace
 
-void DrawSteamDiagram(Model& m, Canvas& c, std::vector<SteamPositionReport>* report) {
-    const SavedGearState saved(m);
+bool DrawSteamDiagram(const Model& model, Canvas& c, std::vector<SteamPositionReport>* report) {
+    Model m = model;
     BeginDiagramDrawing(m, c);
     SteamRun run;
     m.Gear.DriverAngle = kStartAngle;
@@ -195,7 +197,6 @@ void DrawSteamDiagram(Model& m, Canvas& c, std::vector<SteamPositionReport>* rep
     for (int w = 1; w <= count; ++w) {
         const float position = m.Gear.RevArmPositions[static_cast<std::size_t>(w)];
         m.Gear.RevArmPos = position;
-        m.Diagram.DiagramRevArmPos = position;
         ++run.positionCounter;
         run.front.LabelDrawn = false;
         run.rear.LabelDrawn = false;
@@ -206,6 +207,7 @@ void DrawSteamDiagram(Model& m, Canvas& c, std::vector<SteamPositionReport>* rep
     }
     c.SetPenColor(colors::Black);
     DrawDiagramFooter(m, c);
+    return m.Gear.GearError;
 }
 
 }  // namespace lm

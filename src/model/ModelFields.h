@@ -102,8 +102,8 @@ LM_MEMBERS_OF(ValveState) {
 }
 LM_MEMBERS_OF(KeptViews) { LM_M(Norm); LM_M(SavedView); }
 LM_MEMBERS_OF(DiagramWindowState) {
-    LM_M(DiagramRedrawPending); LM_M(UndoLineText); LM_M(GraphChoice); LM_M(CycleLabelsOn);
-    LM_M(SteamPrevFrontOpening); LM_M(SteamPrevRearOpening);
+    LM_M(DiagramRedrawPending); LM_M(UndoLineText); LM_M(UndoLineBefore); LM_M(GraphChoice);
+    LM_M(CycleLabelsOn);
 }
 LM_MEMBERS_OF(DisplayState) {
     LM_M(LineWidth); LM_M(ScreenDataOn); LM_M(RefPointsOn); LM_M(PivotDataOn); LM_M(DynVarsShown);

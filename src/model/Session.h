@@ -68,14 +68,12 @@ struct KeptViews {
 // What the diagram windows remember between drawings.
 struct DiagramWindowState {
     bool DiagramRedrawPending = false;
-    // The diagrams' undo line as it stood before the last drawing.
+    // The diagrams' undo line: the newest text, and the one the drawing before showed.
     std::string UndoLineText;
+    std::string UndoLineBefore;
     // The port diagram's graph: 'F' forward, 'R' reverse, 'B' both.
     char GraphChoice = 'F';
     bool CycleLabelsOn = true;
-    // The steam diagram's last steam openings live from one drawing to the next.
-    float SteamPrevFrontOpening = 0;
-    float SteamPrevRearOpening = 0;
 };
 
 // Display options and texts shared by the main window and the diagram windows.

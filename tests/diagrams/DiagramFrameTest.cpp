@@ -4,15 +4,21 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <set>
 
 #include "DiagramTestModel.h"
+#include "../model/ModelTestSupport.h"
 #include "common/Numbers.h"
 #include "diagrams/DiagramActions.h"
 #include "diagrams/DiagramFrame.h"
 #include "diagrams/Diagrams.h"
+#include "graphics/NullCanvas.h"
 #include "kinematics/LinkageSolver.h"
+#include "kinematics/MidGear.h"
+#include "model/DimensionEdit.h"
+#include "model/DimensionTable.h"
 #include "model/DynamicVariables.h"
 
 namespace lm {
@@ -118,6 +124,7 @@ TEST(DiagramFrame, HostileValuesDrawWithoutFailing) {
     for (auto draw : {&DrawSineDiagram, &DrawOvalDiagram}) {
         RecordingCanvas c;
         SineOvalReport report;
+        StepValveDiagram(m);
         draw(m, c, &report);
         EXPECT_GT(c.Segments().size(), 100u);
         EXPECT_EQ(m.Gear.DriverAngle, angle);
@@ -318,16 +325,19 @@ TEST(DiagramFrame, UndoLineShowsThePreviousTextThenTheNewOne) {
     const std::string line = " 1- Stroke  3.250 to  3.000" + std::string(46, ' ');
 
     RecordingCanvas off;
+    AdvanceDiagramUndoLine(m);
     DrawDiagramUndoLine(m, off);
     EXPECT_TRUE(off.Ops().empty());
     EXPECT_EQ(m.DiagramWindows.UndoLineText, "");
 
     m.Display.UndoLineShown = true;
     RecordingCanvas first;
+    AdvanceDiagramUndoLine(m);
     DrawDiagramUndoLine(m, first);
     EXPECT_EQ(TextsAt(first, {150, 55}), std::vector<std::string>{""});
     EXPECT_EQ(m.DiagramWindows.UndoLineText, line);
     RecordingCanvas second;
+    AdvanceDiagramUndoLine(m);
     DrawDiagramUndoLine(m, second);
     EXPECT_EQ(TextsAt(second, {150, 55}), std::vector<std::string>{line});
 
@@ -338,9 +348,37 @@ TEST(DiagramFrame, UndoLineShowsThePreviousTextThenTheNewOne) {
     m.Display.TextScaleY = 1.22f;
     m.Undo.Entries[1] = Entry("Stroke", 3.5f, 3.25f);
     RecordingCanvas both;
+    AdvanceDiagramUndoLine(m);
     DrawDiagramUndoLine(m, both);
     EXPECT_EQ(TextsAt(both, {190, 67}),
               (std::vector<std::string>{line, " 1- Stroke  3.500 to  3.250" + std::string(46, ' ')}));
+}
+
+// Each diagram sweeps its own copy: the model is left bit for bit as it was, and a gear
+// the guards had to correct is reported for the window to raise.
+TEST(DiagramFrame, DrawingChangesNothingAndReportsAGearThatCannotBeAssembled) {
+    Model m = StartedModel();
+    m.Gear.ErrorBeepOn = true;
+    const std::function<bool(const Model&, Canvas&)> draws[] = {
+        [](const Model& g, Canvas& c) { return DrawSineDiagram(g, c); },
+        [](const Model& g, Canvas& c) { return DrawOvalDiagram(g, c); },
+        [](const Model& g, Canvas& c) { return DrawSteamDiagram(g, c); },
+        [](const Model& g, Canvas& c) { return DrawPortDiagram(g, c, 'F', true); },
+        [](const Model& g, Canvas& c) { return DrawPortDiagram(g, c, 'R', false); },
+    };
+    for (const bool broken : {false, true}) {
+        if (broken) {
+            ApplyEditedDimension(m, *FindDimension("LiftingArmLen"), -3);
+            FindMidGear(m);
+            m.Gear.GearError = false;
+        }
+        for (std::size_t k = 0; k < std::size(draws); ++k) {
+            const Model before = m;
+            NullCanvas canvas;
+            EXPECT_EQ(draws[k](m, canvas), broken) << "diagram " << k;
+            EXPECT_EQ(test::Differences(before, m), std::vector<std::string>{}) << "diagram " << k;
+        }
+    }
 }
 
 TEST(DiagramFrame, DynVarHeaderAsksForDimensionsThenListsThem) {

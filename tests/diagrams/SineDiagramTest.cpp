@@ -40,6 +40,7 @@ TEST(SineDiagram, DrawsOneCurveOf66PiecesPerPositionFrom328To136Degrees) {
     m.Gear.DriverAngle = angle;
     m.Gear.RevArmPos = arm;
     RecordingCanvas c;
+    StepValveDiagram(m);
     DrawSineDiagram(m, c);
     EXPECT_EQ(m.Gear.DriverAngle, angle);
     EXPECT_EQ(m.Gear.RevArmPos, arm);

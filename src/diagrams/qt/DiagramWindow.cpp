@@ -166,7 +166,11 @@ void DiagramWindow::DrawOnce(bool clearFirst) {
         FitToTextScale();
         picture_.Clear(PixelRatio());
     }
-    picture_.Draw([this](Canvas& canvas) { DrawDiagram(canvas); });
+    StepDiagram(model_);
+    bool gearError = false;
+    picture_.Draw([this, &gearError](Canvas& canvas) { gearError = DrawDiagram(model_, canvas); });
+    // Shown by the main window once the diagram closes, as a turning gear shows its own.
+    if (gearError) model_.Gear.GearError = true;
     ShowControls();
     surface_->update();
 }

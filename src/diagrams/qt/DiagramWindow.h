@@ -9,6 +9,7 @@
 #include <string>
 
 #include "diagrams/DiagramActions.h"
+#include "diagrams/Diagrams.h"
 #include "common/qt/KeptPicture.h"
 #include "model/Model.h"
 
@@ -97,8 +98,11 @@ public:
     void done(int result) override;
 
 protected:
-    // One drawing of the diagram onto the canvas.
-    virtual void DrawDiagram(Canvas& canvas) = 0;
+    // What a drawing moves on in the model, done before it (the drawing changes nothing).
+    virtual void StepDiagram(Model& m) const { StepValveDiagram(m); }
+    // One drawing of the diagram onto the canvas; true when the gear could not be
+    // assembled somewhere in its sweep.
+    virtual bool DrawDiagram(const Model& m, Canvas& canvas) const = 0;
     // A drawing as the handlers ask for it, optionally on a cleared window. The port
     // diagram draws both graphs here while both are chosen.
     virtual void Drawing(bool clearFirst);

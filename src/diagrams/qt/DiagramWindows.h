@@ -14,7 +14,7 @@ public:
     SineDia(Model& model, DiagramHost host, QWidget* parent = nullptr);
 
 protected:
-    void DrawDiagram(Canvas& canvas) override;
+    bool DrawDiagram(const Model& m, Canvas& canvas) const override;
 };
 
 // Valve travel against piston travel.
@@ -23,7 +23,7 @@ public:
     OvalDia(Model& model, DiagramHost host, QWidget* parent = nullptr);
 
 protected:
-    void DrawDiagram(Canvas& canvas) override;
+    bool DrawDiagram(const Model& m, Canvas& canvas) const override;
 };
 
 // The simulated indicator diagram of both cylinder ends.
@@ -32,7 +32,7 @@ public:
     SteamDia(Model& model, DiagramHost host, QWidget* parent = nullptr);
 
 protected:
-    void DrawDiagram(Canvas& canvas) override;
+    bool DrawDiagram(const Model& m, Canvas& canvas) const override;
 };
 
 // The valve events over the reverse-arm travel: forward, reverse or both graphs.
@@ -45,7 +45,8 @@ public:
     void BothGraphs1Click();
 
 protected:
-    void DrawDiagram(Canvas& canvas) override;
+    void StepDiagram(Model& m) const override { StepPortDiagram(m); }
+    bool DrawDiagram(const Model& m, Canvas& canvas) const override;
     // While both graphs are chosen every drawing is the pair: forward with its cycle
     // annotation, then reverse over it.
     void Drawing(bool clearFirst) override;

@@ -22,6 +22,6 @@ OvalDia::OvalDia(Model& model, DiagramHost host, QWidget* parent)
     AddMenuItem(bar, "DynVar", "DynamicVari", [this] { DynVariClick(); });
 }
 
-void OvalDia::DrawDiagram(Canvas& canvas) { DrawOvalDiagram(model(), canvas); }
+bool OvalDia::DrawDiagram(const Model& m, Canvas& canvas) const { return DrawOvalDiagram(m, canvas); }
 
 }  // namespace lm

@@ -59,9 +59,9 @@ void PortDia::Drawing(bool clearFirst) {
     d.GraphChoice = 'B';
 }
 
-void PortDia::DrawDiagram(Canvas& canvas) {
-    const DiagramWindowState& d = model().DiagramWindows;
-    DrawPortDiagram(model(), canvas, d.GraphChoice == 'R' ? 'R' : 'F', d.CycleLabelsOn);
+bool PortDia::DrawDiagram(const Model& m, Canvas& canvas) const {
+    const DiagramWindowState& d = m.DiagramWindows;
+    return DrawPortDiagram(m, canvas, d.GraphChoice == 'R' ? 'R' : 'F', d.CycleLabelsOn);
 }
 
 }  // namespace lm

@@ -22,6 +22,6 @@ SineDia::SineDia(Model& model, DiagramHost host, QWidget* parent)
     AddMenuItem(bar, "DynVari", "&DymamicVariables", [this] { DynVariClick(); });
 }
 
-void SineDia::DrawDiagram(Canvas& canvas) { DrawSineDiagram(model(), canvas); }
+bool SineDia::DrawDiagram(const Model& m, Canvas& canvas) const { return DrawSineDiagram(m, canvas); }
 
 }  // namespace lm

@@ -23,6 +23,6 @@ SteamDia::SteamDia(Model& model, DiagramHost host, QWidget* parent)
     AddMenuItem(bar, "DynVari", "DynamicVari", [this] { DynVariClick(); });
 }
 
-void SteamDia::DrawDiagram(Canvas& canvas) { DrawSteamDiagram(model(), canvas); }
+bool SteamDia::DrawDiagram(const Model& m, Canvas& canvas) const { return DrawSteamDiagram(m, canvas); }
 
 }  // namespace lm

@@ -13,6 +13,10 @@
 
 #include "../../mainwindow/qt/MainWindowFixture.h"
 #include "diagrams/qt/DiagramWindows.h"
+#include "kinematics/MidGear.h"
+#include "kinematics/RevArmPositionSet.h"
+#include "model/DimensionEdit.h"
+#include "model/DimensionTable.h"
 #include "model/DynamicVariables.h"
 
 namespace lm {
@@ -243,6 +247,22 @@ TEST_F(DiagramWindowsTest, ADynamicBarStepsItsDimensionRedrawsAndItsEndRecordsOn
     EXPECT_FALSE(b1->isVisible());
     EXPECT_FALSE(shown(bar("SBDynVar1")));
     w->close();
+}
+
+// A diagram sweeps a copy of the gear; a gear its sweep could not assemble still shows
+// the main window's error item once the window closes.
+TEST_F(DiagramWindowsTest, AGearTheSweepCannotAssembleRaisesTheErrorForTheMainWindow) {
+    model.Gear.ErrorBeepOn = true;
+    ApplyEditedDimension(model, *FindDimension("LiftingArmLen"), -3);
+    FindMidGear(model);
+    ApplyRevArmRunRule(model);  // the positions the sine diagram sweeps
+    for (const WindowNames* names : {&kSine, &kPort}) {
+        model.Gear.GearError = false;
+        DiagramWindow* w = showWindow(*names);
+        w->ReDrawClick();
+        EXPECT_TRUE(model.Gear.GearError) << names->window;
+        w->close();
+    }
 }
 
 TEST_F(DiagramWindowsTest, TheReverseArmPositionsAskForARedrawAtTheNextMouseMove) {
