@@ -78,6 +78,18 @@ TEST_F(ReportCommandsTest, PrintsOnThePaperChosenInThePrintDialog) {
     std::filesystem::remove(printed);
     action("Print")->trigger();
     EXPECT_FALSE(std::filesystem::exists(printed));
+
+    // A printer that fails: a message naming it, nothing left behind.
+    const std::string nowhere = dir / "no such folder/printed.pdf";
+    form->FileHooks.askPrinter = [&](QWidget*, QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(nowhere));
+        return true;
+    };
+    action("Print")->trigger();
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find("could not be printed"), std::string::npos) << errors[0];
+    EXPECT_TRUE(dir.Names().empty());
 }
 
 }  // namespace
