@@ -10,45 +10,14 @@
 
 #include "common/Numbers.h"
 #include "tolerance/ToleranceReport.h"
+#include "workbench/ValveEvents.h"
 
 namespace lm {
 
 namespace {
 
-constexpr int kFontPixels = 11;
-constexpr Rgb kGridColour{215, 215, 215};
 constexpr Rgb kBarColour{70, 110, 180};
 constexpr Rgb kUnassembledColour{220, 110, 0};
-
-constexpr const char* kPairWords[kValveEventPairCount] = {"Lead",    "Greatest opening", "Admission",
-                                                          "Cut-off", "Release",          "Compression"};
-
-// A white picture with the charts' font and a thin black pen.
-void StartChart(Canvas& canvas) {
-    canvas.Clear(colors::White);
-    canvas.SetHollowBrush();
-    canvas.SetTextBackground(false);
-    canvas.SetFontSize(kFontPixels);
-    canvas.SetFontColor(colors::Black);
-    canvas.SetPenWidth(1);
-}
-
-// 1, 2, 2.5 or 5 times a power of ten, near a fifth of the range.
-double TickStep(double range) {
-    if (!(range > 0) || !std::isfinite(range)) return 1;
-    const double raw = range / 5;
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double m : {1.0, 2.0, 2.5, 5.0})
-        if (raw <= m * power) return m * power;
-    return 10 * power;
-}
-
-// Enough for the step: 0.25 needs two, 0.2 one.
-int DecimalsFor(double step) {
-    int d = 0;
-    while (d < 6 && std::fabs(step * std::pow(10.0, d) - std::round(step * std::pow(10.0, d))) > 1e-9) ++d;
-    return d;
-}
 
 std::vector<std::size_t> ByReverser(const StudyPlan& plan) {
     std::vector<std::size_t> order(plan.Settings.size());
@@ -190,38 +159,38 @@ void DrawToleranceBands(Canvas& canvas, const StudyPlan& plan, const ToleranceSu
                         int height) {
     pair = std::clamp(pair, 0, kValveEventPairCount - 1);
     const BandPlotFrame f = BandPlotFrameFor(plan, summary, pair, width, height);
-    StartChart(canvas);
+    StartPlot(canvas);
 
     const bool length = IsLengthStudyEvent(2 * pair);
-    const double step = TickStep(f.MaxValue - f.MinValue);
-    const int decimals = DecimalsFor(step);
+    const double step = RoundStep(f.MaxValue - f.MinValue);
+    const int decimals = StepDecimals(step);
     for (double v = std::ceil(f.MinValue / step) * step; v <= f.MaxValue; v += step) {
-        canvas.SetPenColor(kGridColour);
+        canvas.SetPenColor(kPlotGridColour);
         canvas.Line({f.Left, f.Y(v)}, {f.Right, f.Y(v)});
         canvas.SetPenColor(colors::Black);
         canvas.Line({f.Left - 4, f.Y(v)}, {f.Left, f.Y(v)});
         const std::string label = FormatFixed(std::fabs(v) < step / 2 ? 0.0 : v, 1, decimals);
-        canvas.TextOut({f.Left - 8 - 6 * static_cast<int>(label.size()), f.Y(v) - kFontPixels / 2 - 1}, label);
+        canvas.TextOut({f.Left - 8 - 6 * static_cast<int>(label.size()), f.Y(v) - kPlotFontPixels / 2 - 1}, label);
     }
-    const double xStep = TickStep(f.MaxReverser - f.MinReverser);
+    const double xStep = RoundStep(f.MaxReverser - f.MinReverser);
     for (double v = std::ceil(f.MinReverser / xStep) * xStep; v <= f.MaxReverser; v += xStep) {
-        canvas.SetPenColor(std::fabs(v) < xStep / 2 ? colors::Grey : kGridColour);
+        canvas.SetPenColor(std::fabs(v) < xStep / 2 ? colors::Grey : kPlotGridColour);
         canvas.Line({f.X(v), f.Top}, {f.X(v), f.Bottom});
         canvas.SetPenColor(colors::Black);
         canvas.Line({f.X(v), f.Bottom}, {f.X(v), f.Bottom + 4});
-        const std::string label = FormatFixed(std::fabs(v) < xStep / 2 ? 0.0 : v, 1, DecimalsFor(xStep));
+        const std::string label = FormatFixed(std::fabs(v) < xStep / 2 ? 0.0 : v, 1, StepDecimals(xStep));
         canvas.TextOut({f.X(v) - 3 * static_cast<int>(label.size()), f.Bottom + 5}, label);
     }
     canvas.SetPenColor(colors::Black);
     canvas.Line({f.Left, f.Top}, {f.Left, f.Bottom});
     canvas.LineTo({f.Right, f.Bottom});
     canvas.TextOut({f.Left, f.Bottom + 20}, "Reverser from mid gear (length), forward to the right");
-    canvas.TextOut({6, 5}, std::string(kPairWords[pair]) + (length ? " (length)" : " (% of stroke)") +
+    canvas.TextOut({6, 5}, std::string(ValveEventPairCaption(pair)) + (length ? " (length)" : " (% of stroke)") +
                                ": 1st to 99th percentile, nominal line");
 
     DrawBands(canvas, f, plan, summary, 2 * pair, 2 * pair + 1);
-    DrawLines(canvas, f, plan, summary, 2 * pair, kFrontBandColour);
-    DrawLines(canvas, f, plan, summary, 2 * pair + 1, kRearBandColour);
+    DrawLines(canvas, f, plan, summary, 2 * pair, kFrontEventColour);
+    DrawLines(canvas, f, plan, summary, 2 * pair + 1, kRearEventColour);
 
     // Settings where some samples could not be assembled: their band leaves those out.
     bool anyUnassembled = false;
@@ -236,15 +205,7 @@ void DrawToleranceBands(Canvas& canvas, const StudyPlan& plan, const ToleranceSu
         }
     canvas.SetPenWidth(1);
 
-    const int legendX = f.Right - 96;
-    canvas.SetPenWidth(2);
-    canvas.SetPenColor(kFrontBandColour);
-    canvas.Line({legendX, 12}, {legendX + 16, 12});
-    canvas.TextOut({legendX + 20, 5}, "Front");
-    canvas.SetPenColor(kRearBandColour);
-    canvas.Line({legendX + 52, 12}, {legendX + 68, 12});
-    canvas.TextOut({legendX + 72, 5}, "Rear");
-    canvas.SetPenWidth(1);
+    DrawEndsLegend(canvas, f.Right - kEndsLegendWidth, 5);
     if (anyUnassembled) {
         canvas.SetFontColor(kUnassembledColour);
         canvas.TextOut({f.Right - 200, f.Bottom + 20}, "x: some samples not assembled");
@@ -254,7 +215,7 @@ void DrawToleranceBands(Canvas& canvas, const StudyPlan& plan, const ToleranceSu
 
 void DrawShareChart(Canvas& canvas, const StudyPlan& plan, const EventStatistics& result, const std::string& title,
                     int width, int height) {
-    StartChart(canvas);
+    StartPlot(canvas);
     canvas.TextOut({6, 5}, title);
     if (result.Shares.empty()) {
         canvas.TextOut({6, 30}, "No variance shares: nothing varies it, or there are fewer");
@@ -286,12 +247,12 @@ void DrawShareChart(Canvas& canvas, const StudyPlan& plan, const EventStatistics
     for (std::size_t k = 0; k < bars.size(); ++k) {
         const int y = kTop + rowHeight * static_cast<int>(k);
         canvas.SetFontColor(colors::Black);
-        canvas.TextOut({6, y + (rowHeight - kFontPixels) / 2 - 1}, bars[k].first);
+        canvas.TextOut({6, y + (rowHeight - kPlotFontPixels) / 2 - 1}, bars[k].first);
         // The largest share spans the width; the percentages say how much each is.
         const int end = barLeft + RoundToInt(std::clamp(bars[k].second / largest, 0.0, 1.0) * (barRight - barLeft));
         canvas.SetPenColor(kBarColour);
         for (int row = y + 2; row < y + rowHeight - 2; ++row) canvas.Line({barLeft + 1, row}, {end + 1, row});
-        canvas.TextOut({end + 5, y + (rowHeight - kFontPixels) / 2 - 1},
+        canvas.TextOut({end + 5, y + (rowHeight - kPlotFontPixels) / 2 - 1},
                        FormatFixed(100 * bars[k].second, 1, 1) + " %");
     }
     canvas.TextOut({6, kTop + rowHeight * static_cast<int>(bars.size()) + 6},

@@ -9,6 +9,7 @@
 #include "graphics/Canvas.h"
 #include "tolerance/StudyPlan.h"
 #include "tolerance/ToleranceStatistics.h"
+#include "workbench/PlotParts.h"
 
 namespace lm {
 
@@ -19,8 +20,6 @@ inline constexpr int kShareChartHeight = 260;
 // More bars than this are summed into one "others" bar.
 inline constexpr int kShareChartBars = 10;
 
-inline constexpr Rgb kFrontBandColour = colors::Red;
-inline constexpr Rgb kRearBandColour = colors::Blue;
 inline constexpr Rgb kFrontBandFill{255, 205, 205};
 inline constexpr Rgb kRearBandFill{205, 215, 255};
 inline constexpr Rgb kBothBandsFill{225, 195, 240};

@@ -18,8 +18,6 @@ constexpr int kMarginRight = 14;
 constexpr int kMarginTop = 24;
 constexpr int kMarginTopTwoTables = 38;
 constexpr int kMarginBottom = 34;
-constexpr int kFontPixels = 11;
-constexpr Rgb kGridColour{210, 210, 210};
 constexpr int kDash = 6, kGap = 4;
 
 std::vector<const std::vector<ValveEventRow>*> RowsOf(const ValveEventsTable* t) {
@@ -80,14 +78,6 @@ void DrawLine(Canvas& canvas, const EventPlotFrame& f, const std::vector<ValveEv
     flush();
 }
 
-int DecimalsOf(double step) {
-    for (int d = 0; d < 8; ++d) {
-        const double scaled = step * std::pow(10.0, d);
-        if (std::fabs(scaled - std::round(scaled)) < 1e-6 * scaled) return d;
-    }
-    return 8;
-}
-
 }  // namespace
 
 int EventPlotFrame::X(float revArmPos) const {
@@ -108,14 +98,7 @@ NiceAxis NiceAxisFor(double lo, double hi) {
         lo -= pad;
         hi += pad;
     }
-    const double rough = (hi - lo) / 5;
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    double step = power;
-    for (double m : {1.0, 2.0, 2.5, 5.0, 10.0})
-        if (m * power >= rough) {
-            step = m * power;
-            break;
-        }
+    const double step = RoundStep(hi - lo);
     return {std::floor(lo / step) * step, std::ceil(hi / step) * step, step};
 }
 
@@ -171,14 +154,8 @@ std::string EventPlotTitle(int pair) {
 void DrawEventPlot(Canvas& canvas, const EventPlot& plot, int width, int height) {
     const EventPlotFrame f = EventPlotFrameFor(plot, width, height);
     const int pair = std::clamp(plot.Pair, 0, kValveEventPairCount - 1);
-    canvas.Clear(colors::White);
-    canvas.SetHollowBrush();
-    canvas.SetTextBackground(false);
-    canvas.SetFontSize(kFontPixels);
-    canvas.SetFontColor(colors::Black);
-
-    canvas.SetPenWidth(1);
-    canvas.SetPenColor(kGridColour);
+    StartPlot(canvas);
+    canvas.SetPenColor(kPlotGridColour);
     const int ticks = RoundToInt((f.High - f.Low) / f.Step);
     for (int k = 0; k <= ticks; ++k) canvas.Line({f.Left, f.Y(f.Low + k * f.Step)}, {f.Right, f.Y(f.Low + k * f.Step)});
     const int mid = (f.Left + f.Right) / 2;
@@ -187,12 +164,12 @@ void DrawEventPlot(Canvas& canvas, const EventPlot& plot, int width, int height)
     canvas.SetPenColor(colors::Black);
     canvas.Line({f.Left, f.Top}, {f.Left, f.Bottom});
     canvas.LineTo({f.Right, f.Bottom});
-    const int decimals = DecimalsOf(f.Step);
+    const int decimals = StepDecimals(f.Step);
     for (int k = 0; k <= ticks; ++k) {
         const double v = f.Low + k * f.Step;
         const std::string label = FixedText(v, decimals);
         canvas.Line({f.Left - 4, f.Y(v)}, {f.Left, f.Y(v)});
-        canvas.TextOut({f.Left - 6 - 6 * static_cast<int>(label.size()), f.Y(v) - kFontPixels / 2 - 1}, label);
+        canvas.TextOut({f.Left - 6 - 6 * static_cast<int>(label.size()), f.Y(v) - kPlotFontPixels / 2 - 1}, label);
     }
     canvas.TextOut({4, 4}, EventPlotTitle(pair));
     const int below = f.Bottom + 4;
@@ -202,25 +179,13 @@ void DrawEventPlot(Canvas& canvas, const EventPlot& plot, int width, int height)
     const float sense = f.ForwardIsPlus ? 1.0f : -1.0f;
     // The arm's ends only where rows say where they are.
     if (plot.Table && !(plot.Table->Forward.empty() && plot.Table->Reverse.empty())) {
-        canvas.TextOut({f.Left, below + kFontPixels + 3}, "Arm " + FixedText(f.Centre - sense * f.Reach, 3));
-        canvas.TextOut({f.Right - 68, below + kFontPixels + 3}, "Arm " + FixedText(f.Centre + sense * f.Reach, 3));
+        canvas.TextOut({f.Left, below + kPlotFontPixels + 3}, "Arm " + FixedText(f.Centre - sense * f.Reach, 3));
+        canvas.TextOut({f.Right - 68, below + kPlotFontPixels + 3}, "Arm " + FixedText(f.Centre + sense * f.Reach, 3));
     }
 
     // Legend, top right: the ends' colours; below it, with a second table, the styles.
-    const int legendX = f.Right - 150;
-    canvas.SetPenWidth(2);
-    if (plot.Front) {
-        canvas.SetPenColor(kFrontEventColour);
-        canvas.Line({legendX, 11}, {legendX + 18, 11});
-        canvas.TextOut({legendX + 22, 4}, "Front");
-    }
-    if (plot.Rear) {
-        canvas.SetPenColor(kRearEventColour);
-        canvas.Line({legendX + 70, 11}, {legendX + 88, 11});
-        canvas.TextOut({legendX + 92, 4}, "Rear");
-    }
+    DrawEndsLegend(canvas, f.Right - kEndsLegendWidth, 4, plot.Front, plot.Rear);
     if (plot.Other) {
-        canvas.SetPenWidth(1);
         canvas.SetPenColor(colors::Black);
         canvas.Line({4, 25}, {22, 25});
         canvas.TextOut({26, 18}, plot.TableLabel);

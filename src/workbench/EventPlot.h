@@ -12,6 +12,7 @@
 #include <string>
 
 #include "graphics/Canvas.h"
+#include "workbench/PlotParts.h"
 #include "workbench/ValveEvents.h"
 
 namespace lm {
@@ -19,8 +20,6 @@ namespace lm {
 inline constexpr int kEventPlotWidth = 560;
 inline constexpr int kEventPlotHeight = 250;
 
-inline constexpr Rgb kFrontEventColour = colors::Red;
-inline constexpr Rgb kRearEventColour = colors::Blue;
 inline constexpr Rgb kReverserMarkColour = colors::DarkGreen;
 
 // The pair the window shows first.

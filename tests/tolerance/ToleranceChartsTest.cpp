@@ -64,9 +64,9 @@ TEST(ToleranceBands, EachBandSpansItsPercentilesAndTheNominalLineJoinsTheSetting
     // one broken at the missing middle into two lone points.
     std::vector<ScreenPoint> nominal;
     for (const RecordedOp& op : c.OfKind(CanvasOp::Polyline))
-        if (op.pen == kFrontBandColour && op.penWidth == 2) nominal = op.points;
+        if (op.pen == kFrontEventColour && op.penWidth == 2) nominal = op.points;
     EXPECT_EQ(nominal, (std::vector<ScreenPoint>{{f.X(-1), f.Y(20)}, {f.X(0), f.Y(30)}, {f.X(1), f.Y(40)}}));
-    for (const RecordedOp& op : c.OfKind(CanvasOp::Polyline)) EXPECT_FALSE(op.pen == kRearBandColour);
+    for (const RecordedOp& op : c.OfKind(CanvasOp::Polyline)) EXPECT_FALSE(op.pen == kRearEventColour);
 }
 
 TEST(ToleranceShares, BarsAreAsLongAsTheirSharesAndTheSmallestGoTogether) {

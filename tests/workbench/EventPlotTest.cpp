@@ -83,6 +83,12 @@ TEST(EventPlot, AxesAreRoundAndCoverEveryValueOfBothTables) {
     const NiceAxis one = NiceAxisFor(5, 5);  // a single value still gets a span
     EXPECT_LT(one.Low, 5);
     EXPECT_GT(one.High, 5);
+    // The labels' decimals: steps worked out in binary still read as their round decimal.
+    EXPECT_EQ(StepDecimals(0.25), 2);
+    EXPECT_EQ(StepDecimals(0.1 + 0.2), 1);
+    EXPECT_EQ(StepDecimals(3 * 0.0001), 4);
+    EXPECT_EQ(StepDecimals(2500), 0);
+    EXPECT_EQ(RoundStep(0), 1);  // nothing to span: still a step the grid can walk
 
     // Leads are lengths, from whichever table reaches further.
     ValveEventsTable t = Table(1), other = Table(1);

@@ -29,6 +29,7 @@
 #include "tolerance/ToleranceCharts.h"
 #include "tolerance/ToleranceReport.h"
 #include "tolerance/ToleranceRun.h"
+#include "workbench/EventPlot.h"
 
 namespace lm {
 
@@ -37,10 +38,7 @@ namespace {
 constexpr int kProgressMs = 100;
 constexpr int kProgressSteps = 1000;
 
-const char* const kPairCaptions[kValveEventPairCount] = {"Lead", "Greatest opening", "Admission",
-                                                         "Cut-off", "Release", "Compression"};
-
-QString Text(const std::string& s) { return QString::fromStdString(s); }
+QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QString AskStudyWithOpenDialog(QWidget* parent, const QString& suggestedName) {
     const QString path = QFileDialog::getOpenFileName(parent, "Open Tolerance Study",
@@ -77,6 +75,11 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment align = Qt::AlignRight
 QString Percent(double share) {
     if (!std::isfinite(share)) return {};
     return QString::number(100 * share, 'f', share > 0 && share < 0.001 ? 3 : 1) + " %";
+}
+
+void DrawNote(Canvas& canvas, const char* text) {
+    StartPlot(canvas);
+    canvas.TextOut({8, 8}, text);
 }
 
 NumericEdit* NumberBox(QWidget* parent, const char* name, int width) {
@@ -211,8 +214,8 @@ TolerancesTab::TolerancesTab(Model& model, QWidget* parent)
 
     pair_ = new QComboBox(this);
     pair_->setObjectName("ToleranceBandEvent");
-    for (const char* caption : kPairCaptions) pair_->addItem(caption);
-    pair_->setCurrentIndex(3);
+    for (int p = 0; p < kValveEventPairCount; ++p) pair_->addItem(Text(ValveEventPairCaption(p)));
+    pair_->setCurrentIndex(kCutOffPair);
     connect(pair_, &QComboBox::currentIndexChanged, this, [this] { DrawBands(); });
 
     const auto pictureArea = [this](KeptPicture& picture, const char* name, void (TolerancesTab::*save)()) {
@@ -401,7 +404,7 @@ void TolerancesTab::FillResults() {
                 return t == "null" ? QString() : Text(t);
             };
             results_->setItem(r, 0, Cell(Text(plan_.Settings[s].Setting.Label), Qt::AlignLeft));
-            results_->setItem(r, 1, Cell(Text(std::string(StudyEventName(e))), Qt::AlignLeft));
+            results_->setItem(r, 1, Cell(Text(StudyEventName(e)), Qt::AlignLeft));
             results_->setItem(r, 2, Cell(IsLengthStudyEvent(e) ? "length" : "% stroke", Qt::AlignLeft));
             results_->setItem(r, 3, Cell(value(st.Nominal)));
             results_->setItem(r, 4, Cell(value(st.P1)));
@@ -429,11 +432,7 @@ void TolerancesTab::DrawBands() {
     if (hasResult_)
         bands_.Draw([this](Canvas& canvas) { DrawToleranceBands(canvas, plan_, summary_, pair_->currentIndex()); });
     else
-        bands_.Draw([](Canvas& canvas) {
-            canvas.Clear(colors::White);
-            canvas.SetFontSize(11);
-            canvas.TextOut({8, 8}, "The bands show here once the study has run.");
-        });
+        bands_.Draw([](Canvas& canvas) { DrawNote(canvas, "The bands show here once the study has run."); });
     bandsArea_->update();
 }
 
@@ -446,11 +445,7 @@ void TolerancesTab::DrawShares() {
         const std::string title = "Variance of " + std::string(StudyEventName(e)) + " at " + plan_.Settings[s].Setting.Label;
         shares_.Draw([this, s, e, title](Canvas& canvas) { DrawShareChart(canvas, plan_, summary_.At(s, e), title); });
     } else {
-        shares_.Draw([](Canvas& canvas) {
-            canvas.Clear(colors::White);
-            canvas.SetFontSize(11);
-            canvas.TextOut({8, 8}, "The chosen row's variance shares show here.");
-        });
+        shares_.Draw([](Canvas& canvas) { DrawNote(canvas, "The chosen row's variance shares show here."); });
     }
     sharesArea_->update();
 }
