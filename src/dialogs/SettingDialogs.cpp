@@ -5,7 +5,7 @@
 
 #include "common/Numbers.h"
 #include "kinematics/ReverseArm.h"
-#include "mainwindow/ViewControls.h"
+#include "view/ViewControls.h"
 #include "model/DimensionEdit.h"
 
 namespace lm {
@@ -61,11 +61,11 @@ DrivAngOutcome DrivAngOk(Model& m, std::string_view text) {
 
 std::string StpAngActivate(const Model& m) { return FormatFixed(m.Gear.StepAngle, 4, 2); }
 
-StpAngOutcome StpAngOk(Model& m, MainWindowState& state, std::string_view text) {
+StpAngOutcome StpAngOk(Model& m, float& stepAngleSetting, std::string_view text) {
     float setting = ParseTypedNumber(text);
     if (setting > 45) setting = 45;
     if (setting < 0.01f) setting = 0.01f;
-    state.StepAngleSetting = setting;
+    stepAngleSetting = setting;
     const bool running = m.Gear.StepAngle != 0;
     if (running) m.Gear.StepAngle = setting;
     const long double s = setting;

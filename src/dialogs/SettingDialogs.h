@@ -12,8 +12,8 @@
 #include <string_view>
 
 #include "common/TypedKeys.h"
-#include "mainwindow/MainWindowState.h"
 #include "model/Model.h"
+#include "view/ViewControls.h"
 
 namespace lm {
 
@@ -61,7 +61,7 @@ struct StpAngOutcome {
 // stopped one stays stopped. The window clears StepBarLive before it moves SBStepAng,
 // but only when the position really changes: an unchanged bar reports no change, and a
 // flag left cleared would swallow the user's next move of the bar.
-StpAngOutcome StpAngOk(Model& m, MainWindowState& state, std::string_view text);
+StpAngOutcome StpAngOk(Model& m, float& stepAngleSetting, std::string_view text);
 
 // --- RefPnts: the reference points -------------------------------------------------------
 

@@ -7,7 +7,7 @@
 #include "common/Numbers.h"
 #include "kinematics/LinkageSolver.h"
 #include "kinematics/PistonAndPorts.h"
-#include "mainwindow/ViewMapping.h"
+#include "view/ViewMapping.h"
 
 namespace lm {
 

@@ -7,7 +7,7 @@
 #include "common/Numbers.h"
 #include "common/Real.h"
 #include "common/TextScaleExtent.h"
-#include "mainwindow/ViewMapping.h"
+#include "view/ViewMapping.h"
 
 namespace lm {
 

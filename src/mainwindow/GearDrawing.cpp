@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "common/Real.h"
-#include "mainwindow/ViewMapping.h"
+#include "view/ViewMapping.h"
 
 namespace lm {
 

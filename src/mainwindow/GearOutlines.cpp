@@ -3,7 +3,7 @@
 #include "mainwindow/GearOutlines.h"
 
 #include "common/Real.h"
-#include "mainwindow/ViewMapping.h"
+#include "view/ViewMapping.h"
 
 namespace lm {
 

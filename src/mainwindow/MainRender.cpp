@@ -14,7 +14,7 @@
 #include "mainwindow/Readouts.h"
 #include "mainwindow/SteamDisplay.h"
 #include "mainwindow/UndoLine.h"
-#include "mainwindow/WindowTitles.h"
+#include "mainwindow/WindowControlState.h"
 #include "mainwindow/OverlayDrawing.h"
 
 namespace lm {

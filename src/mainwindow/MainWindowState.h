@@ -8,36 +8,13 @@
 
 #include "mainwindow/GearOutlines.h"
 #include "mainwindow/TickPicture.h"
-#include "common/RelativeBar.h"
 #include "model/Model.h"
+#include "view/ViewControls.h"
+#include "view/WindowTitles.h"
 
 namespace lm {
 
 class SoundOutput;
-
-// What the pan, zoom, preset and reference-point controls remember between events. The
-// window shows its buttons' enabled state from here after every handler.
-struct MainViewControls {
-    RelativeBarMemory PanVert, PanHorz, Zoom;
-    RelativeBarMemory Ref1Vert, Ref1Horz, Ref2Vert, Ref2Horz;
-    bool NormEnabled = false;         // NormVHZ
-    bool PresetCaptureArmed = false;  // "P" pressed: Preset0 disabled until a preset or Norm
-    bool RefPt1ZeroEnabled = false;
-    bool RefPt2ZeroEnabled = false;
-    // The pan and zoom bars shown by SetPanZoom while the screen data are off.
-    bool PanZoomBarsShown = false;
-};
-
-// The six window titles, rebuilt by every render; each window applies its own.
-enum TitleIndex : std::size_t {
-    MainTitle,
-    SineTitle,
-    OvalTitle,
-    SteamTitle,
-    PortTitle,
-    DataTableTitle,
-    kTitleCount
-};
 
 // The cut-off readout works from two successive ticks.
 struct CutOffMemory {

@@ -8,7 +8,7 @@
 #include "common/Numbers.h"
 #include "common/Real.h"
 #include "mainwindow/RefPointDrawing.h"
-#include "mainwindow/ViewMapping.h"
+#include "view/ViewMapping.h"
 #include "model/PivotNumbers.h"
 #include "overlay/OverlayPen.h"
 

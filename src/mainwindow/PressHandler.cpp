@@ -4,7 +4,7 @@
 
 #include "common/Numbers.h"
 #include "mainwindow/DimensionHighlight.h"
-#include "mainwindow/ViewMapping.h"
+#include "view/ViewMapping.h"
 #include "model/PivotNumbers.h"
 
 namespace lm {

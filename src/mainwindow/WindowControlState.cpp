@@ -5,6 +5,7 @@
 #include "common/Numbers.h"
 #include "common/SoundOutput.h"
 #include "model/DynamicVariables.h"
+#include "view/WindowTitles.h"
 
 namespace lm {
 
@@ -47,6 +48,10 @@ void UpdateUndoButtonPlace(const Model& m, MainWindowState& state) {
     if (!state.UndoButtonVisible) return;
     const int lineTop = m.Display.DynVarsShown ? 128 : 73;
     state.UndoButtonTop = RoundToInt((lineTop - 1) * static_cast<long double>(m.Display.TextScaleX));
+}
+
+void UpdateWindowTitles(const Model& m, MainWindowState& state) {
+    state.Titles = BuildWindowTitles(m.DataSetName, ShortDateNow(), LongTimeNow());
 }
 
 }  // namespace lm

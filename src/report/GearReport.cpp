@@ -5,7 +5,7 @@
 #include <charconv>
 
 #include "kinematics/LinkageSolver.h"
-#include "mainwindow/WindowTitles.h"
+#include "view/WindowTitles.h"
 #include "model/DimensionTable.h"
 
 namespace lm {

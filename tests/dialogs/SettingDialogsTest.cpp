@@ -63,24 +63,24 @@ TEST(DrivAngDialog, StopsARunningGearAndClampsToOneTurn) {
 
 TEST(StpAngDialog, ClampsKeepsTheRunStateAndSetsTheLogarithmicBar) {
     Model m = Started();
-    MainWindowState s;
+    float setting = 10;
     m.Gear.StepAngle = 10;  // running
-    StpAngOutcome out = StpAngOk(m, s, "90");
-    EXPECT_FLOAT_EQ(s.StepAngleSetting, 45);
+    StpAngOutcome out = StpAngOk(m, setting, "90");
+    EXPECT_FLOAT_EQ(setting, 45);
     EXPECT_FLOAT_EQ(m.Gear.StepAngle, 45);  // runs on at the new step
     EXPECT_EQ(out.StepBarPosition, 14613);
     EXPECT_EQ(out.DrvAngSmallChange, 4500);
     EXPECT_EQ(out.DrvAngLargeChange, 22500);
 
     m.Gear.StepAngle = 0;  // stopped
-    out = StpAngOk(m, s, "0");
-    EXPECT_FLOAT_EQ(s.StepAngleSetting, 0.01f);
+    out = StpAngOk(m, setting, "0");
+    EXPECT_FLOAT_EQ(setting, 0.01f);
     EXPECT_EQ(m.Gear.StepAngle, 0);  // stays stopped
     EXPECT_EQ(out.StepBarPosition, 0);
     EXPECT_EQ(out.DrvAngSmallChange, 1);
     EXPECT_EQ(out.DrvAngLargeChange, 5);
 
-    out = StpAngOk(m, s, "1");
+    out = StpAngOk(m, setting, "1");
     EXPECT_EQ(out.StepBarPosition, 8000);  // 4000 x log10(100)
 }
 

@@ -9,7 +9,7 @@
 #include "mainwindow/AnimationTick.h"
 #include "mainwindow/DimensionHighlight.h"
 #include "mainwindow/PressHandler.h"
-#include "mainwindow/ViewMapping.h"
+#include "view/ViewMapping.h"
 #include "model/PivotNumbers.h"
 
 namespace lm {

@@ -12,7 +12,7 @@
 #include "mainwindow/Readouts.h"
 #include "mainwindow/UndoLine.h"
 #include "mainwindow/WindowControlState.h"
-#include "mainwindow/WindowTitles.h"
+#include "view/WindowTitles.h"
 #include "RecordingSound.h"
 
 namespace lm {

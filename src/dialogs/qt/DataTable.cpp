@@ -15,7 +15,7 @@
 #include <algorithm>
 
 #include "dialogs/PivotTable.h"
-#include "mainwindow/WindowTitles.h"
+#include "view/WindowTitles.h"
 
 namespace lm {
 

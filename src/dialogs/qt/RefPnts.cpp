@@ -9,8 +9,8 @@
 
 namespace lm {
 
-RefPnts::RefPnts(Model& model, MainWindowState& state, QWidget* parent)
-    : SettingDialog(parent, "RefPnts", "Reference Points", 208, 76), model_(model), state_(state) {
+RefPnts::RefPnts(Model& model, MainViewControls& viewControls, QWidget* parent)
+    : SettingDialog(parent, "RefPnts", "Reference Points", 208, 76), model_(model), viewControls_(viewControls) {
     AddLabel("Label1", "RefPt V1", 5, 6);
     AddLabel("Label2", "RefPt H1", 5, 29);
     AddLabel("Label3", "RefPt V2", 108, 6);
@@ -40,12 +40,12 @@ void RefPnts::FormActivate() {
 void RefPnts::OKClick() {
     std::array<std::string, 4> texts;
     for (std::size_t i = 0; i < boxes_.size(); ++i) texts[i] = boxes_[i]->text().toStdString();
-    RefPntsOk(model_, state_.View, texts);
+    RefPntsOk(model_, viewControls_, texts);
     Closed(Accepted);
 }
 
 void RefPnts::ZeroClick() {
-    RefPntsZero(model_, state_.View);
+    RefPntsZero(model_, viewControls_);
     Closed(Accepted);
 }
 

@@ -6,8 +6,8 @@
 #include <functional>
 
 #include "dialogs/qt/SettingDialog.h"
-#include "mainwindow/MainWindowState.h"
 #include "model/Model.h"
+#include "view/ViewControls.h"
 
 namespace lm {
 
@@ -15,7 +15,7 @@ class RefPnts : public SettingDialog {
     Q_OBJECT
 
 public:
-    RefPnts(Model& model, MainWindowState& state, QWidget* parent);
+    RefPnts(Model& model, MainViewControls& viewControls, QWidget* parent);
 
     void FormActivate() override;
     void OKClick();
@@ -29,7 +29,7 @@ private:
     void Closed(int result);
 
     Model& model_;
-    MainWindowState& state_;
+    MainViewControls& viewControls_;
     std::array<NumericEdit*, 4> boxes_{};  // Edit1..Edit4: Y1, X1, Y2, X2
     QPushButton* Cancel = nullptr;
 };

@@ -8,8 +8,8 @@
 
 namespace lm {
 
-StpAng::StpAng(Model& model, MainWindowState& state, QWidget* parent)
-    : SettingDialog(parent, "StpAng", "Step Angle", 208, 47), model_(model), state_(state) {
+StpAng::StpAng(Model& model, float& stepAngleSetting, QWidget* parent)
+    : SettingDialog(parent, "StpAng", "Step Angle", 208, 47), model_(model), stepAngleSetting_(stepAngleSetting) {
     AddLabel("Label1", "Enter", 5, 19);
     AddLabel("Label2", "Min = 0.01", 10, 0);
     AddLabel("Label3", "Max = 45.00", 100, 0);
@@ -28,7 +28,7 @@ void StpAng::FormActivate() {
 }
 
 void StpAng::OKClick() {
-    const StpAngOutcome out = StpAngOk(model_, state_, Edit1->text().toStdString());
+    const StpAngOutcome out = StpAngOk(model_, stepAngleSetting_, Edit1->text().toStdString());
     if (ShowStep) ShowStep(out);
     accept();
 }

@@ -13,7 +13,8 @@ class StpAng : public SettingDialog {
     Q_OBJECT
 
 public:
-    StpAng(Model& model, MainWindowState& state, QWidget* parent);
+    // The main window's step setting, which OK sets.
+    StpAng(Model& model, float& stepAngleSetting, QWidget* parent);
 
     void FormActivate() override;
     void OKClick();
@@ -23,7 +24,7 @@ public:
 
 private:
     Model& model_;
-    MainWindowState& state_;
+    float& stepAngleSetting_;
     NumericEdit* Edit1 = nullptr;
     QPushButton* Cancel = nullptr;
 };

@@ -10,7 +10,8 @@
 #include "common/qt/PictureWidget.h"
 #include "dialogs/qt/DataTable.h"
 #include "mainwindow/PressHandler.h"
-#include "mainwindow/ViewControls.h"
+#include "mainwindow/WindowControlState.h"
+#include "view/ViewControls.h"
 #include "mainwindow/qt/MainForm.h"
 
 namespace lm {

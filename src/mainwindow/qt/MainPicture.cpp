@@ -14,7 +14,6 @@
 #include "mainwindow/AnimationTick.h"
 #include "mainwindow/MainRender.h"
 #include "mainwindow/WindowControlState.h"
-#include "mainwindow/WindowTitles.h"
 
 namespace lm {
 

@@ -64,11 +64,11 @@ void MainForm::BuildChildWindows() {
     w.RevArmDialog->MoveRevArmBar = [this](int position) { revArm_->MoveBar(position); };
     w.DriverAngleDialog = new DrivAng(model_, this);
     w.DriverAngleDialog->ShowStopped = [this](int position) { drive_->StopAt(position); };
-    w.StepAngleDialog = new StpAng(model_, state_, this);
+    w.StepAngleDialog = new StpAng(model_, state_.StepAngleSetting, this);
     w.StepAngleDialog->ShowStep = [this](const StpAngOutcome& out) {
         drive_->ShowTypedStep(out.StepBarPosition, out.DrvAngSmallChange, out.DrvAngLargeChange);
     };
-    w.RefPointsDialog = new RefPnts(model_, state_, this);
+    w.RefPointsDialog = new RefPnts(model_, state_.View, this);
     w.RefPointsDialog->ShowRefPoints = [this] { view_->Sync(); };
     w.GraphicZoomDialog = new GraphZoom(model_, this);
 

@@ -10,6 +10,7 @@
 #include "common/qt/HorizontalBar.h"
 #include "common/qt/PushButton.h"
 #include "mainwindow/PressHandler.h"
+#include "mainwindow/WindowControlState.h"
 
 namespace lm {
 

@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "mainwindow/MainWindowState.h"
-#include "mainwindow/ViewControls.h"
+#include "view/ViewControls.h"
 #include "model/Model.h"
 
 class QPushButton;

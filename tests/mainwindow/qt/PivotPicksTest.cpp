@@ -12,8 +12,8 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/qt/DataTable.h"
-#include "mainwindow/ViewMapping.h"
-#include "mainwindow/WindowTitles.h"
+#include "view/ViewMapping.h"
+#include "view/WindowTitles.h"
 #include "MainWindowFixture.h"
 
 namespace lm {

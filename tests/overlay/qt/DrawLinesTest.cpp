@@ -10,7 +10,7 @@
 
 #include "../../files/FileTestSupport.h"
 #include "../../mainwindow/qt/MainWindowFixture.h"
-#include "mainwindow/ViewMapping.h"
+#include "view/ViewMapping.h"
 #include "overlay/qt/DrawLines.h"
 
 namespace lm {

@@ -1,6 +1,6 @@
 // The six window titles from the set's name, the date and the time.
 
-#include "mainwindow/WindowTitles.h"
+#include "view/WindowTitles.h"
 
 #include <ctime>
 
@@ -36,9 +36,5 @@ std::array<std::string, kTitleCount> BuildWindowTitles(const std::string& setNam
 
 std::string ShortDateNow() { return FormatNow("%x"); }
 std::string LongTimeNow() { return FormatNow("%X"); }
-
-void UpdateWindowTitles(const Model& m, MainWindowState& state) {
-    state.Titles = BuildWindowTitles(m.DataSetName, ShortDateNow(), LongTimeNow());
-}
 
 }  // namespace lm

@@ -1,6 +1,6 @@
 // The model-to-screen mapping and back, rounded and clamped.
 
-#include "mainwindow/ViewMapping.h"
+#include "view/ViewMapping.h"
 
 #include <cmath>
 #include <limits>

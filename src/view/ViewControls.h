@@ -1,14 +1,28 @@
-// The main window's pan, zoom, preset and reference-point logic, without Qt.
+// The pan, zoom, preset and reference-point logic of the main window's view, without Qt;
+// the reference-point dialog shares it.
 
 #pragma once
 
 #include <string_view>
 
+#include "common/RelativeBar.h"
 #include "graphics/Canvas.h"
-#include "mainwindow/MainWindowState.h"
 #include "model/Model.h"
 
 namespace lm {
+
+// What the pan, zoom, preset and reference-point controls remember between events. The
+// window shows its buttons' enabled state from here after every handler.
+struct MainViewControls {
+    RelativeBarMemory PanVert, PanHorz, Zoom;
+    RelativeBarMemory Ref1Vert, Ref1Horz, Ref2Vert, Ref2Horz;
+    bool NormEnabled = false;         // NormVHZ
+    bool PresetCaptureArmed = false;  // "P" pressed: Preset0 disabled until a preset or Norm
+    bool RefPt1ZeroEnabled = false;
+    bool RefPt2ZeroEnabled = false;
+    // The pan and zoom bars shown by SetPanZoom while the screen data are off.
+    bool PanZoomBarsShown = false;
+};
 
 // The logic behind the main window's pan, zoom, preset and reference-point controls.
 // The window calls these from its handlers and then shows the enabled/visible state of
@@ -31,12 +45,6 @@ void NormClick(Model& m, MainViewControls& c);
 void CapturePresetClick(Model& m, MainViewControls& c);
 // Presets 1..6: store the captured view first when armed, then show the preset.
 void PresetClick(Model& m, MainViewControls& c, int preset);
-
-// Whether the reference-point bars show: with the reference points, but not while a
-// dimension highlight draws its label and hourglass where they stand.
-inline bool RefPointBarsShown(const Model& m, const MainWindowState& s) {
-    return m.Display.RefPointsOn && !s.HighlightActive;
-}
 
 // Switches the reference points on or off; off also switches the pivot data display off.
 void RefPointsClick(DisplayState& d);

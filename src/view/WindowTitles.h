@@ -3,11 +3,21 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 
-#include "mainwindow/MainWindowState.h"
-
 namespace lm {
+
+// The six window titles, rebuilt by every tick; each window applies its own.
+enum TitleIndex : std::size_t {
+    MainTitle,
+    SineTitle,
+    OvalTitle,
+    SteamTitle,
+    PortTitle,
+    DataTableTitle,
+    kTitleCount
+};
 
 // The six titles for a set's name, a date and a time as the platform shows them.
 std::array<std::string, kTitleCount> BuildWindowTitles(const std::string& setName, const std::string& date,
@@ -16,8 +26,5 @@ std::array<std::string, kTitleCount> BuildWindowTitles(const std::string& setNam
 // Now, in the platform's short date and long time formats.
 std::string ShortDateNow();
 std::string LongTimeNow();
-
-// The six window titles into state.Titles, from the set's name and the clock.
-void UpdateWindowTitles(const Model& m, MainWindowState& state);
 
 }  // namespace lm

@@ -1,6 +1,6 @@
 // Pan, zoom, presets and reference points driven as a user would, broken views included.
 
-#include "mainwindow/ViewControls.h"
+#include "view/ViewControls.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Pan, zoom, presets and reference points: what each control does to the view.
 
-#include "mainwindow/ViewControls.h"
+#include "view/ViewControls.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,7 +8,7 @@
 #include "common/Numbers.h"
 #include "common/Real.h"
 #include "common/RelativeBar.h"
-#include "mainwindow/ViewMapping.h"
+#include "view/ViewMapping.h"
 
 namespace lm {
 

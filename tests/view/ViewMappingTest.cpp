@@ -1,6 +1,6 @@
 // The model-to-screen mapping: half-even rounding, the normal view, clamps, and the way back.
 
-#include "mainwindow/ViewMapping.h"
+#include "view/ViewMapping.h"
 
 #include <cmath>
 #include <limits>
