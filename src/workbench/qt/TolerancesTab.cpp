@@ -13,10 +13,12 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/AtomicFile.h"
@@ -67,7 +69,7 @@ QString AskCsvWithDialog(QWidget* parent, const QString& suggestedName) {
 
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment align = Qt::AlignRight) {
     auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(align | Qt::AlignVCenter);
+    item->setTextAlignment(align & Qt::AlignVertical_Mask ? align : align | Qt::AlignVCenter);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return item;
 }
@@ -75,6 +77,15 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment align = Qt::AlignRight
 QString Percent(double share) {
     if (!std::isfinite(share)) return {};
     return QString::number(100 * share, 'f', share > 0 && share < 0.001 ? 3 : 1) + " %";
+}
+
+// A setting's label over the lines of its rows, a range's ends and point each on a line
+// of its own ("fwd..", "full-fwd", "@0.25"), so the column stays narrow.
+QString SettingLines(const std::string& label) {
+    QString text = Text(label);
+    text.replace("..", "..\n");
+    text.replace("@", "\n@");
+    return text;
 }
 
 void DrawNote(Canvas& canvas, const char* text) {
@@ -137,7 +148,7 @@ TolerancesTab::TolerancesTab(Model& model, QWidget* parent)
     defaultLength_ = NumberBox(this, "ToleranceDefaultLength", 80);
     defaultAngle_ = NumberBox(this, "ToleranceDefaultAngle", 80);
     samples_ = NumberBox(this, "ToleranceSamples", 80);
-    seed_ = NumberBox(this, "ToleranceSeed", 120);
+    seed_ = NumberBox(this, "ToleranceSeed", 80);
     spread_ = new QComboBox(this);
     spread_->setObjectName("ToleranceSpread");
     spread_->addItem("Uniform within the tolerance");
@@ -200,13 +211,16 @@ TolerancesTab::TolerancesTab(Model& model, QWidget* parent)
 
     results_ = new QTableWidget(0, 10, this);
     results_->setObjectName("ToleranceResults");
+    // Two lines where the heading is much wider than its column's numbers.
     results_->setHorizontalHeaderLabels({"Setting", "Event", "Unit", "Nominal", "1 %", "50 %", "99 %", "Worst",
-                                         "Not assembled", "Largest share"});
+                                         "Not\nassembled", "Largest share"});
     results_->verticalHeader()->hide();
     results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results_->setSelectionBehavior(QAbstractItemView::SelectRows);
     results_->setSelectionMode(QAbstractItemView::SingleSelection);
     results_->setWordWrap(false);
+    // A share too long for its column keeps its percentage.
+    results_->setTextElideMode(Qt::ElideMiddle);
     results_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     results_->horizontalHeader()->setStretchLastSection(true);
     results_->resizeColumnsToContents();
@@ -394,6 +408,7 @@ void TolerancesTab::Watch() {
 
 void TolerancesTab::FillResults() {
     results_->setUpdatesEnabled(false);
+    results_->clearSpans();
     results_->setRowCount(static_cast<int>(summary_.Results.size()));
     int r = 0;
     for (std::size_t s = 0; s < plan_.Settings.size(); ++s)
@@ -403,7 +418,11 @@ void TolerancesTab::FillResults() {
                 const std::string t = StudyValueText(e, v);
                 return t == "null" ? QString() : Text(t);
             };
-            results_->setItem(r, 0, Cell(Text(plan_.Settings[s].Setting.Label), Qt::AlignLeft));
+            if (e == 0) {
+                results_->setItem(r, 0, Cell(SettingLines(plan_.Settings[s].Setting.Label), Qt::AlignLeft | Qt::AlignTop));
+                results_->item(r, 0)->setToolTip(Text(plan_.Settings[s].Setting.Label));
+                results_->setSpan(r, 0, kStudyEventCount, 1);
+            }
             results_->setItem(r, 1, Cell(Text(StudyEventName(e)), Qt::AlignLeft));
             results_->setItem(r, 2, Cell(IsLengthStudyEvent(e) ? "length" : "% stroke", Qt::AlignLeft));
             results_->setItem(r, 3, Cell(value(st.Nominal)));
@@ -417,11 +436,19 @@ void TolerancesTab::FillResults() {
                 largest = Text(plan_.Sources[static_cast<std::size_t>(st.Shares[0].Source)]) + "  " +
                           Percent(st.Shares[0].Share);
             results_->setItem(r, 9, Cell(largest, Qt::AlignLeft));
+            results_->item(r, 9)->setToolTip(largest);
             if (st.Unassembled > 0)
                 results_->item(r, 8)->setToolTip("Samples in which the gear could not be assembled at this setting; "
                                                  "the percentiles leave them out");
         }
     results_->resizeColumnsToContents();
+    // Sizing to contents passes over spanned cells: the settings' lines set their column.
+    const int margin = 2 * (results_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 4;
+    int settingWidth = results_->columnWidth(0);
+    for (const PlannedSetting& point : plan_.Settings)
+        for (const QString& line : SettingLines(point.Setting.Label).split('\n'))
+            settingWidth = std::max(settingWidth, results_->fontMetrics().horizontalAdvance(line) + margin);
+    results_->setColumnWidth(0, settingWidth);
     results_->setUpdatesEnabled(true);
     // The front cut-off at the first setting: what is usually looked at first.
     results_->setCurrentCell(static_cast<int>(ValveEvent::FrontCutOff), 0);

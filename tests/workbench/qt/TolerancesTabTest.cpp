@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyleOptionViewItem>
 #include <QTemporaryDir>
 
 #include "ValveEventsWindowFixture.h"
@@ -43,7 +44,7 @@ TEST_F(TolerancesTabTest, ATypedStudyRunsOnACopyAndShowsTheCoresOwnNumbers) {
     Type("Tol_EccRodFwd", "0.002");
     Type("Tol_pin12", "0.004");
     Type("ToleranceSamples", "40");
-    Type("ToleranceSettings", "mid, fwd");
+    Type("ToleranceSettings", "mid, fwd, full-rev..fwd/2");
     Run();
     EXPECT_FALSE(child<QPushButton>(tab, "RunTolerances")->isEnabled());
     ASSERT_TRUE(WaitFor([&] { return !tab->Running(); }));
@@ -53,7 +54,7 @@ TEST_F(TolerancesTabTest, ATypedStudyRunsOnACopyAndShowsTheCoresOwnNumbers) {
     // The same study worked out here, straight from the core.
     ToleranceStudy study;
     study.Samples = 40;
-    study.Settings = {"mid", "fwd"};
+    study.Settings = {"mid", "fwd", "full-rev..fwd/2"};
     study.SetTolerance("EccRodFwd", 0.002);
     study.SetClearance(12, 0.004);
     const StudyPlan plan = PlanStudy(model, study);
@@ -61,9 +62,17 @@ TEST_F(TolerancesTabTest, ATypedStudyRunsOnACopyAndShowsTheCoresOwnNumbers) {
     EXPECT_EQ(ToleranceJson(tab->Plan(), tab->Summary()), ToleranceJson(plan, expected));
 
     auto* results = child<QTableWidget>(tab, "ToleranceResults");
-    ASSERT_EQ(results->rowCount(), 2 * kStudyEventCount);
+    ASSERT_EQ(results->rowCount(), 4 * kStudyEventCount);
     const int fwdCutOff = kStudyEventCount + static_cast<int>(ValveEvent::FrontCutOff);
-    EXPECT_EQ(Cell(results, fwdCutOff, 0), "fwd");
+    // A setting names its rows once, over all of them.
+    EXPECT_EQ(Cell(results, kStudyEventCount, 0), "fwd");
+    EXPECT_EQ(results->rowSpan(kStudyEventCount, 0), kStudyEventCount);
+    EXPECT_EQ(Cell(results, 2 * kStudyEventCount, 0), "full-rev..\nfwd\n@0");
+    // Sizing to contents passes over spanned cells; the column still fits its lines.
+    QStyleOptionViewItem option;
+    option.initFrom(results);
+    const QModelIndex range = results->model()->index(2 * kStudyEventCount, 0);
+    EXPECT_GE(results->columnWidth(0), results->itemDelegate()->sizeHint(option, range).width());
     EXPECT_EQ(Cell(results, fwdCutOff, 6).toStdString(),
               StudyValueText(static_cast<int>(ValveEvent::FrontCutOff), expected.At(1, 6).P99));
     const std::string largest = plan.Sources[static_cast<std::size_t>(expected.At(1, 6).Shares[0].Source)];
