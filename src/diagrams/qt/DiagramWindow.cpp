@@ -20,6 +20,7 @@
 #include "common/qt/PixelRatio.h"
 #include "common/qt/PushButton.h"
 #include "diagrams/Diagrams.h"
+#include "graphics/qt/FontFaces.h"
 #include "graphics/qt/PictureExport.h"
 #include "model/DynamicVariables.h"
 
@@ -28,9 +29,7 @@ namespace lm {
 namespace {
 
 QFont WindowFont() {
-    QFont f;
-    f.setFamilies({"MS Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"});
-    f.setStyleHint(QFont::SansSerif);
+    QFont f = FaceFont(FontFace::Plain);
     f.setPointSize(8);
     return f;
 }

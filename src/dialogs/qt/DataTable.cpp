@@ -2,7 +2,6 @@
 
 #include "dialogs/qt/DataTable.h"
 
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -15,6 +14,7 @@
 #include <algorithm>
 
 #include "dialogs/PivotTable.h"
+#include "graphics/qt/FontFaces.h"
 #include "view/WindowTitles.h"
 
 namespace lm {
@@ -49,7 +49,7 @@ DataTable::DataTable(Model& model, std::function<float()> stepSetting, QWidget* 
     DataMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
     // Fixed pitch: the rows are laid out in character columns, and a proportional face
     // shifts every row whose angle has a digit more.
-    QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont f = FaceFont(FontFace::Fixed);
     f.setPixelSize(12);
     DataMemo->setFont(f);
 

@@ -18,6 +18,7 @@
 #include "common/qt/WindowPlacement.h"
 #include "dialogs/EditorLabels.h"
 #include "dialogs/qt/EditorWindowLayout.h"
+#include "graphics/qt/FontFaces.h"
 #include "graphics/qt/QPainterCanvas.h"
 
 namespace lm {
@@ -28,13 +29,7 @@ namespace {
 // "242.000" in a 40-pixel box were sized for a font this small.
 constexpr int kFontPixels = 10;
 
-QFont WindowFont() {
-    QFont f;
-    f.setFamilies({"DejaVu Sans Condensed", "Liberation Sans Narrow", "DejaVu Sans", "Arial"});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(kFontPixels);
-    return f;
-}
+QFont WindowFont() { return FaceFont(FontFace::Narrow, kFontPixels); }
 
 }  // namespace
 

@@ -7,12 +7,13 @@
 
 #include <QCoreApplication>
 #include <QStyle>
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
+
+#include "graphics/qt/FontFaces.h"
 
 namespace lm {
 
@@ -46,7 +47,7 @@ TextFileWindow::TextFileWindow(const QString& objectName, const QString& caption
     memo1_->setToolTip(fileName);
     memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo1_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    memo1_->setFont(FaceFont(FontFace::Fixed));
     memo1_->setPlainText(QStringLiteral("Memo1"));
 
     auto* layout = new QVBoxLayout(this);

@@ -8,6 +8,7 @@
 
 #include "common/qt/NumericEdit.h"
 #include "common/qt/PushButton.h"
+#include "graphics/qt/FontFaces.h"
 
 namespace lm {
 
@@ -23,12 +24,9 @@ constexpr const char* kRoomProperty = "lmRoom";
 // The layout was made for an 11-pixel sans font; the desktop's own, often larger, would
 // run the value labels into each other.
 QFont DialogFont() {
-    QFont f;
-    f.setFamilies({"DejaVu Sans", "Liberation Sans Narrow", "Liberation Sans", "Sans Serif"});
-    f.setStyleHint(QFont::SansSerif);
+    QFont f = FaceFont(FontFace::Narrow, kFontPixels);
     // Picks a face made narrow where the family has one.
     f.setStretch(QFont::SemiCondensed);
-    f.setPixelSize(kFontPixels);
     return f;
 }
 

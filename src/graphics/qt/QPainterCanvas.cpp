@@ -14,11 +14,12 @@
 #include <QPolygonF>
 #include <QString>
 #include <QTransform>
-#include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
+
+#include "graphics/qt/FontFaces.h"
 
 namespace lm {
 
@@ -99,17 +100,10 @@ void QPainterCanvas::ApplyPen() {
 }
 
 QFont CanvasFont(int pixels, bool bold) {
-    QFont font;
-    // A narrow face first: the readout columns were laid out for a small, narrow system
-    // font and run off the window's edge in a wide one.
-    font.setFamilies(QStringList{QStringLiteral("DejaVu Sans Condensed"),
-                                 QStringLiteral("Liberation Sans Narrow"), QStringLiteral("DejaVu Sans"),
-                                 QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                 QStringLiteral("Helvetica")});
-    font.setStyleHint(QFont::SansSerif);
+    // The readout columns run off the window's edge in a wide face.
+    QFont font = FaceFont(FontFace::Narrow, pixels);
     // Coloured fringes would show on exported pictures.
     font.setStyleStrategy(QFont::NoSubpixelAntialias);
-    font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
 }

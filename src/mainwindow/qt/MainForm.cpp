@@ -12,6 +12,7 @@
 #include "common/qt/FileDrop.h"
 #include "common/qt/PictureWidget.h"
 #include "common/qt/SettingsStore.h"
+#include "graphics/qt/FontFaces.h"
 #include "kinematics/StartUp.h"
 #include "mainwindow/MainRender.h"
 #include "mainwindow/qt/QtSoundOutput.h"
@@ -24,10 +25,7 @@ namespace {
 const QColor kSilver(192, 192, 192);
 
 QFont ControlFont() {
-    QFont f;
-    f.setFamilies({"Times New Roman", "Times", "Liberation Serif", "Nimbus Roman", "DejaVu Serif"});
-    f.setStyleHint(QFont::Serif);
-    f.setPixelSize(13);
+    QFont f = FaceFont(FontFace::Serif, 13);
     f.setBold(true);
     f.setUnderline(true);
     return f;

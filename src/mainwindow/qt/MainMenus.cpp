@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "graphics/qt/FontFaces.h"
 #include "mainwindow/MainRender.h"
 #include "mainwindow/qt/MainCommandTable.h"
 #include "mainwindow/qt/MainForm.h"
@@ -163,8 +164,7 @@ void MainForm::FitMenuBar(QMenuBar* bar) {
     style->setParent(bar);
     bar->setStyle(style);
     QFont font = bar->font();
-    font.setFamilies({"Segoe UI", "Arial", "Liberation Sans", "Nimbus Sans", "Helvetica",
-                      font.family()});
+    font.setFamilies(FontFamilies(FontFace::Plain) << font.family());
     for (int px = kLargestMenuPixels; px >= kSmallestMenuPixels; --px) {
         font.setPixelSize(px);
         bar->setFont(font);

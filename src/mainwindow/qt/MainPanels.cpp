@@ -12,6 +12,7 @@
 #include "common/qt/ControlPlaces.h"
 #include "common/qt/PictureWidget.h"
 #include "common/qt/PushButton.h"
+#include "graphics/qt/FontFaces.h"
 #include "mainwindow/MainRender.h"
 #include "mainwindow/qt/MainForm.h"
 
@@ -50,9 +51,7 @@ void MainForm::BuildPanels() {
     small.setBold(true);
     small.setUnderline(false);
     small.setPixelSize(12);
-    // Its caption fills the button: a wide serif face is cut off at both ends.
-    small.setFamilies({"Times New Roman", "Times", "Liberation Serif", "Nimbus Roman",
-                       "DejaVu Serif Condensed", "DejaVu Serif"});
+    small.setFamilies(FontFamilies(FontFace::Serif));
     DataTableBut->setFont(small);
     DataTableBut->hide();
     connect(DataTableBut, &QPushButton::clicked, this, &MainForm::DataTableButClick);

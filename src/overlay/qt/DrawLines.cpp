@@ -15,6 +15,7 @@
 #include "common/qt/NumericEdit.h"
 #include "common/qt/PushButton.h"
 #include "common/qt/TypedKeyEvent.h"
+#include "graphics/qt/FontFaces.h"
 #include "common/SoundOutput.h"
 #include "overlay/OverlayEditor.h"
 
@@ -33,13 +34,8 @@ const QColor kAqua(0, 255, 255);
 const QColor kGrey(192, 192, 192);
 
 QFont WindowFont() {
-    QFont f;
-    // A narrow face first: the column titles were laid out for one.
-    f.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "DejaVu Sans Condensed", "Liberation Sans",
-                   "DejaVu Sans"});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(14);
-    return f;
+    // The column titles were laid out for a narrow face.
+    return FaceFont(FontFace::Narrow, 14);
 }
 
 QButtonGroup* RadioGroup(QWidget* parent, const char* name, const QString& caption, QRect geometry,
