@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "common/qt/QtText.h"
 #include "workbench/EventPlot.h"
 #include "workbench/ValveEventsText.h"
 
@@ -20,7 +21,6 @@ const QColor kChangedTint(255, 236, 150);
 constexpr int kChangedRole = Qt::UserRole + 1;
 constexpr int kUnassemblableRole = Qt::UserRole + 2;
 
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QString UnitOf(int pair) { return IsLengthEvent(static_cast<ValveEvent>(2 * pair)) ? "length" : "% of stroke"; }
 
@@ -54,7 +54,7 @@ void SetUpEventsGrid(QTableWidget* grid) {
     grid->setColumnCount(kEventsGridLeadingColumns + 3 * kValveEventPairCount);
     QStringList headers{"Gear", "Row", "Arm\nlength"};
     for (int p = 0; p < kValveEventPairCount; ++p) {
-        const QString caption = Text(ValveEventPairCaption(p));
+        const QString caption = QtText(ValveEventPairCaption(p));
         headers << QString("%1\nfront, %2").arg(caption, UnitOf(p)) << QString("%1\nrear, %2").arg(caption, UnitOf(p))
                 << QString("%1\nF\u2212R, %2").arg(caption, UnitOf(p));
     }
@@ -117,7 +117,7 @@ bool IsMarkedUnassemblable(const QTableWidget* grid, int row) {
 QComboBox* MakeEventPairChooser(QWidget* parent, const char* objectName) {
     auto* chooser = new QComboBox(parent);
     chooser->setObjectName(objectName);
-    for (int p = 0; p < kValveEventPairCount; ++p) chooser->addItem(Text(ValveEventPairCaption(p)), p);
+    for (int p = 0; p < kValveEventPairCount; ++p) chooser->addItem(QtText(ValveEventPairCaption(p)), p);
     chooser->setCurrentIndex(kCutOffPair);
     return chooser;
 }

@@ -24,21 +24,13 @@
 #include "common/qt/PixelRatio.h"
 #include "common/qt/SettingsStore.h"
 #include "files/DimensionFile.h"
-#include "graphics/qt/PictureExport.h"
 #include "workbench/EventPlot.h"
 #include "workbench/qt/EventsGrid.h"
+#include "workbench/qt/TabParts.h"
 
 namespace lm {
 
 namespace {
-
-QString AskCsvPathWithDialog(QWidget* parent, const QString& suggestedName) {
-    const QString path = QFileDialog::getSaveFileName(parent, "Save Table As",
-                                                      InRememberedFolder("tables", suggestedName),
-                                                      "CSV table (*.csv)");
-    RememberFolderOf("tables", path);
-    return path;
-}
 
 QString AskComparePathWithDialog(QWidget* parent, const QString&) {
     const QString path = QFileDialog::getOpenFileName(parent, "Compare With", InRememberedFolder("dimensions", ""),
@@ -82,12 +74,8 @@ EventsTab::EventsTab(Model& model, QWidget* parent)
     copy_->setObjectName("CopyTable");
     copy_->setToolTip("Copy the table as tab-separated text, for a spreadsheet");
     connect(copy_, &QPushButton::clicked, this, &EventsTab::CopyTableClick);
-    save_ = new QPushButton("Save &CSV\u2026", this);
-    save_->setObjectName("SaveCsv");
-    connect(save_, &QPushButton::clicked, this, &EventsTab::SaveCsvClick);
-    auto* savePlot = new QPushButton("Save &Plot\u2026", this);
-    savePlot->setObjectName("SavePlot");
-    connect(savePlot, &QPushButton::clicked, this, &EventsTab::SavePlotClick);
+    save_ = TabButton(this, "Save &CSV\u2026", "SaveCsv", &EventsTab::SaveCsvClick);
+    auto* savePlot = TabButton(this, "Save &Plot\u2026", "SavePlot", &EventsTab::SavePlotClick);
     copy_->setEnabled(false);
     save_->setEnabled(false);
 
@@ -237,8 +225,7 @@ void EventsTab::SavePlotClick() {
     if (!hasTable_) return;
     const QString path = AskPicturePath ? AskPicturePath(this, "valve-events") : QString();
     if (path.isEmpty()) return;
-    const std::string error = SavePicture(path.toStdString(), plot_.width(), plot_.height(), PictureRatio(plotArea_),
-                                          [this](Canvas& canvas) { plot_.Replay(canvas); });
+    const std::string error = SaveKeptPicture(path, plot_, plotArea_);
     if (!error.empty() && ShowError) ShowError(this, QString::fromStdString(error));
 }
 

@@ -22,12 +22,14 @@
 #include "common/qt/NumericEdit.h"
 #include "common/qt/PictureWidget.h"
 #include "common/qt/PixelRatio.h"
+#include "common/qt/QtText.h"
 #include "kinematics/MidGear.h"
 #include "model/DimensionTable.h"
 #include "model/UndoHistory.h"
 #include "workbench/EventPlot.h"
 #include "workbench/Sensitivity.h"
 #include "workbench/qt/EventsGrid.h"
+#include "workbench/qt/TabParts.h"
 
 namespace lm {
 
@@ -35,7 +37,6 @@ namespace {
 
 constexpr int kProgressMs = 100;
 
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QString Number(double v, int decimals) {
     if (!std::isfinite(v)) return {};
@@ -84,7 +85,7 @@ FitTab::FitTab(Model& model, std::function<void()> modelChanged, QWidget* parent
         d->addItem("(none)");
         // Only what undo can record can be applied.
         for (const DimensionInfo& info : AllDimensions())
-            if (info.DimensionNumber > 0) d->addItem(Text(info.CodeName));
+            if (info.DimensionNumber > 0) d->addItem(QtText(info.CodeName));
         auto* lo = new NumericEdit(this);
         lo->setObjectName(QString("FitLow%1").arg(k + 1));
         auto* hi = new NumericEdit(this);
@@ -113,19 +114,11 @@ FitTab::FitTab(Model& model, std::function<void()> modelChanged, QWidget* parent
         this);
     goalHelp->setWordWrap(true);
 
-    run_ = new QPushButton("&Run", this);
-    run_->setObjectName("RunFit");
-    cancel_ = new QPushButton("Cance&l", this);
-    cancel_->setObjectName("CancelFit");
-    apply_ = new QPushButton("&Apply", this);
-    apply_->setObjectName("ApplyFit");
+    run_ = TabButton(this, "&Run", "RunFit", &FitTab::RunClick);
+    cancel_ = TabButton(this, "Cance&l", "CancelFit", &FitTab::CancelClick);
+    apply_ = TabButton(this, "&Apply", "ApplyFit", &FitTab::ApplyClick);
     apply_->setToolTip("Write the fitted values into the gear, one undo entry for each");
-    undo_ = new QPushButton("&Undo Apply", this);
-    undo_->setObjectName("UndoFit");
-    connect(run_, &QPushButton::clicked, this, &FitTab::RunClick);
-    connect(cancel_, &QPushButton::clicked, this, &FitTab::CancelClick);
-    connect(apply_, &QPushButton::clicked, this, &FitTab::ApplyClick);
-    connect(undo_, &QPushButton::clicked, this, &FitTab::UndoClick);
+    undo_ = TabButton(this, "&Undo Apply", "UndoFit", &FitTab::UndoClick);
     progress_ = new QProgressBar(this);
     progress_->setObjectName("FitProgress");
     progress_->setRange(0, kFitDefaultBudget);
@@ -217,10 +210,7 @@ FitTab::~FitTab() {
 
 QString FitTab::Message() const { return message_->text(); }
 
-void FitTab::Say(const QString& text, bool bad) {
-    message_->setText(text);
-    message_->setStyleSheet(bad ? "color: rgb(190, 0, 0);" : "");
-}
+void FitTab::Say(const QString& text, bool bad) { ShowTabMessage(message_, text, bad); }
 
 void FitTab::DimensionChosen(int k) {
     const auto i = static_cast<std::size_t>(k);
@@ -381,7 +371,7 @@ void FitTab::ShowValues() {
         values_->setItem(row, 2, cell);
     };
     for (std::size_t k = 0; k < problem_.Vary.size(); ++k)
-        add(Text(problem_.Vary[k].Dimension->CodeName), Number(r.Before[k], 4), Number(r.After[k], 4));
+        add(QtText(problem_.Vary[k].Dimension->CodeName), Number(r.Before[k], 4), Number(r.After[k], 4));
     add("Residual, % of stroke", Number(r.ResidualBefore, kPercentDecimals), Number(r.ResidualAfter, kPercentDecimals));
     for (std::size_t k = 0; k < problem_.Goals.size(); ++k)
         add(QString("%1: worst miss, % of stroke").arg(QString::fromStdString(FitGoalText(problem_.Goals[k]))),

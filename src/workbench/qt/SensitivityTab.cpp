@@ -15,7 +15,9 @@
 
 #include "common/Numbers.h"
 #include "common/qt/NumericEdit.h"
+#include "common/qt/QtText.h"
 #include "kinematics/GearPositions.h"
+#include "workbench/qt/TabParts.h"
 
 namespace lm {
 
@@ -25,7 +27,7 @@ constexpr GearPosition kPositions[] = {GearPosition::Mid, GearPosition::Forward,
                                        GearPosition::FullForward, GearPosition::FullReverse};
 
 QString Capitalised(std::string_view words) {
-    QString s = QString::fromUtf8(words.data(), static_cast<qsizetype>(words.size()));
+    QString s = QtText(words);
     if (!s.isEmpty()) s[0] = s[0].toUpper();
     return s;
 }
@@ -80,9 +82,7 @@ SensitivityTab::SensitivityTab(Model& model, QWidget* parent) : QWidget(parent),
                                  "With both tolerances, each dimension's effect is its slope times the tolerance of its "
                                  "kind, and all are ranked by it");
     toleranceAngle_ = NumberBox(this, "SensitivityToleranceAngle", QString(), toleranceLength_->toolTip());
-    compute_ = new QPushButton("&Compute", this);
-    compute_->setObjectName("ComputeSensitivity");
-    connect(compute_, &QPushButton::clicked, this, &SensitivityTab::ComputeClick);
+    compute_ = TabButton(this, "&Compute", "ComputeSensitivity", &SensitivityTab::ComputeClick);
 
     auto* choice = new QHBoxLayout;
     choice->addWidget(new QLabel("Event:", this));
@@ -175,9 +175,7 @@ void SensitivityTab::Finished(const Computed& c) {
     grid_->setRowCount(static_cast<int>(result_.Entries.size()));
     int r = 0;
     for (const SensitivityEntry& e : result_.Entries) {
-        grid_->setItem(r, 0, Cell(QString::fromUtf8(e.Dimension->CodeName.data(),
-                                                    static_cast<qsizetype>(e.Dimension->CodeName.size())),
-                                  Qt::AlignLeft));
+        grid_->setItem(r, 0, Cell(QtText(e.Dimension->CodeName), Qt::AlignLeft));
         grid_->setItem(r, 1, Cell(e.Slope ? Known(*e.Slope, e.Uncertainty) : QString(), Qt::AlignRight));
         grid_->setItem(r, 2, Cell(QString::fromStdString(SlopeUnit(c.Event, e.Angle)), Qt::AlignLeft));
         const double tolerance = (e.Angle ? c.Options.ToleranceAngle : c.Options.ToleranceLength).value_or(0);

@@ -23,15 +23,16 @@
 
 #include "common/AtomicFile.h"
 #include "common/qt/NumericEdit.h"
+#include "common/qt/QtText.h"
 #include "common/qt/PictureDialogs.h"
 #include "common/qt/PictureWidget.h"
 #include "common/qt/PixelRatio.h"
 #include "common/qt/SettingsStore.h"
-#include "graphics/qt/PictureExport.h"
 #include "tolerance/ToleranceCharts.h"
 #include "tolerance/ToleranceReport.h"
 #include "tolerance/ToleranceRun.h"
 #include "workbench/EventPlot.h"
+#include "workbench/qt/TabParts.h"
 
 namespace lm {
 
@@ -39,8 +40,6 @@ namespace {
 
 constexpr int kProgressMs = 100;
 constexpr int kProgressSteps = 1000;
-
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QString AskStudyWithOpenDialog(QWidget* parent, const QString& suggestedName) {
     const QString path = QFileDialog::getOpenFileName(parent, "Open Tolerance Study",
@@ -59,14 +58,6 @@ QString AskStudyWithSaveDialog(QWidget* parent, const QString& suggestedName) {
     return path;
 }
 
-QString AskCsvWithDialog(QWidget* parent, const QString& suggestedName) {
-    const QString path = QFileDialog::getSaveFileName(parent, "Save Results As",
-                                                      InRememberedFolder("tables", suggestedName),
-                                                      "CSV table (*.csv)");
-    RememberFolderOf("tables", path);
-    return path;
-}
-
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment align = Qt::AlignRight) {
     auto* item = new QTableWidgetItem(text);
     item->setTextAlignment(align & Qt::AlignVertical_Mask ? align : align | Qt::AlignVCenter);
@@ -82,7 +73,7 @@ QString Percent(double share) {
 // A setting's label over the lines of its rows, a range's ends and point each on a line
 // of its own ("fwd..", "full-fwd", "@0.25"), so the column stays narrow.
 QString SettingLines(const std::string& label) {
-    QString text = Text(label);
+    QString text = QtText(label);
     text.replace("..", "..\n");
     text.replace("@", "\n@");
     return text;
@@ -111,7 +102,7 @@ TolerancesTab::TolerancesTab(Model& model, QWidget* parent)
     setObjectName("TolerancesTab");
     AskStudyToOpen = AskStudyWithOpenDialog;
     AskStudyToSave = AskStudyWithSaveDialog;
-    AskCsvPath = AskCsvWithDialog;
+    AskCsvPath = AskCsvPathWithDialog;
     AskPicturePath = AskPicturePathWithDialog;
     ShowError = [](QWidget* w, const QString& message) { ShowPictureErrorInBox(w, message); };
 
@@ -123,15 +114,15 @@ TolerancesTab::TolerancesTab(Model& model, QWidget* parent)
     study_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     for (std::size_t k = 0; k < rows.size(); ++k) {
         const StudyFormRow& row = rows[k];
-        const QString caption = row.Pin ? Text(row.Name + "  " + row.Words) : Text(row.Name);
+        const QString caption = row.Pin ? QtText(row.Name + "  " + row.Words) : QtText(row.Name);
         auto* name = Cell(caption, Qt::AlignLeft);
         name->setToolTip(row.Pin ? "Clearance of the pin's hole over the pin: each link meeting there is up to half "
                                    "of it longer or shorter"
-                                 : Text("Plus or minus, " + row.Words + "; empty: the default for all " +
+                                 : QtText("Plus or minus, " + row.Words + "; empty: the default for all " +
                                         (row.Words == "degrees" ? "angles" : "lengths")));
         study_->setItem(static_cast<int>(k), 0, name);
         auto* box = new NumericEdit(study_, false);
-        QString objectName = Text("Tol_" + row.Name);
+        QString objectName = QtText("Tol_" + row.Name);
         objectName.remove(' ');
         box->setObjectName(objectName);
         box->setPlaceholderText(row.Pin ? "none" : "default");
@@ -171,18 +162,10 @@ TolerancesTab::TolerancesTab(Model& model, QWidget* parent)
     form->addWidget(new QLabel("Settings", this), 3, 0);
     form->addWidget(settings_, 3, 1, 1, 3);
 
-    auto* load = new QPushButton("&Open Study\u2026", this);
-    load->setObjectName("OpenStudy");
-    connect(load, &QPushButton::clicked, this, &TolerancesTab::LoadClick);
-    auto* save = new QPushButton("Save St&udy\u2026", this);
-    save->setObjectName("SaveStudy");
-    connect(save, &QPushButton::clicked, this, &TolerancesTab::SaveClick);
-    run_ = new QPushButton("&Run", this);
-    run_->setObjectName("RunTolerances");
-    connect(run_, &QPushButton::clicked, this, &TolerancesTab::RunClick);
-    cancel_ = new QPushButton("Cance&l", this);
-    cancel_->setObjectName("CancelTolerances");
-    connect(cancel_, &QPushButton::clicked, this, &TolerancesTab::CancelClick);
+    auto* load = TabButton(this, "&Open Study\u2026", "OpenStudy", &TolerancesTab::LoadClick);
+    auto* save = TabButton(this, "Save St&udy\u2026", "SaveStudy", &TolerancesTab::SaveClick);
+    run_ = TabButton(this, "&Run", "RunTolerances", &TolerancesTab::RunClick);
+    cancel_ = TabButton(this, "Cance&l", "CancelTolerances", &TolerancesTab::CancelClick);
     progress_ = new QProgressBar(this);
     progress_->setObjectName("ToleranceProgress");
     progress_->setRange(0, kProgressSteps);
@@ -228,7 +211,7 @@ TolerancesTab::TolerancesTab(Model& model, QWidget* parent)
 
     pair_ = new QComboBox(this);
     pair_->setObjectName("ToleranceBandEvent");
-    for (int p = 0; p < kValveEventPairCount; ++p) pair_->addItem(Text(ValveEventPairCaption(p)));
+    for (int p = 0; p < kValveEventPairCount; ++p) pair_->addItem(QtText(ValveEventPairCaption(p)));
     pair_->setCurrentIndex(kCutOffPair);
     connect(pair_, &QComboBox::currentIndexChanged, this, [this] { DrawBands(); });
 
@@ -246,15 +229,9 @@ TolerancesTab::TolerancesTab(Model& model, QWidget* parent)
     };
     bandsArea_ = pictureArea(bands_, "ToleranceBands", &TolerancesTab::SaveBandsClick);
     sharesArea_ = pictureArea(shares_, "ToleranceShares", &TolerancesTab::SaveSharesClick);
-    saveCsv_ = new QPushButton("Save &CSV\u2026", this);
-    saveCsv_->setObjectName("SaveToleranceCsv");
-    connect(saveCsv_, &QPushButton::clicked, this, &TolerancesTab::SaveCsvClick);
-    saveBands_ = new QPushButton("Save &Bands\u2026", this);
-    saveBands_->setObjectName("SaveToleranceBands");
-    connect(saveBands_, &QPushButton::clicked, this, &TolerancesTab::SaveBandsClick);
-    saveShares_ = new QPushButton("Save S&hares\u2026", this);
-    saveShares_->setObjectName("SaveToleranceShares");
-    connect(saveShares_, &QPushButton::clicked, this, &TolerancesTab::SaveSharesClick);
+    saveCsv_ = TabButton(this, "Save &CSV\u2026", "SaveToleranceCsv", &TolerancesTab::SaveCsvClick);
+    saveBands_ = TabButton(this, "Save &Bands\u2026", "SaveToleranceBands", &TolerancesTab::SaveBandsClick);
+    saveShares_ = TabButton(this, "Save S&hares\u2026", "SaveToleranceShares", &TolerancesTab::SaveSharesClick);
 
     auto* plotChoice = new QHBoxLayout;
     plotChoice->addWidget(new QLabel("Bands of", this));
@@ -294,10 +271,7 @@ TolerancesTab::~TolerancesTab() {
 
 QString TolerancesTab::Message() const { return message_->text(); }
 
-void TolerancesTab::Say(const QString& text, bool bad) {
-    message_->setText(text);
-    message_->setStyleSheet(bad ? "color: rgb(190, 0, 0);" : "");
-}
+void TolerancesTab::Say(const QString& text, bool bad) { ShowTabMessage(message_, text, bad); }
 
 StudyForm TolerancesTab::Form() const {
     StudyForm form;
@@ -314,12 +288,12 @@ StudyForm TolerancesTab::Form() const {
 void TolerancesTab::ShowStudy(const ToleranceStudy& study) {
     const StudyForm form = StudyFormOf(study);
     for (std::size_t k = 0; k < rowBoxes_.size() && k < form.Rows.size(); ++k)
-        rowBoxes_[k]->setText(Text(form.Rows[k]));
-    defaultLength_->setText(Text(form.DefaultLength));
-    defaultAngle_->setText(Text(form.DefaultAngle));
-    samples_->setText(Text(form.Samples));
-    seed_->setText(Text(form.Seed));
-    settings_->setText(Text(form.Settings));
+        rowBoxes_[k]->setText(QtText(form.Rows[k]));
+    defaultLength_->setText(QtText(form.DefaultLength));
+    defaultAngle_->setText(QtText(form.DefaultAngle));
+    samples_->setText(QtText(form.Samples));
+    seed_->setText(QtText(form.Seed));
+    settings_->setText(QtText(form.Settings));
     spread_->setCurrentIndex(form.Normal ? 1 : 0);
 }
 
@@ -335,7 +309,7 @@ void TolerancesTab::RunClick() {
     if (job_.Running()) return;
     ToleranceStudy study;
     if (std::string error = ReadStudyForm(Form(), study); !error.empty()) {
-        Say(Text("Not run: " + error), true);
+        Say(QtText("Not run: " + error), true);
         return;
     }
     control_ = std::make_shared<Control>();
@@ -379,7 +353,7 @@ void TolerancesTab::Finished(const Computed& c) {
     const QString before = hasResult_ ? " The results shown are still those of the run before." : "";
     if (!c.Error.empty()) {
         progress_->setValue(0);
-        Say(Text("Not run: " + c.Error) + before, true);
+        Say(QtText("Not run: " + c.Error) + before, true);
     } else if (c.Cancelled) {
         progress_->setValue(0);
         Say("Cancelled: nothing of that run is shown." + before, false);
@@ -416,14 +390,14 @@ void TolerancesTab::FillResults() {
             const EventStatistics& st = summary_.At(s, e);
             const auto value = [e](double v) {
                 const std::string t = StudyValueText(e, v);
-                return t == "null" ? QString() : Text(t);
+                return t == "null" ? QString() : QtText(t);
             };
             if (e == 0) {
                 results_->setItem(r, 0, Cell(SettingLines(plan_.Settings[s].Setting.Label), Qt::AlignLeft | Qt::AlignTop));
-                results_->item(r, 0)->setToolTip(Text(plan_.Settings[s].Setting.Label));
+                results_->item(r, 0)->setToolTip(QtText(plan_.Settings[s].Setting.Label));
                 results_->setSpan(r, 0, kStudyEventCount, 1);
             }
-            results_->setItem(r, 1, Cell(Text(StudyEventName(e)), Qt::AlignLeft));
+            results_->setItem(r, 1, Cell(QtText(StudyEventName(e)), Qt::AlignLeft));
             results_->setItem(r, 2, Cell(IsLengthStudyEvent(e) ? "length" : "% stroke", Qt::AlignLeft));
             results_->setItem(r, 3, Cell(value(st.Nominal)));
             results_->setItem(r, 4, Cell(value(st.P1)));
@@ -433,7 +407,7 @@ void TolerancesTab::FillResults() {
             results_->setItem(r, 8, Cell(st.Unassembled > 0 ? Percent(st.Unassembled) : QString()));
             QString largest;
             if (!st.Shares.empty())
-                largest = Text(plan_.Sources[static_cast<std::size_t>(st.Shares[0].Source)]) + "  " +
+                largest = QtText(plan_.Sources[static_cast<std::size_t>(st.Shares[0].Source)]) + "  " +
                           Percent(st.Shares[0].Share);
             results_->setItem(r, 9, Cell(largest, Qt::AlignLeft));
             results_->item(r, 9)->setToolTip(largest);
@@ -482,7 +456,7 @@ void TolerancesTab::LoadClick() {
     if (path.isEmpty()) return;
     ToleranceStudy study;
     if (std::string error = ReadStudyFile(path.toStdString(), study); !error.empty()) {
-        if (ShowError) ShowError(this, Text(error));
+        if (ShowError) ShowError(this, QtText(error));
         return;
     }
     ShowStudy(study);
@@ -492,13 +466,13 @@ void TolerancesTab::LoadClick() {
 void TolerancesTab::SaveClick() {
     ToleranceStudy study;
     if (std::string error = ReadStudyForm(Form(), study); !error.empty()) {
-        Say(Text("Not saved: " + error), true);
+        Say(QtText("Not saved: " + error), true);
         return;
     }
     const QString path = AskStudyToSave ? AskStudyToSave(this, "study.json") : QString();
     if (path.isEmpty()) return;
     if (std::string error = WriteStudyFile(path.toStdString(), study); !error.empty()) {
-        if (ShowError) ShowError(this, Text(error));
+        if (ShowError) ShowError(this, QtText(error));
         return;
     }
     Say("Saved " + path + ".", false);
@@ -509,7 +483,7 @@ void TolerancesTab::SaveCsvClick() {
     const QString path = AskCsvPath ? AskCsvPath(this, "tolerances.csv") : QString();
     if (path.isEmpty()) return;
     const std::string error = WriteFileAtomically(path.toStdString(), ToleranceCsv(plan_, summary_));
-    if (!error.empty() && ShowError) ShowError(this, Text(error));
+    if (!error.empty() && ShowError) ShowError(this, QtText(error));
 }
 
 void TolerancesTab::SaveBandsClick() { SavePictureOf(bands_, bandsArea_, "tolerance-bands"); }
@@ -520,9 +494,8 @@ void TolerancesTab::SavePictureOf(const KeptPicture& picture, QWidget* area, con
     if (!hasResult_) return;
     const QString path = AskPicturePath ? AskPicturePath(this, name) : QString();
     if (path.isEmpty()) return;
-    const std::string error = SavePicture(path.toStdString(), picture.width(), picture.height(), PictureRatio(area),
-                                          [&picture](Canvas& canvas) { picture.Replay(canvas); });
-    if (!error.empty() && ShowError) ShowError(this, Text(error));
+    const std::string error = SaveKeptPicture(path, picture, area);
+    if (!error.empty() && ShowError) ShowError(this, QtText(error));
 }
 
 }  // namespace lm
