@@ -30,7 +30,7 @@ const std::array kCommands{
                 Rule::Always, QKeySequence::SaveAs, {2, Tool::SaveFile, "Save As: Dimension Data"}},
     MainCommand{"File1", "Print", "&Print\u2026", &F::PrintClick, Rule::Always, QKeySequence::Print, {},
                 true},
-    MainCommand{"File1", "ExportReport", "Export &Report (PDF)\u2026", &F::ExportReportClick},
+    MainCommand{"File1", "ExportReport", "&Export Report (PDF)\u2026", &F::ExportReportClick},
     MainCommand{"File1", "Exit1", "E&xit", &F::Exit1Click, Rule::Always, QKeySequence::UnknownKey, {},
                 true},
 

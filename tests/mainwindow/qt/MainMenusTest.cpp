@@ -5,6 +5,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -57,7 +58,7 @@ TEST_F(MainMenusTest, TheMenuBarHoldsEveryCommandInItsPlace) {
               (std::vector<std::string>{"OpenDimensions &OpenDimensions",
                                         "OpenDosVersionDim Open&DosVersionDim", "RecentSets &Recent",
                                         "SaveAsDimensions Save&AsDimensions", "-",
-                                        "Print &Print\u2026", "ExportReport Export &Report (PDF)\u2026",
+                                        "Print &Print\u2026", "ExportReport &Export Report (PDF)\u2026",
                                         "-", "Exit1 E&xit"}));
     EXPECT_EQ(Describe(Menu(bar, "SetUp1")->actions()),
               (std::vector<std::string>{
@@ -87,6 +88,24 @@ TEST_F(MainMenusTest, TheMenuBarHoldsEveryCommandInItsPlace) {
     EXPECT_EQ(form->centralWidget()->size(), QSize(632, 380));
     error->setVisible(true);
     EXPECT_LE(bar->sizeHint().width(), 632);
+}
+
+// Two items of one menu on the same access key only move between themselves: neither
+// is chosen by its key.
+TEST_F(MainMenusTest, EachMenuGivesEveryItemAnAccessKeyOfItsOwn) {
+    std::vector<QWidget*> menus{form->menuBar()};
+    for (QMenu* m : form->menuBar()->findChildren<QMenu*>()) menus.push_back(m);
+    for (QWidget* menu : menus) {
+        std::map<int, QString> taken;
+        for (QAction* a : menu->actions()) {
+            const QKeySequence key = QKeySequence::mnemonic(a->text());
+            if (key.isEmpty()) continue;
+            const int k = key[0].toCombined();
+            EXPECT_TRUE(taken.emplace(k, a->text()).second)
+                << menu->objectName().toStdString() << ": " << a->text().toStdString() << " and "
+                << taken[k].toStdString();
+        }
+    }
 }
 
 TEST_F(MainMenusTest, TheToolBarLiesAtTheTopOfTheClientAreaInGroups) {
