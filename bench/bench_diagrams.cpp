@@ -28,7 +28,7 @@ void DrawRepeatedly(benchmark::State& state, int height, Draw draw) {
     for (auto _ : state) {
         QPainter painter(&picture);
         lm::QPainterCanvas canvas(painter);
-        canvas.Clear(lm::colors::White);
+        canvas.Clear(lm::colours::White);
         draw(m, canvas);
         painter.end();
         benchmark::DoNotOptimize(picture.constBits());

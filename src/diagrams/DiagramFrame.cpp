@@ -24,11 +24,11 @@ ScaledTextFont::~ScaledTextFont() {
 }
 
 void BeginDiagramDrawing(const Model&, Canvas& canvas) {
-    canvas.SetPenColor(colors::Black);
+    canvas.SetPenColour(colours::Black);
     canvas.SetPenWidth(1);
     canvas.SetHollowBrush();
-    canvas.SetTextBackground(true, colors::White);
-    canvas.SetFontColor(colors::Black);
+    canvas.SetTextBackground(true, colours::White);
+    canvas.SetFontColour(colours::Black);
     canvas.SetFontBold(false);
     canvas.SetFontSize(kDiagramFontPixels);
 }

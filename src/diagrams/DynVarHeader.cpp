@@ -12,11 +12,11 @@ void DrawDynVarHeader(const Model& m, Canvas& canvas) {
     const auto& queue = m.Dyn.DynQueue;
     const int nameX = ScaledX(m, 235);
     if (!DynSlotUsed(queue[1])) {
-        canvas.SetFontColor(colors::Red);
+        canvas.SetFontColour(colours::Red);
         canvas.TextOut({nameX, 2}, "*******************************");
         canvas.TextOut({nameX, ScaledY(m, 12)}, "* First Select Dimensions *");
         canvas.TextOut({nameX, ScaledY(m, 26)}, "*******************************");
-        canvas.SetFontColor(colors::Black);
+        canvas.SetFontColour(colours::Black);
         return;
     }
     const int rows[] = {2, ScaledY(m, 14), ScaledY(m, 26), ScaledY(m, 38)};

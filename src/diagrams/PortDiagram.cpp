@@ -22,7 +22,7 @@ constexpr int kAnchorRow = 13;    // the row the cycle annotation runs along
 constexpr int kAnchorY = PortRowY(kAnchorRow);
 
 void DrawFrameAndGrid(Canvas& c) {
-    c.SetPenColor(colors::Black);
+    c.SetPenColour(colours::Black);
     c.Line({9, 42}, {9, 353});
     c.Line({9, 343}, {549, 343});
     c.Line({549, 353}, {549, 42});
@@ -45,17 +45,17 @@ std::optional<int> NormalGearRow(const Model& m) {
 }
 
 void DrawGearMarks(const Model& m, Canvas& c) {
-    c.SetFontColor(colors::Red);
+    c.SetFontColour(colours::Red);
     c.TextOut({420, 47}, "Maximum");
     if (const std::optional<int> yN = NormalGearRow(m)) {
-        c.SetPenColor(colors::Blue);
+        c.SetPenColour(colours::Blue);
         // Past the window's right edge, which the large-font layout moves out.
         c.Line({59, *yN}, {std::max(650, TextScaleExtent(kDiagramWidth, m.Display.TextScaleX)), *yN});
-        c.SetPenColor(colors::Black);
-        c.SetFontColor(colors::Blue);
+        c.SetPenColour(colours::Black);
+        c.SetFontColour(colours::Blue);
         c.TextOut({345, *yN - 7}, "Normal");
     }
-    c.SetFontColor(colors::Black);
+    c.SetFontColour(colours::Black);
 }
 
 void DrawLabels(Canvas& c) {
@@ -83,18 +83,18 @@ void DrawLabels(Canvas& c) {
 void DrawGraphLegend(Canvas& c, char graph) {
     if (graph == 'R') {
         c.TextOut({415, 321}, "Rev.");
-        c.SetFontColor(kReverseFrontColour);
+        c.SetFontColour(kReverseFrontColour);
         c.TextOut({446, 315}, "Front Port");
-        c.SetFontColor(kReverseRearColour);
+        c.SetFontColour(kReverseRearColour);
         c.TextOut({446, 327}, "Rear Port");
     } else {
         c.TextOut({415, 290}, "Fwd.");
-        c.SetFontColor(kForwardFrontColour);
+        c.SetFontColour(kForwardFrontColour);
         c.TextOut({446, 284}, "Front Port");
-        c.SetFontColor(kForwardRearColour);
+        c.SetFontColour(kForwardRearColour);
         c.TextOut({446, 296}, "Rear Port");
     }
-    c.SetFontColor(colors::Black);
+    c.SetFontColour(colours::Black);
 }
 
 // Where the forward graph's cycle annotation meets row 13: the columns (unrounded) of
@@ -133,7 +133,7 @@ void DrawRowCurves(Canvas& c, char graph, const PortRowSweep& row, Tracks& t, Po
             const float travel = crossing->Travel;
             EventTrack& track = t.tracks[static_cast<std::size_t>(e)];
             if (track.copy == track.last) {
-                c.SetPenColor(EventColour(e, graph));
+                c.SetPenColour(EventColour(e, graph));
                 c.Line({EventColumn(e, track.last), PortRowY(row.Row - 1)}, {EventColumn(e, travel), PortRowY(row.Row)});
             }
             track.last = travel;
@@ -141,7 +141,7 @@ void DrawRowCurves(Canvas& c, char graph, const PortRowSweep& row, Tracks& t, Po
             if (row.Row == kAnchorRow) t.anchors.Place(e, Store(9 + 0.84375L * travel));
             report.Crossings[static_cast<std::size_t>(e)].push_back(travel);
         }
-        c.SetPenColor(colors::Black);
+        c.SetPenColour(colours::Black);
     }
 }
 
@@ -170,7 +170,7 @@ int X(Real x) { return RoundToInt(x); }
 void DrawCycleAnnotation(Canvas& c, const Anchors& an) {
     const Real a = an.admission, p = an.cutOff, q = an.release, r = an.compression;
     constexpr int y = kAnchorY, above = kAnchorY - 34, below = kAnchorY + 34;
-    c.SetPenColor(colors::Black);
+    c.SetPenColour(colours::Black);
     c.SetFontBold(true);
     const ScreenPoint expansion[] = {{X(p - 110), above}, {X(p - 70), above}, {X(p - 20), y}, {X(p), y},
                                      {X(p - 12), y - 4},  {X(p - 12), y + 4}, {X(p), y}};

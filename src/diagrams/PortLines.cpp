@@ -13,7 +13,7 @@ void DrawPortLines(const Model& m, Canvas& canvas, const PortLineLayout& layout)
     const auto rearRow = [&](Real offset, Real value) { return RoundToInt(offset + 375 * value / s); };
     const auto frontRow = [&](Real offset, Real value) { return RoundToInt(offset - 375 * value / s); };
 
-    canvas.SetPenColor(colors::Lime);
+    canvas.SetPenColour(colours::Lime);
     line(TravelRow(m, v.FrontSteamEdge));
     line(TravelRow(m, v.FrontSteamFull));
     line(TravelRow(m, v.FrontExhaustEdge));
@@ -21,14 +21,14 @@ void DrawPortLines(const Model& m, Canvas& canvas, const PortLineLayout& layout)
     canvas.TextOut({layout.frontColumn, frontRow(216, v.FrontSteamFull)}, "Front Steam Port Max");
     canvas.TextOut({layout.rearColumn, frontRow(216, v.FrontExhaustEdge)}, "Front Exhaust Port Open");
 
-    canvas.SetPenColor(colors::Red);
+    canvas.SetPenColour(colours::Red);
     line(rearRow(215, v.RearSteamEdge));
     line(rearRow(215, v.RearSteamFull));
     line(rearRow(215, v.RearExhaustEdge));
     canvas.TextOut({layout.rearColumn, rearRow(216, v.RearSteamEdge)}, "Rear Steam Port Open");
     canvas.TextOut({layout.rearColumn, rearRow(199, v.RearSteamFull)}, "Rear Steam Port Max");
     canvas.TextOut({layout.frontColumn, rearRow(199, v.RearExhaustEdge)}, "Rear Exhaust Port Open");
-    canvas.SetPenColor(colors::Black);
+    canvas.SetPenColour(colours::Black);
 }
 
 }  // namespace lm

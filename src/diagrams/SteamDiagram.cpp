@@ -26,7 +26,7 @@ int PressureRow(Real pressure) { return RoundToInt(343 - 0.9L * pressure); }
 int CutOffRow(int position) { return 13 * position + 233; }
 
 void DrawGrid(Canvas& c) {
-    c.SetPenColor(colors::Black);
+    c.SetPenColour(colours::Black);
     for (int i = 1; i <= 9; ++i) {
         for (int j = 2; j <= 20; ++j) c.Line({27 * j + 17, 32 * i + 52}, {27 * j + 17, 32 * i + 58});
         for (int k = 2; k <= 10; ++k) c.Line({54 * k - 10, 32 * i + 50}, {54 * k - 10, 32 * i + 60});
@@ -74,8 +74,8 @@ struct EndStyle {
     int labelRow;
 };
 
-constexpr EndStyle kFront{CylinderEnd::Front, colors::DarkGreen, {587, 231}, 588, 600, 568, 122};
-constexpr EndStyle kRear{CylinderEnd::Rear, colors::Red, {2, 231}, 3, 15, 600, 135};
+constexpr EndStyle kFront{CylinderEnd::Front, colours::DarkGreen, {587, 231}, 588, 600, 568, 122};
+constexpr EndStyle kRear{CylinderEnd::Rear, colours::Red, {2, 231}, 3, 15, 600, 135};
 
 // Cut-off is shown in percent of stroke from the end's own dead centre.
 float CutOffPercent(CylinderEnd end, float travel) {
@@ -107,7 +107,7 @@ void DrawEndStep(Canvas& c, const EndStyle& style, const StepView& v, CylinderEn
                  int positionCounter, std::optional<float>& cutOff) {
     const bool drawn = v.step > kSettlingSteps;
     const float t = v.travel;
-    c.SetPenColor(style.pen);
+    c.SetPenColour(style.pen);
     if (previousOpening > 0 && opening <= 0) {
         const float q = Store(static_cast<Real>(previousOpening) / (static_cast<Real>(previousOpening) - opening));
         if (drawn) {
@@ -118,9 +118,9 @@ void DrawEndStep(Canvas& c, const EndStyle& style, const StepView& v, CylinderEn
         travel0 = Store(travel0 + (static_cast<Real>(t) - travel0) * q);
         e.Pressure = Store(e.Pressure - q * (static_cast<Real>(e.Pressure) - previousPressure));
         cutOff = CutOffPercent(style.end, travel0);
-        c.SetFontColor(style.pen);
+        c.SetFontColour(style.pen);
         c.TextOut(style.cutOffWord, "%CutOff");
-        c.SetFontColor(colors::Black);
+        c.SetFontColour(colours::Black);
         c.TextOut({style.numberX, CutOffRow(v.position)}, FormatFixed(v.position, 1, 0));
         c.TextOut({style.valueX, CutOffRow(v.position)}, FormatFixed(*cutOff, 4, 1));
     }
@@ -205,7 +205,7 @@ bool DrawSteamDiagram(const Model& model, Canvas& c, std::vector<SteamPositionRe
         DrawPosition(m, c, run, w, row);
         if (report) report->push_back(row);
     }
-    c.SetPenColor(colors::Black);
+    c.SetPenColour(colours::Black);
     DrawDiagramFooter(m, c);
     return m.Gear.GearError;
 }

@@ -81,7 +81,7 @@ void Draw(const std::array<Label, N>& labels, std::string_view footer2, float sx
 }  // namespace
 
 void DrawEditorLabels(EditorId editor, float textScaleX, float textScaleY, Canvas& canvas) {
-    canvas.SetFontColor(colors::Black);
+    canvas.SetFontColour(colours::Black);
     canvas.SetTextBackground(false);
     if (editor == EditorId::Frame)
         Draw(kFrameLabels, "To Select Dynamic Variable, Click Dimension in Gray Area", textScaleX, textScaleY, canvas);

@@ -15,7 +15,7 @@ struct Rgb {
     friend bool operator==(Rgb, Rgb) = default;
 };
 
-namespace colors {
+namespace colours {
 inline constexpr Rgb Black{0, 0, 0};
 inline constexpr Rgb White{255, 255, 255};
 inline constexpr Rgb Red{255, 0, 0};
@@ -26,7 +26,7 @@ inline constexpr Rgb Magenta{255, 0, 255};
 inline constexpr Rgb Cyan{0, 255, 255};
 inline constexpr Rgb Grey{128, 128, 128};
 inline constexpr Rgb Silver{192, 192, 192};
-}  // namespace colors
+}  // namespace colours
 
 struct ScreenPoint {
     int x = 0, y = 0;
@@ -43,7 +43,7 @@ public:
     // Fills the whole surface; the pen and font are left as they are.
     virtual void Clear(Rgb colour) = 0;
 
-    virtual void SetPenColor(Rgb colour) = 0;
+    virtual void SetPenColour(Rgb colour) = 0;
     virtual void SetPenWidth(int width) = 0;
     // Closed shapes are outlines only.
     virtual void SetHollowBrush() = 0;
@@ -62,8 +62,8 @@ public:
     // Text with its top-left corner at p, in the current font colour, bold and size.
     virtual void TextOut(ScreenPoint p, std::string_view text) = 0;
     // Opaque text fills its box with the given colour first; transparent text does not.
-    virtual void SetTextBackground(bool opaque, Rgb colour = colors::White) = 0;
-    virtual void SetFontColor(Rgb colour) = 0;
+    virtual void SetTextBackground(bool opaque, Rgb colour = colours::White) = 0;
+    virtual void SetFontColour(Rgb colour) = 0;
     virtual void SetFontBold(bool bold) = 0;
     // Font size in pixels.
     virtual void SetFontSize(int pixels) = 0;

@@ -10,7 +10,7 @@ namespace lm {
 class NullCanvas : public Canvas {
 public:
     void Clear(Rgb) override {}
-    void SetPenColor(Rgb) override {}
+    void SetPenColour(Rgb) override {}
     void SetPenWidth(int) override {}
     void SetHollowBrush() override {}
     void MoveTo(ScreenPoint) override {}
@@ -21,7 +21,7 @@ public:
     void SetPixel(ScreenPoint, Rgb) override {}
     void TextOut(ScreenPoint, std::string_view) override {}
     void SetTextBackground(bool, Rgb) override {}
-    void SetFontColor(Rgb) override {}
+    void SetFontColour(Rgb) override {}
     void SetFontBold(bool) override {}
     void SetFontSize(int) override {}
 };

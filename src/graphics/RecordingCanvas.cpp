@@ -16,9 +16,9 @@ RecordedOp& RecordingCanvas::Record(CanvasOp kind) {
 
 void RecordingCanvas::Clear(Rgb colour) { Record(CanvasOp::Clear).colour = colour; }
 
-void RecordingCanvas::SetPenColor(Rgb colour) {
+void RecordingCanvas::SetPenColour(Rgb colour) {
     pen_ = colour;
-    Record(CanvasOp::SetPenColor).colour = colour;
+    Record(CanvasOp::SetPenColour).colour = colour;
 }
 
 void RecordingCanvas::SetPenWidth(int width) {
@@ -74,9 +74,9 @@ void RecordingCanvas::SetTextBackground(bool opaque, Rgb colour) {
     op.colour = colour;
 }
 
-void RecordingCanvas::SetFontColor(Rgb colour) {
+void RecordingCanvas::SetFontColour(Rgb colour) {
     font_ = colour;
-    Record(CanvasOp::SetFontColor).colour = colour;
+    Record(CanvasOp::SetFontColour).colour = colour;
 }
 
 void RecordingCanvas::SetFontBold(bool bold) { Record(CanvasOp::SetFontBold).flag = bold; }

@@ -11,7 +11,7 @@ namespace lm {
 
 enum class CanvasOp {
     Clear,
-    SetPenColor,
+    SetPenColour,
     SetPenWidth,
     SetHollowBrush,
     MoveTo,
@@ -22,7 +22,7 @@ enum class CanvasOp {
     SetPixel,
     TextOut,
     SetTextBackground,
-    SetFontColor,
+    SetFontColour,
     SetFontBold,
     SetFontSize,
 };
@@ -36,7 +36,7 @@ struct Box {
 // test can ask what colour and width a primitive came out in.
 struct RecordedOp {
     CanvasOp kind = CanvasOp::Clear;
-    Rgb colour{};      // Clear, SetPenColor, SetPixel, SetFontColor, SetTextBackground
+    Rgb colour{};      // Clear, SetPenColour, SetPixel, SetFontColour, SetTextBackground
     int value = 0;     // SetPenWidth, SetFontSize
     bool flag = false;  // SetTextBackground (opaque), SetFontBold
     // MoveTo: the point; LineTo: from, to; Polyline: all; Arc: start, end radials;
@@ -63,7 +63,7 @@ struct Segment {
 class RecordingCanvas final : public Canvas {
 public:
     void Clear(Rgb colour) override;
-    void SetPenColor(Rgb colour) override;
+    void SetPenColour(Rgb colour) override;
     void SetPenWidth(int width) override;
     void SetHollowBrush() override;
     void MoveTo(ScreenPoint p) override;
@@ -73,8 +73,8 @@ public:
     void Arc(int left, int top, int right, int bottom, ScreenPoint start, ScreenPoint end) override;
     void SetPixel(ScreenPoint p, Rgb colour) override;
     void TextOut(ScreenPoint p, std::string_view text) override;
-    void SetTextBackground(bool opaque, Rgb colour = colors::White) override;
-    void SetFontColor(Rgb colour) override;
+    void SetTextBackground(bool opaque, Rgb colour = colours::White) override;
+    void SetFontColour(Rgb colour) override;
     void SetFontBold(bool bold) override;
     void SetFontSize(int pixels) override;
 
@@ -96,10 +96,10 @@ private:
 
     std::vector<RecordedOp> ops_;
     ScreenPoint position_{};
-    Rgb pen_ = colors::Black;
+    Rgb pen_ = colours::Black;
     int penWidth_ = 1;
     bool hollow_ = false;
-    Rgb font_ = colors::Black;
+    Rgb font_ = colours::Black;
 };
 
 }  // namespace lm

@@ -108,7 +108,7 @@ std::vector<HighlightStroke> LinesOf(int dim, const Model& m, const MainWindowSt
     const auto centring = [&](Real travel) {
         const Real centre = m.Gear.RevArmCenter;
         const int y = P(18).y + 5;
-        const Rgb swapped = pen == colors::Black ? colors::Red : colors::Black;
+        const Rgb swapped = pen == colours::Black ? colours::Red : colours::Black;
         const ScreenPoint a{Sx(centre - travel), y}, b{Sx(centre), y}, e{Sx(centre + travel), y};
         return std::vector<HighlightStroke>{{{a, b}, pen}, {{b, e}, swapped}};
     };
@@ -165,7 +165,7 @@ std::vector<HighlightStroke> LinesOf(int dim, const Model& m, const MainWindowSt
 }
 
 void DrawHourglass(Canvas& canvas) {
-    canvas.SetPenColor(colors::Black);
+    canvas.SetPenColour(colours::Black);
     canvas.SetPenWidth(2);
     static constexpr ScreenPoint top[] = {{20, 100}, {44, 100}, {44, 104}, {20, 104}, {20, 100}};
     static constexpr ScreenPoint left[] = {{22, 100}, {22, 112}, {30, 120}, {30, 122}, {22, 130}, {22, 142}};
@@ -207,7 +207,7 @@ HighlightPicture StepDimensionHighlight(Model& m, MainWindowState& state) {
     if (h.Ticks == 0) m.Views.SavedView = {v.ViewScale, v.ViewOriginX, v.ViewOriginY};
     h.Ticks += 1;
     h.BlinkPhase += 1;
-    const Rgb pen = h.BlinkPhase < 4 ? colors::Red : colors::Black;
+    const Rgb pen = h.BlinkPhase < 4 ? colours::Red : colours::Black;
 
     // A zoom never set (or set to nothing usable) draws at the default scale.
     const Real zoom = std::isfinite(m.Diagram.GraphicZoom) && m.Diagram.GraphicZoom > 0
@@ -243,10 +243,10 @@ void DrawHighlightPicture(const HighlightPicture& picture, Canvas& canvas) {
     canvas.SetPenWidth(3);
     canvas.SetFontSize(picture.LabelFontPixels);
     for (const HighlightStroke& s : picture.Strokes) {
-        canvas.SetPenColor(s.Colour);
+        canvas.SetPenColour(s.Colour);
         canvas.Polyline(s.Points);
     }
-    canvas.SetFontColor(colors::Black);
+    canvas.SetFontColour(colours::Black);
     canvas.TextOut(picture.LabelAt, picture.Label);
 }
 

@@ -14,11 +14,11 @@ void DrawDynVarLines(const Model& m, Canvas& canvas) {
     UsePlainText(canvas);
     const auto& queue = m.Dyn.DynQueue;
     if (!DynSlotUsed(queue[1])) {
-        canvas.SetFontColor(colors::Red);
+        canvas.SetFontColour(colours::Red);
         canvas.TextOut(TextPosition(m, 377, 71), "*******************************");
         canvas.TextOut(TextPosition(m, 377, 81), "* First Select Dimensions *");
         canvas.TextOut(TextPosition(m, 377, 95), "*******************************");
-        canvas.SetFontColor(colors::Black);
+        canvas.SetFontColour(colours::Black);
     } else {
         for (int k = 1; k <= 4; ++k) {
             const DynSlot& slot = queue[static_cast<std::size_t>(k)];

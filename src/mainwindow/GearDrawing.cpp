@@ -94,19 +94,19 @@ void DrawGear(const Model& m, const MainWindowState& state, Canvas& canvas) {
     const Real dia = m.Frame.DriverDia;
     const Real pin = 0.02L * dia;
 
-    canvas.SetPenColor(colors::Black);
+    canvas.SetPenColour(colours::Black);
     DrawPivotCircle(canvas, m, v, DriverAxle, dia / 2);
     DrawCounterweight(canvas, m, v);
 
-    canvas.SetPenColor(colors::Lime);
+    canvas.SetPenColour(colours::Lime);
     canvas.Line(At(m, RevSheavePoint), At(m, RevRodPin));
     DrawPivotCircle(canvas, m, v, RevEccentric, static_cast<Real>(m.Frame.EccDia) / 2);
 
-    canvas.SetPenColor(colors::Blue);
+    canvas.SetPenColour(colours::Blue);
     canvas.Line(At(m, FwdSheavePoint), At(m, FwdRodPin));
     DrawPivotCircle(canvas, m, v, FwdEccentric, static_cast<Real>(m.Frame.EccDia) / 2);
 
-    canvas.SetPenColor(colors::Black);
+    canvas.SetPenColour(colours::Black);
     DrawPivotCircle(canvas, m, v, DriverAxle, 0.08L * dia);
     DrawPivotCircle(canvas, m, v, CrankPin, 0.05L * dia);
     DrawPivotCircle(canvas, m, v, Crosshead, 0.04L * dia);
@@ -116,33 +116,33 @@ void DrawGear(const Model& m, const MainWindowState& state, Canvas& canvas) {
     for (int p : {LiftingArmEnd, ReverseShaft, ReverseShaftCopy, ReverseArmEnd})
         DrawPivotCircle(canvas, m, v, p, pin);
 
-    canvas.SetPenColor(colors::Grey);
+    canvas.SetPenColour(colours::Grey);
     DrawCylinder(canvas, state.Cylinder);
 
-    canvas.SetPenColor(colors::Black);
+    canvas.SetPenColour(colours::Black);
     DrawPistonAndValve(canvas, m, state.Piston);
 
     // Fixed points: the link's arc centre small, the frame's fixed pivots large.
-    canvas.SetPenColor(colors::Red);
+    canvas.SetPenColour(colours::Red);
     DrawCross(canvas, At(m, LinkArcCentre), 1, 2);
     for (int p : {0, int{RockerPivot}, int{ReverseShaft}}) DrawCross(canvas, At(m, p), 5, 6);
 
     DrawExpansionLink(canvas, m, v);
     canvas.Line(At(m, CrankPin), At(m, Crosshead));  // main rod
 
-    canvas.SetPenColor(colors::Magenta);
+    canvas.SetPenColour(colours::Magenta);
     DrawPolyline(canvas, m, {LinkBlock, RockerPivot, RockerUpperEnd});  // rocker
 
-    canvas.SetPenColor(colors::Blue);
+    canvas.SetPenColour(colours::Blue);
     canvas.Line(At(m, RockerUpperEnd), At(m, ValveStemJoint));  // valve rod
 
-    canvas.SetPenColor(colors::Cyan);
+    canvas.SetPenColour(colours::Cyan);
     canvas.Line(At(m, LinkCentrePivot), At(m, LiftingArmEnd));  // lifting link
 
-    canvas.SetPenColor(colors::Lime);
+    canvas.SetPenColour(colours::Lime);
     DrawPolyline(canvas, m, {LiftingArmEnd, ReverseShaftCopy, ReverseArmEnd});
 
-    canvas.SetPenColor(colors::Black);  // reach rod
+    canvas.SetPenColour(colours::Black);  // reach rod
     canvas.Line(At(m, ReverseArmEnd), {m.P(DriverAxle).SX, m.P(ReverseArmEnd).SY});
 }
 

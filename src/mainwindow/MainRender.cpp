@@ -29,12 +29,12 @@ void StepMainWindow(Model& m, MainWindowState& state) {
 }
 
 void DrawMainWindow(const Model& m, const MainWindowState& state, Canvas& canvas) {
-    canvas.Clear(colors::White);
+    canvas.Clear(colours::White);
     canvas.SetPenWidth(m.Display.LineWidth);
-    canvas.SetPenColor(colors::Black);
+    canvas.SetPenColour(colours::Black);
     canvas.SetHollowBrush();
     canvas.SetTextBackground(false);
-    canvas.SetFontColor(colors::Black);
+    canvas.SetFontColour(colours::Black);
     // The readout layout has a 12-pixel line pitch; its text grows with the large font.
     canvas.SetFontSize(TextScaleFontPixels(kReadoutFontPixels, m.Display.TextScaleY));
 

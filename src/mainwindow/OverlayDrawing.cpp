@@ -64,7 +64,7 @@ void DrawEntry(const Model& m, const ViewState& v, Canvas& canvas, const Overlay
 void DrawOverlayEntries(const Model& m, const MainWindowState& state, Canvas& canvas) {
     for (int k = 1; k <= kOverlayEntryCount; ++k) {
         const OverlayEntry& e = m.Lines.Entries[static_cast<std::size_t>(k)];
-        canvas.SetPenColor(OverlayPenColour(e.Color));
+        canvas.SetPenColour(OverlayPenColour(e.Color));
         DrawEntry(m, state.Picture.View, canvas, e);
     }
 }
@@ -79,12 +79,12 @@ void DrawOverlayPrompts(const Model& m, const MainWindowState&, Canvas& canvas) 
         two ? "MOVE MOTION IF NECESSARY TO CLEAR PIVOTS" : "MOVE MOTION IF NECESSARY TO CLEAR PIVOT",
     };
     canvas.SetTextBackground(false);
-    canvas.SetFontColor(colors::Red);
+    canvas.SetFontColour(colours::Red);
     canvas.SetFontBold(true);
     const int ys[] = {130, 143, 156};
     for (int i = 0; i < 3; ++i) canvas.TextOut(TextPosition(m, 10, ys[i]), lines[i]);
     canvas.SetFontBold(false);
-    canvas.SetFontColor(colors::Black);
+    canvas.SetFontColour(colours::Black);
 }
 
 }  // namespace lm

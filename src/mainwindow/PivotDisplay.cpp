@@ -38,7 +38,7 @@ void DrawPivotDisplay(const Model& m, const MainWindowState& state, Canvas& canv
 
     for (int k = 1; k <= kTrackedRowCount; ++k) {
         const int y = 140 + 10 * k;
-        canvas.SetFontColor(colors::Red);
+        canvas.SetFontColour(colours::Red);
         canvas.TextOut(TextPosition(m, 3, y), std::to_string(k));
         const std::optional<Pivot> p = RowPivot(m, k);
         if (p) {
@@ -47,7 +47,7 @@ void DrawPivotDisplay(const Model& m, const MainWindowState& state, Canvas& canv
                                   RoundToInt(-static_cast<Real>(p->Y) * v.ViewScale + v.ViewOriginY - 12)};
             canvas.TextOut(tag, std::to_string(k));
         }
-        canvas.SetFontColor(colors::Black);
+        canvas.SetFontColour(colours::Black);
         if (p) {
             canvas.TextOut(TextPosition(m, 12, y), Number(p->Y));
             canvas.TextOut(TextPosition(m, 50, y), Number(p->X));

@@ -9,7 +9,7 @@ namespace lm {
 // Readout text is black on a transparent background unless a colour is named.
 inline void UsePlainText(Canvas& canvas) {
     canvas.SetTextBackground(false);
-    canvas.SetFontColor(colors::Black);
+    canvas.SetFontColour(colours::Black);
 }
 
 }  // namespace lm

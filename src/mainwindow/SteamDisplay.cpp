@@ -87,10 +87,10 @@ void SteamPass::LiveSteam() {
     const ScreenPoint a = c_.A;
     // In the inlet above the valve bore, as deep as half the bore.
     for (Wide i = DotCount(scale * 5.4L); i > 0; --i)
-        Dot(B(12).x + R(Wide{B(10).x} - B(12).x), a.y - R(Wide{B(0).y} - p_.Q[4].y), colors::Red);
+        Dot(B(12).x + R(Wide{B(10).x} - B(12).x), a.y - R(Wide{B(0).y} - p_.Q[4].y), colours::Red);
     // Between the valve heads.
     for (Wide i = DotCount(scale * 43.2L); i > 0; --i)
-        Dot(p_.R[3].x + R(Wide{p_.F[0].x} - p_.R[3].x), a.y + R(Wide{B(0).y} - a.y), colors::Red);
+        Dot(p_.R[3].x + R(Wide{p_.F[0].x} - p_.R[3].x), a.y + R(Wide{B(0).y} - a.y), colours::Red);
 }
 
 void SteamPass::FrontEnd(Rgb k, Wide n) {
@@ -126,7 +126,7 @@ void SteamPass::Plume(Rgb colour) {
 }
 
 void SteamPass::FrontExhaust(Wide n) {
-    const Rgb colour = m_.Valve.FrontExhaustOpening > 0 ? colors::Blue : colors::White;
+    const Rgb colour = m_.Valve.FrontExhaustOpening > 0 ? colours::Blue : colours::White;
     const ScreenPoint a = c_.A;
     const Wide bore = Wide{B(0).y} - a.y;
     // The bore beyond the front valve head.
@@ -141,7 +141,7 @@ void SteamPass::FrontExhaust(Wide n) {
 }
 
 void SteamPass::RearExhaust(Wide n) {
-    const Rgb colour = m_.Valve.RearExhaustOpening > 0 ? colors::Blue : colors::White;
+    const Rgb colour = m_.Valve.RearExhaustOpening > 0 ? colours::Blue : colours::White;
     const ScreenPoint a = c_.A;
     const Wide bore = Wide{B(0).y} - a.y;
     for (Wide i = n / 5; i > 0; --i) Dot(a.x + R(Wide{p_.R[0].x} - a.x), a.y + R(bore), colour);
@@ -157,14 +157,14 @@ void SteamPass::Legend() {
     const ScreenPoint b3 = B(3);
     canvas_.SetTextBackground(false);
     const auto word = [&](int dx, int dy, Rgb colour, const char* text) {
-        canvas_.SetFontColor(colour);
+        canvas_.SetFontColour(colour);
         canvas_.TextOut({Pixel(Wide{b3.x} + dx), Pixel(Wide{b3.y} + dy)}, text);
     };
-    word(-40, 5, colors::Red, "ADMISSION");
-    word(40, 5, colors::Magenta, "EXPANSION");
-    word(-40, 17, colors::Blue, "EXHAUST");
-    word(24, 17, colors::DarkGreen, "COMPRESSION");
-    canvas_.SetFontColor(colors::Black);
+    word(-40, 5, colours::Red, "ADMISSION");
+    word(40, 5, colours::Magenta, "EXPANSION");
+    word(-40, 17, colours::Blue, "EXHAUST");
+    word(24, 17, colours::DarkGreen, "COMPRESSION");
+    canvas_.SetFontColour(colours::Black);
 }
 
 void SteamPass::Draw() {
@@ -185,24 +185,24 @@ long long RandomBelow(std::minstd_rand& random, long long n) {
 }
 
 Rgb SteamEndColour(float steamOpening, float exhaustOpening, SteamPhase& phase) {
-    Rgb k = colors::Black;
+    Rgb k = colours::Black;
     if (steamOpening > 0) {
         phase = SteamPhase::Expansion;
-        k = colors::Red;
+        k = colours::Red;
     }
-    if (!(steamOpening > 0) && phase == SteamPhase::Expansion) k = colors::Magenta;
+    if (!(steamOpening > 0) && phase == SteamPhase::Expansion) k = colours::Magenta;
     if (exhaustOpening > 0) {
         phase = SteamPhase::Compression;
-        k = colors::Blue;
+        k = colours::Blue;
     }
-    if (!(exhaustOpening > 0) && phase == SteamPhase::Compression) k = colors::DarkGreen;
+    if (!(exhaustOpening > 0) && phase == SteamPhase::Compression) k = colours::DarkGreen;
     return k;
 }
 
 void UpdateSteamLevel(float& level, Rgb colour, float stepAngle, float steamOpening, float exhaustOpening) {
     const Real step = stepAngle;
-    if (colour == colors::Red) level = static_cast<float>(level + step * 50 * (steamOpening + 0.1L));
-    if (colour == colors::Blue) level = static_cast<float>(level - step * 60 * exhaustOpening);
+    if (colour == colours::Red) level = static_cast<float>(level + step * 50 * (steamOpening + 0.1L));
+    if (colour == colours::Blue) level = static_cast<float>(level - step * 60 * exhaustOpening);
     if (!(level >= 25)) level = 25;  // NaN included
     if (level > 2000) level = 2000;
 }

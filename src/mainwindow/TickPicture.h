@@ -35,8 +35,8 @@ struct TickPicture {
     ViewState View;
     // The steam display's dots, placed by random numbers from this seed.
     std::uint32_t SteamSeed = 1;
-    Rgb FrontSteamColour = colors::Black;
-    Rgb RearSteamColour = colors::Black;
+    Rgb FrontSteamColour = colours::Black;
+    Rgb RearSteamColour = colours::Black;
     // Whether each end's cut-off value is held on screen this tick.
     bool FrontCutOffShown = false;
     bool RearCutOffShown = false;

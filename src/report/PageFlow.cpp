@@ -26,7 +26,7 @@ DrawPicture TextOp(ScreenPoint at, std::string text, int size, bool bold, Rgb co
         c.SetTextBackground(false);
         c.SetFontSize(size);
         c.SetFontBold(bold);
-        c.SetFontColor(colour);
+        c.SetFontColour(colour);
         c.TextOut(at, text);
     };
 }
@@ -122,11 +122,11 @@ std::vector<Page> PageFlow::Finish(const std::string& left, const std::string& f
         Content& content = pages_[static_cast<std::size_t>(i)];
         const std::string number = "Page " + std::to_string(i + 1) + " of " + std::to_string(count);
         const int right = left_ + width_;
-        content.text.push_back(TextOp({left_, kHeadY}, left, kHeadSize, false, colors::Grey));
+        content.text.push_back(TextOp({left_, kHeadY}, left, kHeadSize, false, colours::Grey));
         content.text.push_back(TextOp({right - measure_(number, kHeadSize, false), kHeadY}, number,
-                                      kHeadSize, false, colors::Grey));
+                                      kHeadSize, false, colours::Grey));
         content.text.push_back(TextOp({left_, bottom_ + kMargin - kHeadY - kHeadSize}, foot, kHeadSize,
-                                      false, colors::Grey));
+                                      false, colours::Grey));
         Page page;
         PlacedPicture text;
         text.width = size_.width * kReportUnitsPerPoint;

@@ -23,9 +23,9 @@ public:
     void Gap(int units);
 
     // One line at the left margin (plus `indent`).
-    void Text(const std::string& text, int size, bool bold, Rgb colour = colors::Black, int indent = 0);
+    void Text(const std::string& text, int size, bool bold, Rgb colour = colours::Black, int indent = 0);
     // Words wrapped to the width.
-    void Paragraph(const std::string& text, int size, Rgb colour = colors::Black);
+    void Paragraph(const std::string& text, int size, Rgb colour = colours::Black);
     // Rows that do not fit go on to the next page under the headings again; a table wider
     // than the page is set in a smaller font.
     void Table(const ReportTable& table, TableStyle style);

@@ -52,8 +52,8 @@ void DrawTable(Canvas& canvas, ScreenPoint at, const ReportTable& table, const s
                const TableStyle& style, const TextWidth& width) {
     const int right = at.x + TableWidth(columns, style);
     canvas.SetTextBackground(false);
-    canvas.SetFontColor(colors::Black);
-    canvas.SetPenColor(colors::Black);
+    canvas.SetFontColour(colours::Black);
+    canvas.SetPenColour(colours::Black);
     canvas.SetPenWidth(1);
     canvas.SetFontSize(style.FontSize);
     int y = at.y;

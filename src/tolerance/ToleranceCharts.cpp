@@ -60,10 +60,10 @@ void DrawBands(Canvas& canvas, const BandPlotFrame& f, const StudyPlan& plan, co
     const auto rearColumns = BandColumns(f, plan, summary, rear);
     canvas.SetPenWidth(1);
     for (const auto& [columns, fill] : {std::pair{&frontColumns, kFrontBandFill}, std::pair{&rearColumns, kRearBandFill}}) {
-        canvas.SetPenColor(fill);
+        canvas.SetPenColour(fill);
         for (const auto& [x, span] : *columns) canvas.Line({x, span.first}, {x, span.second});
     }
-    canvas.SetPenColor(kBothBandsFill);
+    canvas.SetPenColour(kBothBandsFill);
     for (const auto& [x, span] : frontColumns) {
         const auto other = rearColumns.find(x);
         if (other == rearColumns.end()) continue;
@@ -96,7 +96,7 @@ void DrawLines(Canvas& canvas, const BandPlotFrame& f, const StudyPlan& plan, co
         }
         flush();
     };
-    canvas.SetPenColor(line);
+    canvas.SetPenColour(line);
     canvas.SetPenWidth(1);
     polyline(&EventStatistics::P1, false);
     polyline(&EventStatistics::P99, false);
@@ -165,23 +165,23 @@ void DrawToleranceBands(Canvas& canvas, const StudyPlan& plan, const ToleranceSu
     const double step = RoundStep(f.MaxValue - f.MinValue);
     const int decimals = StepDecimals(step);
     for (double v = std::ceil(f.MinValue / step) * step; v <= f.MaxValue; v += step) {
-        canvas.SetPenColor(kPlotGridColour);
+        canvas.SetPenColour(kPlotGridColour);
         canvas.Line({f.Left, f.Y(v)}, {f.Right, f.Y(v)});
-        canvas.SetPenColor(colors::Black);
+        canvas.SetPenColour(colours::Black);
         canvas.Line({f.Left - 4, f.Y(v)}, {f.Left, f.Y(v)});
         const std::string label = FormatFixed(std::fabs(v) < step / 2 ? 0.0 : v, 1, decimals);
         canvas.TextOut({f.Left - 8 - 6 * static_cast<int>(label.size()), f.Y(v) - kPlotFontPixels / 2 - 1}, label);
     }
     const double xStep = RoundStep(f.MaxReverser - f.MinReverser);
     for (double v = std::ceil(f.MinReverser / xStep) * xStep; v <= f.MaxReverser; v += xStep) {
-        canvas.SetPenColor(std::fabs(v) < xStep / 2 ? colors::Grey : kPlotGridColour);
+        canvas.SetPenColour(std::fabs(v) < xStep / 2 ? colours::Grey : kPlotGridColour);
         canvas.Line({f.X(v), f.Top}, {f.X(v), f.Bottom});
-        canvas.SetPenColor(colors::Black);
+        canvas.SetPenColour(colours::Black);
         canvas.Line({f.X(v), f.Bottom}, {f.X(v), f.Bottom + 4});
         const std::string label = FormatFixed(std::fabs(v) < xStep / 2 ? 0.0 : v, 1, StepDecimals(xStep));
         canvas.TextOut({f.X(v) - 3 * static_cast<int>(label.size()), f.Bottom + 5}, label);
     }
-    canvas.SetPenColor(colors::Black);
+    canvas.SetPenColour(colours::Black);
     canvas.Line({f.Left, f.Top}, {f.Left, f.Bottom});
     canvas.LineTo({f.Right, f.Bottom});
     canvas.TextOut({f.Left, f.Bottom + 20}, "Reverser from mid gear (length), forward to the right");
@@ -194,7 +194,7 @@ void DrawToleranceBands(Canvas& canvas, const StudyPlan& plan, const ToleranceSu
 
     // Settings where some samples could not be assembled: their band leaves those out.
     bool anyUnassembled = false;
-    canvas.SetPenColor(kUnassembledColour);
+    canvas.SetPenColour(kUnassembledColour);
     canvas.SetPenWidth(2);
     for (std::size_t s = 0; s < plan.Settings.size(); ++s)
         if (summary.At(s, 2 * pair).Unassembled > 0) {
@@ -207,9 +207,9 @@ void DrawToleranceBands(Canvas& canvas, const StudyPlan& plan, const ToleranceSu
 
     DrawEndsLegend(canvas, f.Right - kEndsLegendWidth, 5);
     if (anyUnassembled) {
-        canvas.SetFontColor(kUnassembledColour);
+        canvas.SetFontColour(kUnassembledColour);
         canvas.TextOut({f.Right - 200, f.Bottom + 20}, "x: some samples not assembled");
-        canvas.SetFontColor(colors::Black);
+        canvas.SetFontColour(colours::Black);
     }
 }
 
@@ -242,15 +242,15 @@ void DrawShareChart(Canvas& canvas, const StudyPlan& plan, const EventStatistics
     const int rowHeight = std::max(12, std::min(19, (height - kTop - 24) / static_cast<int>(bars.size())));
     const int barLeft = kLabelWidth;
     const int barRight = std::max(barLeft + 10, width - 58);
-    canvas.SetPenColor(colors::Black);
+    canvas.SetPenColour(colours::Black);
     canvas.Line({barLeft, kTop - 2}, {barLeft, kTop + rowHeight * static_cast<int>(bars.size())});
     for (std::size_t k = 0; k < bars.size(); ++k) {
         const int y = kTop + rowHeight * static_cast<int>(k);
-        canvas.SetFontColor(colors::Black);
+        canvas.SetFontColour(colours::Black);
         canvas.TextOut({6, y + (rowHeight - kPlotFontPixels) / 2 - 1}, bars[k].first);
         // The largest share spans the width; the percentages say how much each is.
         const int end = barLeft + RoundToInt(std::clamp(bars[k].second / largest, 0.0, 1.0) * (barRight - barLeft));
-        canvas.SetPenColor(kBarColour);
+        canvas.SetPenColour(kBarColour);
         for (int row = y + 2; row < y + rowHeight - 2; ++row) canvas.Line({barLeft + 1, row}, {end + 1, row});
         canvas.TextOut({end + 5, y + (rowHeight - kPlotFontPixels) / 2 - 1},
                        FormatFixed(100 * bars[k].second, 1, 1) + " %");

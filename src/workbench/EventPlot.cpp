@@ -155,13 +155,13 @@ void DrawEventPlot(Canvas& canvas, const EventPlot& plot, int width, int height)
     const EventPlotFrame f = EventPlotFrameFor(plot, width, height);
     const int pair = std::clamp(plot.Pair, 0, kValveEventPairCount - 1);
     StartPlot(canvas);
-    canvas.SetPenColor(kPlotGridColour);
+    canvas.SetPenColour(kPlotGridColour);
     const int ticks = RoundToInt((f.High - f.Low) / f.Step);
     for (int k = 0; k <= ticks; ++k) canvas.Line({f.Left, f.Y(f.Low + k * f.Step)}, {f.Right, f.Y(f.Low + k * f.Step)});
     const int mid = (f.Left + f.Right) / 2;
     canvas.Line({mid, f.Top}, {mid, f.Bottom});
 
-    canvas.SetPenColor(colors::Black);
+    canvas.SetPenColour(colours::Black);
     canvas.Line({f.Left, f.Top}, {f.Left, f.Bottom});
     canvas.LineTo({f.Right, f.Bottom});
     const int decimals = StepDecimals(f.Step);
@@ -186,7 +186,7 @@ void DrawEventPlot(Canvas& canvas, const EventPlot& plot, int width, int height)
     // Legend, top right: the ends' colours; below it, with a second table, the styles.
     DrawEndsLegend(canvas, f.Right - kEndsLegendWidth, 4, plot.Front, plot.Rear);
     if (plot.Other) {
-        canvas.SetPenColor(colors::Black);
+        canvas.SetPenColour(colours::Black);
         canvas.Line({4, 25}, {22, 25});
         canvas.TextOut({26, 18}, plot.TableLabel);
         const int otherX = std::min(width / 2, 30 + 7 * static_cast<int>(plot.TableLabel.size()));
@@ -196,7 +196,7 @@ void DrawEventPlot(Canvas& canvas, const EventPlot& plot, int width, int height)
 
     if (plot.Reverser && std::isfinite(*plot.Reverser)) {
         canvas.SetPenWidth(1);
-        canvas.SetPenColor(kReverserMarkColour);
+        canvas.SetPenColour(kReverserMarkColour);
         canvas.Line({f.X(*plot.Reverser), f.Top}, {f.X(*plot.Reverser), f.Bottom});
     }
     const auto front = static_cast<ValveEvent>(2 * pair), rear = static_cast<ValveEvent>(2 * pair + 1);
@@ -204,7 +204,7 @@ void DrawEventPlot(Canvas& canvas, const EventPlot& plot, int width, int height)
         canvas.SetPenWidth(dashed ? 1 : 2);
         for (const auto& [event, colour] : {std::pair{front, kFrontEventColour}, std::pair{rear, kRearEventColour}}) {
             if (!(event == front ? plot.Front : plot.Rear)) continue;
-            canvas.SetPenColor(colour);
+            canvas.SetPenColour(colour);
             for (const auto* rows : RowsOf(table)) DrawLine(canvas, f, *rows, event, dashed);
         }
     }

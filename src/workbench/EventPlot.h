@@ -20,7 +20,7 @@ namespace lm {
 inline constexpr int kEventPlotWidth = 560;
 inline constexpr int kEventPlotHeight = 250;
 
-inline constexpr Rgb kReverserMarkColour = colors::DarkGreen;
+inline constexpr Rgb kReverserMarkColour = colours::DarkGreen;
 
 // The pair the window shows first.
 inline constexpr int kCutOffPair = 3;

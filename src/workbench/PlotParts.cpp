@@ -7,13 +7,13 @@
 namespace lm {
 
 void StartPlot(Canvas& canvas) {
-    canvas.Clear(colors::White);
+    canvas.Clear(colours::White);
     canvas.SetHollowBrush();
     canvas.SetTextBackground(false);
     canvas.SetFontSize(kPlotFontPixels);
-    canvas.SetFontColor(colors::Black);
+    canvas.SetFontColour(colours::Black);
     canvas.SetPenWidth(1);
-    canvas.SetPenColor(colors::Black);
+    canvas.SetPenColour(colours::Black);
 }
 
 double RoundStep(double range) {
@@ -38,12 +38,12 @@ void DrawEndsLegend(Canvas& canvas, int left, int top, bool front, bool rear) {
     const int y = top + kPlotFontPixels / 2 + 2;
     canvas.SetPenWidth(2);
     if (front) {
-        canvas.SetPenColor(kFrontEventColour);
+        canvas.SetPenColour(kFrontEventColour);
         canvas.Line({left, y}, {left + kLine, y});
         canvas.TextOut({left + kToText, top}, "Front");
     }
     if (rear) {
-        canvas.SetPenColor(kRearEventColour);
+        canvas.SetPenColour(kRearEventColour);
         canvas.Line({left + kToRear, y}, {left + kToRear + kLine, y});
         canvas.TextOut({left + kToRear + kToText, top}, "Rear");
     }

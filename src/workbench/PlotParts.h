@@ -7,8 +7,8 @@
 
 namespace lm {
 
-inline constexpr Rgb kFrontEventColour = colors::Red;
-inline constexpr Rgb kRearEventColour = colors::Blue;
+inline constexpr Rgb kFrontEventColour = colours::Red;
+inline constexpr Rgb kRearEventColour = colours::Blue;
 inline constexpr Rgb kPlotGridColour{210, 210, 210};
 inline constexpr int kPlotFontPixels = 11;
 

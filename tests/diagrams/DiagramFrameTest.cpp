@@ -157,12 +157,12 @@ TEST(DiagramFrame, PortLinesSitOnTheEdgesTheirTextsBeside) {
     RecordingCanvas c;
     DrawPortLines(m, c, kSinePortLines);
     std::vector<int> lime, red;
-    for (const Segment& s : c.SegmentsIn(colors::Lime)) {
+    for (const Segment& s : c.SegmentsIn(colours::Lime)) {
         EXPECT_EQ(s.from.x, 15);
         EXPECT_EQ(s.to.x, 583);
         lime.push_back(s.from.y);
     }
-    for (const Segment& s : c.SegmentsIn(colors::Red)) red.push_back(s.from.y);
+    for (const Segment& s : c.SegmentsIn(colours::Red)) red.push_back(s.from.y);
     // Front: steam edge 0.25 (152.5), full 0.5, exhaust edge 0.125 (183.75).
     EXPECT_EQ(lime, (std::vector<int>{152, 90, 184}));
     // Rear, below the centre: steam edge 0.25 (277.5), full 0.75 (402.5), exhaust 0.625.
@@ -176,11 +176,11 @@ TEST(DiagramFrame, PortLinesSitOnTheEdgesTheirTextsBeside) {
     // The oval puts the texts in the other columns and the lines one pixel longer.
     RecordingCanvas oval;
     DrawPortLines(m, oval, kOvalPortLines);
-    EXPECT_EQ(oval.SegmentsIn(colors::Lime).front().to.x, 584);
+    EXPECT_EQ(oval.SegmentsIn(colours::Lime).front().to.x, 584);
     EXPECT_EQ(TextsAt(oval, {430, 136}), std::vector<std::string>{"Front Steam Port Open"});
     EXPECT_EQ(TextsAt(oval, {75, 278}), std::vector<std::string>{"Rear Steam Port Open"});
-    EXPECT_EQ(oval.Ops().back().kind, CanvasOp::SetPenColor);
-    EXPECT_EQ(oval.Ops().back().colour, colors::Black);
+    EXPECT_EQ(oval.Ops().back().kind, CanvasOp::SetPenColour);
+    EXPECT_EQ(oval.Ops().back().colour, colours::Black);
 }
 
 TEST(DiagramFrame, LargeFontMovesTheLegendButNotThePlot) {
@@ -393,8 +393,8 @@ TEST(DiagramFrame, DynVarHeaderAsksForDimensionsThenListsThem) {
     const RecordedOp* select = FindText(ask, "* First Select Dimensions *");
     ASSERT_NE(select, nullptr);
     EXPECT_EQ(select->points[0], (ScreenPoint{235, 12}));
-    EXPECT_EQ(select->font, colors::Red);
-    EXPECT_EQ(ask.Ops().back().colour, colors::Black);
+    EXPECT_EQ(select->font, colours::Red);
+    EXPECT_EQ(ask.Ops().back().colour, colours::Black);
     EXPECT_FALSE(DiagramControlsFor(m).DynBarEnabled[1]);
 
     RegisterDynVar(m, 2, 3.5f, "Stroke");

@@ -94,7 +94,7 @@ TEST_F(PortDiagram, EachEventsCurveJoinsItsCrossingsFromTheSecondOccurrenceOn) {
               e == FrontExhaustCloses] += n > 0 ? n - 1 : 0;
     }
     EXPECT_EQ(canvas.SegmentsIn(kTeal).size(), static_cast<std::size_t>(lines[true]));
-    EXPECT_EQ(canvas.SegmentsIn(colors::Red).size(), static_cast<std::size_t>(lines[false]));
+    EXPECT_EQ(canvas.SegmentsIn(colours::Red).size(), static_cast<std::size_t>(lines[false]));
 
     // The release curve from row 17 to row 18, placed by travel from the front.
     const float r17 = report[17].Crossings[FrontExhaustOpens].back();
@@ -111,23 +111,23 @@ TEST_F(PortDiagram, EachEventsCurveJoinsItsCrossingsFromTheSecondOccurrenceOn) {
 TEST_F(PortDiagram, NormalGearLineAndMaximum) {
     DrawPortDiagram(m, canvas, 'F', true);
     const int yN = RoundToInt(343 - 288 * static_cast<long double>(m.Frame.RevArmCentNorm) / m.Frame.RevArmCentMax);
-    const auto blue = canvas.SegmentsIn(colors::Blue);
+    const auto blue = canvas.SegmentsIn(colours::Blue);
     ASSERT_EQ(blue.size(), 1u);
     EXPECT_EQ(blue[0].from, (ScreenPoint{59, yN}));
     EXPECT_EQ(blue[0].to, (ScreenPoint{650, yN}));
-    EXPECT_EQ(TextsAt({345, yN - 7}).at(0).font, colors::Blue);
-    EXPECT_EQ(TextsAt({420, 47}).at(0).font, colors::Red);
+    EXPECT_EQ(TextsAt({345, yN - 7}).at(0).font, colours::Blue);
+    EXPECT_EQ(TextsAt({420, 47}).at(0).font, colours::Red);
 
     canvas.Forget();
     m.Frame.RevArmCentMax = m.Frame.RevArmCentNorm;  // normal working gear is full gear
     DrawPortDiagram(m, canvas, 'F', true);
-    EXPECT_EQ(canvas.SegmentsIn(colors::Blue).at(0).from.y, 55);
+    EXPECT_EQ(canvas.SegmentsIn(colours::Blue).at(0).from.y, 55);
 
     // A gear with no travel has no scale to put the line on, and all rows at mid gear.
     canvas.Forget();
     m.Frame.RevArmCentMax = 0;
     DrawPortDiagram(m, canvas, 'F', true, &report);
-    EXPECT_TRUE(canvas.SegmentsIn(colors::Blue).empty());
+    EXPECT_TRUE(canvas.SegmentsIn(colours::Blue).empty());
     for (const PortRowReport& r : report) EXPECT_EQ(r.RevArmPos, m.Gear.RevArmCenter);
 }
 

@@ -69,7 +69,7 @@ TEST_F(SteamDiagram, FullForwardGearDrawsTwoClosedCurvesAndOneCutOffPerEnd) {
     UsePositions({FullGear(+1)});
     DrawSteamDiagram(m, canvas, &report);
 
-    for (Rgb pen : {colors::DarkGreen, colors::Red}) {
+    for (Rgb pen : {colours::DarkGreen, colours::Red}) {
         const auto curves = CurvesByPosition(pen);
         ASSERT_EQ(curves.size(), 1u);
         const std::vector<Segment>& c = curves[0];
@@ -82,15 +82,15 @@ TEST_F(SteamDiagram, FullForwardGearDrawsTwoClosedCurvesAndOneCutOffPerEnd) {
             EXPECT_EQ(c[k].from.y, c[k - 1].to.y) << k;
             if (std::abs(c[k].from.x - c[k - 1].to.x) > 1) ++gaps;
         }
-        EXPECT_EQ(gaps, pen == colors::Red ? 1 : 0);
+        EXPECT_EQ(gaps, pen == colours::Red ? 1 : 0);
         // Closed: the revolution ends where it began, the pressures having settled.
         EXPECT_EQ(c.back().to.x, c.front().from.x);
         EXPECT_LE(std::abs(c.back().to.y - c.front().from.y), 1);
     }
     // Drawing starts after 60 steps of 4 degrees from 96: at 336 degrees.
     const auto sweep = SweepGear(m, FullGear(+1), 336, 4, 2);
-    EXPECT_EQ(CurvesByPosition(colors::DarkGreen)[0].front().from.x, Column(sweep[0].travel));
-    EXPECT_EQ(CurvesByPosition(colors::DarkGreen)[0].front().to.x, Column(sweep[1].travel));
+    EXPECT_EQ(CurvesByPosition(colours::DarkGreen)[0].front().from.x, Column(sweep[0].travel));
+    EXPECT_EQ(CurvesByPosition(colours::DarkGreen)[0].front().to.x, Column(sweep[1].travel));
 
     // The percentages, each end on its own side, against an independent sweep.
     ASSERT_EQ(report.size(), 1u);
@@ -108,15 +108,15 @@ TEST_F(SteamDiagram, FullForwardGearDrawsTwoClosedCurvesAndOneCutOffPerEnd) {
     ASSERT_FALSE(rearTexts.empty());
     EXPECT_EQ(frontTexts.back().text, FormatFixed(*report[0].FrontCutOff, 4, 1));
     EXPECT_EQ(rearTexts.back().text, FormatFixed(*report[0].RearCutOff, 4, 1));
-    EXPECT_EQ(TextsAt({587, 231}).back().font, colors::DarkGreen);
-    EXPECT_EQ(TextsAt({2, 231}).back().font, colors::Red);
+    EXPECT_EQ(TextsAt({587, 231}).back().font, colours::DarkGreen);
+    EXPECT_EQ(TextsAt({2, 231}).back().font, colours::Red);
     EXPECT_EQ(TextsAt({588, 246}).back().text, "1");
 }
 
 TEST_F(SteamDiagram, ReverseHalfRunsBackwardsAndLaterPositionsContinueTheRun) {
     UsePositions({FullGear(-1), FullGear(+1)});
     DrawSteamDiagram(m, canvas, &report);
-    const auto curves = CurvesByPosition(colors::Red);
+    const auto curves = CurvesByPosition(colours::Red);
     ASSERT_EQ(curves.size(), 2u);
 
     // Reverse: 96 - 240 = -144, that is 216 degrees, then 212.

@@ -37,7 +37,7 @@ TEST_F(Highlighted, LivesAThousandTicksBlinkingThenRestoresTheViewAndAsksForItsE
     for (int tick = 1; tick <= 1000; ++tick) {
         const HighlightPicture p = Tick();
         ASSERT_TRUE(p.Shown);
-        if (tick <= 9) colours += p.Strokes.at(0).Colour == colors::Red ? 'R' : 'B';
+        if (tick <= 9) colours += p.Strokes.at(0).Colour == colours::Red ? 'R' : 'B';
     }
     EXPECT_EQ(colours, "RRRBBBRRR");
     EXPECT_EQ(m.Highlight.Dim, 5);
@@ -143,16 +143,16 @@ TEST_F(Highlighted, CentringTravelSwapsThePenForItsSecondHalf) {
     m.Highlight.Dim = 26;
     const HighlightPicture red = Tick();
     ASSERT_EQ(red.Strokes.size(), 2u);
-    EXPECT_EQ(red.Strokes[0].Colour, colors::Red);
-    EXPECT_EQ(red.Strokes[1].Colour, colors::Black);
+    EXPECT_EQ(red.Strokes[0].Colour, colours::Red);
+    EXPECT_EQ(red.Strokes[1].Colour, colours::Black);
     EXPECT_EQ(red.Strokes[0].Points.back(), red.Strokes[1].Points.front());
     // 1.04 each side of mid gear at 28 px per unit.
     EXPECT_NEAR(red.Strokes[1].Points.back().x - red.Strokes[0].Points.front().x, 58, 1);
     EXPECT_EQ(red.Strokes[0].Points.front().y, m.P(18).SY + 5);
     for (int tick = 0; tick < 3; ++tick) Tick();
     const HighlightPicture black = Tick();  // fifth tick: black, so the swap gives red
-    EXPECT_EQ(black.Strokes[0].Colour, colors::Black);
-    EXPECT_EQ(black.Strokes[1].Colour, colors::Red);
+    EXPECT_EQ(black.Strokes[0].Colour, colours::Black);
+    EXPECT_EQ(black.Strokes[1].Colour, colours::Red);
 }
 
 TEST_F(Highlighted, DrawsTheHourglassThenTheThickLineAndTheLabelWhichMovesWithTheLargeFont) {
@@ -166,8 +166,8 @@ TEST_F(Highlighted, DrawsTheHourglassThenTheThickLineAndTheLabelWhichMovesWithTh
     ASSERT_GE(marks.size(), 9u);
     EXPECT_EQ(marks[0].points.front(), (ScreenPoint{20, 100}));
     EXPECT_EQ(marks[0].penWidth, 2);
-    EXPECT_EQ(marks[0].pen, colors::Black);
-    const std::vector<Segment> red = canvas.SegmentsIn(colors::Red);
+    EXPECT_EQ(marks[0].pen, colours::Black);
+    const std::vector<Segment> red = canvas.SegmentsIn(colours::Red);
     ASSERT_EQ(red.size(), 1u);
     EXPECT_EQ(red[0].penWidth, 3);
     EXPECT_EQ(red[0].from, (ScreenPoint{m.P(13).SX, m.P(13).SY}));
@@ -175,7 +175,7 @@ TEST_F(Highlighted, DrawsTheHourglassThenTheThickLineAndTheLabelWhichMovesWithTh
     EXPECT_EQ(label.kind, CanvasOp::TextOut);
     EXPECT_EQ(label.text, "Eccemtric Reverse Rod");
     EXPECT_EQ(label.points.front(), (ScreenPoint{38, 92}));
-    EXPECT_EQ(label.font, colors::Black);
+    EXPECT_EQ(label.font, colours::Black);
 }
 
 TEST_F(Highlighted, AnUnknownNumberEndsAtOnceWithoutTouchingTheView) {

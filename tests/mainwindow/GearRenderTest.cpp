@@ -59,11 +59,11 @@ TEST_F(RenderGear, FrameStartsWhiteWithLineWidthBlackAndHollow) {
     const auto& ops = canvas.Ops();
     ASSERT_GE(ops.size(), 4u);
     EXPECT_EQ(ops[0].kind, CanvasOp::Clear);
-    EXPECT_EQ(ops[0].colour, colors::White);
+    EXPECT_EQ(ops[0].colour, colours::White);
     EXPECT_EQ(ops[1].kind, CanvasOp::SetPenWidth);
     EXPECT_EQ(ops[1].value, 1);
-    EXPECT_EQ(ops[2].kind, CanvasOp::SetPenColor);
-    EXPECT_EQ(ops[2].colour, colors::Black);
+    EXPECT_EQ(ops[2].kind, CanvasOp::SetPenColour);
+    EXPECT_EQ(ops[2].colour, colours::Black);
     EXPECT_EQ(ops[3].kind, CanvasOp::SetHollowBrush);
 }
 
@@ -81,42 +81,42 @@ TEST_F(RenderGear, EveryPrimitiveInOrderWithItsColourAndPoints) {
     };
 
     std::vector<Expected> want;
-    want.push_back(ellipse(colors::Black, PivotCircle(m, 1, 3.5L)));
-    want.push_back({CanvasOp::Arc, colors::Black, {}, {}});  // checked on its own below
-    want.push_back(line(colors::Lime, Pt(m, 22), Pt(m, 11)));
-    want.push_back(ellipse(colors::Lime, PivotCircle(m, 13, 1)));
-    want.push_back(line(colors::Blue, Pt(m, 21), Pt(m, 10)));
-    want.push_back(ellipse(colors::Blue, PivotCircle(m, 12, 1)));
-    want.push_back(ellipse(colors::Black, PivotCircle(m, 1, 0.08L * dia)));
-    want.push_back(ellipse(colors::Black, PivotCircle(m, 2, 0.05L * dia)));
-    want.push_back(ellipse(colors::Black, PivotCircle(m, 3, 0.04L * dia)));
+    want.push_back(ellipse(colours::Black, PivotCircle(m, 1, 3.5L)));
+    want.push_back({CanvasOp::Arc, colours::Black, {}, {}});  // checked on its own below
+    want.push_back(line(colours::Lime, Pt(m, 22), Pt(m, 11)));
+    want.push_back(ellipse(colours::Lime, PivotCircle(m, 13, 1)));
+    want.push_back(line(colours::Blue, Pt(m, 21), Pt(m, 10)));
+    want.push_back(ellipse(colours::Blue, PivotCircle(m, 12, 1)));
+    want.push_back(ellipse(colours::Black, PivotCircle(m, 1, 0.08L * dia)));
+    want.push_back(ellipse(colours::Black, PivotCircle(m, 2, 0.05L * dia)));
+    want.push_back(ellipse(colours::Black, PivotCircle(m, 3, 0.04L * dia)));
     for (int n : {4, 5, 6, 7, 8, 9, 10, 11, 15, 16, 17, 18})
-        want.push_back(ellipse(colors::Black, PivotCircle(m, n, pin)));
-    want.push_back(poly(colors::Grey, {c.A, c.B[0], c.B[1], c.B[2], c.B[3], c.B[4], c.B[5],
+        want.push_back(ellipse(colours::Black, PivotCircle(m, n, pin)));
+    want.push_back(poly(colours::Grey, {c.A, c.B[0], c.B[1], c.B[2], c.B[3], c.B[4], c.B[5],
                                        c.B[6], c.B[7], c.B[8]}));
-    want.push_back(line(colors::Grey, c.B[9], c.B[10]));
-    want.push_back(line(colors::Grey, c.B[11], c.B[12]));
-    want.push_back(poly(colors::Grey, {c.C[3], c.C[0], c.C[1], c.C[2], c.C[3]}));
-    want.push_back(line(colors::Black, Pt(m, 3), p.K));
-    want.push_back(poly(colors::Black, {p.Q[3], p.Q[0], p.Q[1], p.Q[2], p.Q[3]}));
-    want.push_back(line(colors::Black, Pt(m, 4), p.Q[4]));
-    want.push_back(poly(colors::Black, {p.R[3], p.R[0], p.R[1], p.R[2], p.R[3]}));
-    want.push_back(poly(colors::Black, {p.F[3], p.F[0], p.F[1], p.F[2], p.F[3]}));
+    want.push_back(line(colours::Grey, c.B[9], c.B[10]));
+    want.push_back(line(colours::Grey, c.B[11], c.B[12]));
+    want.push_back(poly(colours::Grey, {c.C[3], c.C[0], c.C[1], c.C[2], c.C[3]}));
+    want.push_back(line(colours::Black, Pt(m, 3), p.K));
+    want.push_back(poly(colours::Black, {p.Q[3], p.Q[0], p.Q[1], p.Q[2], p.Q[3]}));
+    want.push_back(line(colours::Black, Pt(m, 4), p.Q[4]));
+    want.push_back(poly(colours::Black, {p.R[3], p.R[0], p.R[1], p.R[2], p.R[3]}));
+    want.push_back(poly(colours::Black, {p.F[3], p.F[0], p.F[1], p.F[2], p.F[3]}));
     const ScreenPoint a = Pt(m, 14);
-    want.push_back(line(colors::Red, {a.x + 1, a.y + 1}, {a.x - 2, a.y - 2}));
-    want.push_back(line(colors::Red, {a.x + 1, a.y - 1}, {a.x - 2, a.y + 2}));
+    want.push_back(line(colours::Red, {a.x + 1, a.y + 1}, {a.x - 2, a.y - 2}));
+    want.push_back(line(colours::Red, {a.x + 1, a.y - 1}, {a.x - 2, a.y + 2}));
     for (int n : {0, 7, 16}) {
         const ScreenPoint f = Pt(m, n);
-        want.push_back(line(colors::Red, {f.x + 5, f.y + 5}, {f.x - 6, f.y - 6}));
-        want.push_back(line(colors::Red, {f.x + 5, f.y - 5}, {f.x - 6, f.y + 6}));
+        want.push_back(line(colours::Red, {f.x + 5, f.y + 5}, {f.x - 6, f.y - 6}));
+        want.push_back(line(colours::Red, {f.x + 5, f.y - 5}, {f.x - 6, f.y + 6}));
     }
-    want.push_back({CanvasOp::Arc, colors::Red, {}, {}});  // the link, checked below
-    want.push_back(line(colors::Red, Pt(m, 2), Pt(m, 3)));
-    want.push_back(poly(colors::Magenta, {Pt(m, 8), Pt(m, 7), Pt(m, 5)}));
-    want.push_back(line(colors::Blue, Pt(m, 5), Pt(m, 4)));
-    want.push_back(line(colors::Cyan, Pt(m, 9), Pt(m, 15)));
-    want.push_back(poly(colors::Lime, {Pt(m, 15), Pt(m, 17), Pt(m, 18)}));
-    want.push_back(line(colors::Black, Pt(m, 18), {Pt(m, 1).x, Pt(m, 18).y}));
+    want.push_back({CanvasOp::Arc, colours::Red, {}, {}});  // the link, checked below
+    want.push_back(line(colours::Red, Pt(m, 2), Pt(m, 3)));
+    want.push_back(poly(colours::Magenta, {Pt(m, 8), Pt(m, 7), Pt(m, 5)}));
+    want.push_back(line(colours::Blue, Pt(m, 5), Pt(m, 4)));
+    want.push_back(line(colours::Cyan, Pt(m, 9), Pt(m, 15)));
+    want.push_back(poly(colours::Lime, {Pt(m, 15), Pt(m, 17), Pt(m, 18)}));
+    want.push_back(line(colours::Black, Pt(m, 18), {Pt(m, 1).x, Pt(m, 18).y}));
 
     const std::vector<RecordedOp> got = Gear();
     ASSERT_EQ(got.size(), want.size());

@@ -55,7 +55,7 @@ TEST_F(PivotDisplay, RowsDistanceAndTagsAtDeadCentre) {
     // Row numbers in red at the left; tag 1 beside the crank pin: 1.5 x 28.5 + 110 + 4.
     int tags = 0;
     for (const auto& op : texts)
-        if (op.text == "1" && op.font == colors::Red) {
+        if (op.text == "1" && op.font == colours::Red) {
             ++tags;
             if (op.points[0].x != 3) {
                 EXPECT_EQ(op.points[0], (ScreenPoint{157, 258}));

@@ -67,7 +67,7 @@ TEST_F(Readouts, BlockTextsAndPositionsWithTheLargeFont) {
         {{692, 118}, "ExpLkAng  -5.73  "},
     };
     EXPECT_EQ(PlacedTexts(canvas), expected);
-    for (const RecordedOp& op : canvas.OfKind(CanvasOp::TextOut)) EXPECT_EQ(op.font, colors::Black);
+    for (const RecordedOp& op : canvas.OfKind(CanvasOp::TextOut)) EXPECT_EQ(op.font, colours::Black);
 }
 
 TEST_F(Readouts, UndoLineTextAndPlaceFollowTheDynamicLines) {
@@ -108,7 +108,7 @@ TEST_F(Readouts, DynamicLinesPromptInRedUntilAPickThenNamesAndBars) {
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_EQ(texts[1].text, "* First Select Dimensions *");
     EXPECT_EQ(texts[1].points[0], (ScreenPoint{377, 81}));
-    for (const auto& t : texts) EXPECT_EQ(t.font, colors::Red);
+    for (const auto& t : texts) EXPECT_EQ(t.font, colours::Red);
     EXPECT_EQ(s.DynBarEnabled, (std::array<bool, 5>{}));
 
     canvas.Forget();

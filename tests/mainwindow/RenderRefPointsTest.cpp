@@ -63,10 +63,10 @@ TEST_F(RenderRefPoints, CrossesLabelsAndMeasuresInOrder) {
     ASSERT_GE(segments.size(), 4u);
     const std::vector<Segment> crosses(segments.end() - 4, segments.end());
     const std::vector<Segment> want = {
-        {{124, 246}, {124, 266}, colors::Black, 1},
-        {{114, 256}, {134, 256}, colors::Black, 1},
-        {{153, 267}, {153, 287}, colors::Black, 1},
-        {{143, 277}, {163, 277}, colors::Black, 1},
+        {{124, 246}, {124, 266}, colours::Black, 1},
+        {{114, 256}, {134, 256}, colours::Black, 1},
+        {{153, 267}, {153, 287}, colours::Black, 1},
+        {{143, 277}, {163, 277}, colours::Black, 1},
     };
     EXPECT_EQ(crosses, want);
 
@@ -80,7 +80,7 @@ TEST_F(RenderRefPoints, CrossesTakeTheLastOverlayEntrysColour) {
     m.Lines.Entries[20].Color = 255;
     const RecordingCanvas canvas = Render();
     const auto segments = canvas.Segments();
-    EXPECT_EQ(segments.back().pen, colors::Red);
+    EXPECT_EQ(segments.back().pen, colours::Red);
 }
 
 TEST_F(RenderRefPoints, LargeFontScalesTheTextPositionsButNotTheLabels) {
@@ -100,14 +100,14 @@ TEST_F(RenderRefPoints, OnlyWithScreenDataAndReferencePointsOn) {
 }
 
 TEST(RenderOverlayPen, ColourWordsOfTheOverlay) {
-    EXPECT_EQ(OverlayPenColour(0), colors::Black);
-    EXPECT_EQ(OverlayPenColour(255), colors::Red);
+    EXPECT_EQ(OverlayPenColour(0), colours::Black);
+    EXPECT_EQ(OverlayPenColour(255), colours::Red);
     EXPECT_EQ(OverlayPenColour(32768), (Rgb{0, 128, 0}));
     EXPECT_EQ(OverlayPenColour(65535), (Rgb{255, 255, 0}));
-    EXPECT_EQ(OverlayPenColour(16711680), colors::Blue);
-    EXPECT_EQ(OverlayPenColour(8421504), colors::Grey);
-    EXPECT_EQ(OverlayPenColour(-1), colors::Black);
-    EXPECT_EQ(OverlayPenColour(std::numeric_limits<float>::quiet_NaN()), colors::Black);
+    EXPECT_EQ(OverlayPenColour(16711680), colours::Blue);
+    EXPECT_EQ(OverlayPenColour(8421504), colours::Grey);
+    EXPECT_EQ(OverlayPenColour(-1), colours::Black);
+    EXPECT_EQ(OverlayPenColour(std::numeric_limits<float>::quiet_NaN()), colours::Black);
 }
 
 }  // namespace

@@ -53,8 +53,8 @@ protected:
     std::pair<Rgb, Rgb> EndColours() const {
         const CylinderOutline& c = s.Cylinder;
         const PistonOutline& p = s.Piston;
-        std::pair<Rgb, Rgb> out{colors::White, colors::White};
-        for (const Rgb k : {colors::Black, colors::Red, colors::Magenta, colors::Blue, colors::DarkGreen}) {
+        std::pair<Rgb, Rgb> out{colours::White, colours::White};
+        for (const Rgb k : {colours::Black, colours::Red, colours::Magenta, colours::Blue, colours::DarkGreen}) {
             if (DotsIn(canvas, k, p.Q[3].x, c.B[2].y, c.B[5].x, c.B[3].y) > 0) out.first = k;
             if (DotsIn(canvas, k, c.B[2].x, c.B[2].y, p.Q[0].x, c.B[3].y) > 0) out.second = k;
         }
@@ -79,12 +79,12 @@ TEST_F(SteamDisplay, EachEndIsBlackUntilItsPortOpensThenCycles) {
         const auto [f, r] = EndColours();
         if (angle == 140) {
             ASSERT_FALSE(m.Valve.FrontSteamOpening > 0 || m.Valve.FrontExhaustOpening > 0);
-            EXPECT_EQ(f, colors::Black);
-            EXPECT_EQ(r, colors::Blue);
+            EXPECT_EQ(f, colours::Black);
+            EXPECT_EQ(r, colours::Blue);
         } else {
             ASSERT_FALSE(m.Valve.RearSteamOpening > 0 || m.Valve.RearExhaustOpening > 0);
-            EXPECT_EQ(r, colors::Black);
-            EXPECT_EQ(f, colors::Blue);
+            EXPECT_EQ(r, colours::Black);
+            EXPECT_EQ(f, colours::Blue);
         }
     }
 
@@ -98,18 +98,18 @@ TEST_F(SteamDisplay, EachEndIsBlackUntilItsPortOpensThenCycles) {
         if (rear.back() != r) rear.push_back(r);
         // The colour always agrees with this tick's openings.
         if (m.Valve.FrontSteamOpening > 0) {
-            EXPECT_EQ(f, colors::Red);
+            EXPECT_EQ(f, colours::Red);
         }
         if (m.Valve.RearExhaustOpening > 0) {
-            EXPECT_EQ(r, colors::Blue);
+            EXPECT_EQ(r, colours::Blue);
         }
     }
     // After black the cycle runs admission, expansion, exhaust, compression, in turn.
-    const std::vector<Rgb> cycle{colors::Red, colors::Magenta, colors::Blue, colors::DarkGreen};
+    const std::vector<Rgb> cycle{colours::Red, colours::Magenta, colours::Blue, colours::DarkGreen};
     for (const auto* seq : {&front, &rear}) {
         ASSERT_GE(seq->size(), 8u);
-        const std::size_t first = seq->front() == colors::Black ? 1 : 0;
-        EXPECT_EQ(std::count(seq->begin() + first, seq->end(), colors::Black), 0);
+        const std::size_t first = seq->front() == colours::Black ? 1 : 0;
+        EXPECT_EQ(std::count(seq->begin() + first, seq->end(), colours::Black), 0);
         std::size_t start = 0;
         while (start < 3 && cycle[start] != (*seq)[first]) ++start;
         for (std::size_t j = first; j < seq->size(); ++j)
@@ -119,32 +119,32 @@ TEST_F(SteamDisplay, EachEndIsBlackUntilItsPortOpensThenCycles) {
 
 TEST(SteamPhases, BlackUntilAPortOpensThenTheStatesBetween) {
     SteamPhase phase = SteamPhase::None;
-    EXPECT_EQ(SteamEndColour(-1, -1, phase), colors::Black);
-    EXPECT_EQ(SteamEndColour(0, 0, phase), colors::Black);  // touching is not open
-    EXPECT_EQ(SteamEndColour(0.1f, -1, phase), colors::Red);
+    EXPECT_EQ(SteamEndColour(-1, -1, phase), colours::Black);
+    EXPECT_EQ(SteamEndColour(0, 0, phase), colours::Black);  // touching is not open
+    EXPECT_EQ(SteamEndColour(0.1f, -1, phase), colours::Red);
     EXPECT_EQ(phase, SteamPhase::Expansion);
-    EXPECT_EQ(SteamEndColour(-0.1f, -1, phase), colors::Magenta);
-    EXPECT_EQ(SteamEndColour(-1, 0.1f, phase), colors::Blue);
+    EXPECT_EQ(SteamEndColour(-0.1f, -1, phase), colours::Magenta);
+    EXPECT_EQ(SteamEndColour(-1, 0.1f, phase), colours::Blue);
     EXPECT_EQ(phase, SteamPhase::Compression);
-    EXPECT_EQ(SteamEndColour(-1, -0.1f, phase), colors::DarkGreen);
+    EXPECT_EQ(SteamEndColour(-1, -0.1f, phase), colours::DarkGreen);
 }
 
 TEST(SteamLevels, RiseWhileAdmittingFallWhileExhaustingWithinLimits) {
     float level = 20;  // the start value is below the band
-    UpdateSteamLevel(level, colors::Black, 10, 0, 0);
+    UpdateSteamLevel(level, colours::Black, 10, 0, 0);
     EXPECT_EQ(level, 25);
-    UpdateSteamLevel(level, colors::Red, 10, 0.4f, -1);  // + 10 * 50 * 0.5
+    UpdateSteamLevel(level, colours::Red, 10, 0.4f, -1);  // + 10 * 50 * 0.5
     EXPECT_FLOAT_EQ(level, 275);
-    UpdateSteamLevel(level, colors::Blue, 10, -1, 0.25f);  // - 10 * 60 * 0.25
+    UpdateSteamLevel(level, colours::Blue, 10, -1, 0.25f);  // - 10 * 60 * 0.25
     EXPECT_FLOAT_EQ(level, 125);
-    UpdateSteamLevel(level, colors::Red, 0, 0.4f, -1);  // standing: no change
+    UpdateSteamLevel(level, colours::Red, 0, 0.4f, -1);  // standing: no change
     EXPECT_FLOAT_EQ(level, 125);
-    UpdateSteamLevel(level, colors::Red, 45, 5, -1);
+    UpdateSteamLevel(level, colours::Red, 45, 5, -1);
     EXPECT_EQ(level, 2000);
-    UpdateSteamLevel(level, colors::Blue, 45, -1, 5);
+    UpdateSteamLevel(level, colours::Blue, 45, -1, 5);
     EXPECT_EQ(level, 25);
     level = NAN;
-    UpdateSteamLevel(level, colors::Magenta, 10, 0, 0);
+    UpdateSteamLevel(level, colours::Magenta, 10, 0, 0);
     EXPECT_EQ(level, 25);
 }
 
@@ -152,13 +152,13 @@ TEST_F(SteamDisplay, LegendOnlyWithScreenDataAndTextLeftBlack) {
     Tick();
     std::map<std::string, Rgb> words;
     for (const RecordedOp& op : canvas.OfKind(CanvasOp::TextOut)) words[op.text] = op.font;
-    EXPECT_EQ(words, (std::map<std::string, Rgb>{{"ADMISSION", colors::Red},
-                                                 {"EXPANSION", colors::Magenta},
-                                                 {"EXHAUST", colors::Blue},
-                                                 {"COMPRESSION", colors::DarkGreen}}));
+    EXPECT_EQ(words, (std::map<std::string, Rgb>{{"ADMISSION", colours::Red},
+                                                 {"EXPANSION", colours::Magenta},
+                                                 {"EXHAUST", colours::Blue},
+                                                 {"COMPRESSION", colours::DarkGreen}}));
     const ScreenPoint b3 = s.Cylinder.B[3];
     EXPECT_EQ(canvas.OfKind(CanvasOp::TextOut)[3].points[0], (ScreenPoint{b3.x + 24, b3.y + 17}));
-    EXPECT_EQ(canvas.OfKind(CanvasOp::SetFontColor).back().colour, colors::Black);
+    EXPECT_EQ(canvas.OfKind(CanvasOp::SetFontColour).back().colour, colours::Black);
     m.Display.ScreenDataOn = false;
     Tick();
     EXPECT_TRUE(canvas.Texts().empty());

@@ -88,10 +88,10 @@ TEST_F(Overlay, ChoicesInTheWrongOrderBeepAndAreCleared) {
     EXPECT_EQ(m.LinesWindow.TypeChoice, -1);
 
     // Fixed while the gear turns: the same segment at two angles, in red.
-    const auto before = Drawn().SegmentsIn(colors::Red);
+    const auto before = Drawn().SegmentsIn(colours::Red);
     m.Gear.DriverAngle = 90;
     Tick();
-    EXPECT_EQ(Drawn().SegmentsIn(colors::Red), before);
+    EXPECT_EQ(Drawn().SegmentsIn(colours::Red), before);
     ASSERT_EQ(before.size(), 1u);
     EXPECT_EQ(before[0].from, (ScreenPoint{138, 213}));  // 1 x 28.5 + 110 = 138.5, to even
 }
@@ -115,7 +115,7 @@ TEST_F(Overlay, FixedCircleTakesItsRadiusAndRefusesItsThirdBox) {
     const auto ellipses = Drawn().OfKind(CanvasOp::Ellipse);
     ASSERT_EQ(ellipses.size(), 1u);
     EXPECT_EQ(ellipses[0].box, (Box{-4, 70, 282, 356}));
-    EXPECT_EQ(ellipses[0].pen, colors::Blue);
+    EXPECT_EQ(ellipses[0].pen, colours::Blue);
 
     // The gear's line width thickens the overlay too.
     m.Display.LineWidth = 2;
@@ -123,7 +123,7 @@ TEST_F(Overlay, FixedCircleTakesItsRadiusAndRefusesItsThirdBox) {
     RenderMainWindow(m, s, frame);
     const auto thick = frame.OfKind(CanvasOp::Ellipse);
     ASSERT_FALSE(thick.empty());
-    EXPECT_EQ(thick.back().pen, colors::Blue);
+    EXPECT_EQ(thick.back().pen, colours::Blue);
     EXPECT_EQ(thick.back().penWidth, 2);
 
     // Leaving a box untouched keeps its number, right-aligning blanks and all.
@@ -163,13 +163,13 @@ TEST_F(Overlay, LineTiedToTheCrankPinTravelsWithIt) {
 
     // Model (1.6, 0.05) to (3, 2) at 0 degrees; with the pin at (0, -1.5) at 90 degrees,
     // (0.1, -1.45) to (1.5, 0.5).
-    const auto at0 = Drawn().SegmentsIn(colors::DarkGreen);
+    const auto at0 = Drawn().SegmentsIn(colours::DarkGreen);
     ASSERT_EQ(at0.size(), 1u);
     EXPECT_EQ(at0[0].from, (ScreenPoint{156, 269}));
     EXPECT_EQ(at0[0].to, (ScreenPoint{196, 213}));
     m.Gear.DriverAngle = 90;
     Tick();
-    const auto at90 = Drawn().SegmentsIn(colors::DarkGreen);
+    const auto at90 = Drawn().SegmentsIn(colours::DarkGreen);
     ASSERT_EQ(at90.size(), 1u);
     EXPECT_EQ(at90[0].from, (ScreenPoint{113, 311}));
     EXPECT_EQ(at90[0].to, (ScreenPoint{153, 256}));
@@ -210,7 +210,7 @@ TEST_F(Overlay, TwoPivotPickGoesThroughTheMainWindowsPresses) {
     // kept as offsets from the picked pivots: at this angle the line is still there.
     EXPECT_NEAR(Entry(1).Vert1, 1 - crosshead.Y, 0.0005);
     EXPECT_NEAR(Entry(1).Horz2, 2 - link.X, 0.0005);
-    const auto drawn = Drawn().SegmentsIn(colors::Red);
+    const auto drawn = Drawn().SegmentsIn(colours::Red);
     ASSERT_EQ(drawn.size(), 1u);
     EXPECT_EQ(drawn[0].from, (ScreenPoint{138, 242}));  // (1, 1): 138.5 and 241.5 to even
     EXPECT_EQ(drawn[0].to, (ScreenPoint{167, 213}));

@@ -40,18 +40,18 @@ void KeptPicture::Replay(Canvas& canvas) const {
 
 void KeptPicture::Play(const std::vector<RecordedOp>& ops, Canvas& canvas) {
     // Each drawing starts from a fresh canvas's state, as it did on the screen.
-    canvas.SetPenColor(colors::Black);
+    canvas.SetPenColour(colours::Black);
     canvas.SetPenWidth(1);
     canvas.SetHollowBrush();
-    canvas.SetTextBackground(true, colors::White);
-    canvas.SetFontColor(colors::Black);
+    canvas.SetTextBackground(true, colours::White);
+    canvas.SetFontColour(colours::Black);
     canvas.SetFontBold(false);
     canvas.SetFontSize(QPainterCanvas::kDefaultFontSize);
     canvas.MoveTo({0, 0});
     for (const RecordedOp& op : ops) {
         switch (op.kind) {
             case CanvasOp::Clear: canvas.Clear(op.colour); break;
-            case CanvasOp::SetPenColor: canvas.SetPenColor(op.colour); break;
+            case CanvasOp::SetPenColour: canvas.SetPenColour(op.colour); break;
             case CanvasOp::SetPenWidth: canvas.SetPenWidth(op.value); break;
             case CanvasOp::SetHollowBrush: canvas.SetHollowBrush(); break;
             case CanvasOp::MoveTo: canvas.MoveTo(op.points.at(0)); break;
@@ -70,7 +70,7 @@ void KeptPicture::Play(const std::vector<RecordedOp>& ops, Canvas& canvas) {
             case CanvasOp::SetPixel: canvas.SetPixel(op.points.at(0), op.colour); break;
             case CanvasOp::TextOut: canvas.TextOut(op.points.at(0), op.text); break;
             case CanvasOp::SetTextBackground: canvas.SetTextBackground(op.flag, op.colour); break;
-            case CanvasOp::SetFontColor: canvas.SetFontColor(op.colour); break;
+            case CanvasOp::SetFontColour: canvas.SetFontColour(op.colour); break;
             case CanvasOp::SetFontBold: canvas.SetFontBold(op.flag); break;
             case CanvasOp::SetFontSize: canvas.SetFontSize(op.value); break;
         }

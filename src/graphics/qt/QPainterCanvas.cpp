@@ -127,7 +127,7 @@ void QPainterCanvas::Clear(Rgb colour) {
     painter_.restore();
 }
 
-void QPainterCanvas::SetPenColor(Rgb colour) {
+void QPainterCanvas::SetPenColour(Rgb colour) {
     penColour_ = colour;
     ApplyPen();
 }
@@ -217,7 +217,7 @@ void QPainterCanvas::SetTextBackground(bool opaque, Rgb colour) {
     textBackground_ = colour;
 }
 
-void QPainterCanvas::SetFontColor(Rgb colour) { fontColour_ = colour; }
+void QPainterCanvas::SetFontColour(Rgb colour) { fontColour_ = colour; }
 
 void QPainterCanvas::SetFontBold(bool bold) {
     if (bold == fontBold_) return;

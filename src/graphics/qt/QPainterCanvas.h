@@ -38,7 +38,7 @@ public:
 
     void Clear(Rgb colour) override;
 
-    void SetPenColor(Rgb colour) override;
+    void SetPenColour(Rgb colour) override;
     void SetPenWidth(int width) override;
     void SetHollowBrush() override;
 
@@ -50,8 +50,8 @@ public:
     void SetPixel(ScreenPoint p, Rgb colour) override;
 
     void TextOut(ScreenPoint p, std::string_view text) override;
-    void SetTextBackground(bool opaque, Rgb colour = colors::White) override;
-    void SetFontColor(Rgb colour) override;
+    void SetTextBackground(bool opaque, Rgb colour = colours::White) override;
+    void SetFontColour(Rgb colour) override;
     void SetFontBold(bool bold) override;
     void SetFontSize(int pixels) override;
     int TextWidth(std::string_view text) override;
@@ -73,11 +73,11 @@ private:
     // so odd-width strokes must be centred on pixel centres by hand.
     bool centreOddStrokes_ = false;
 
-    Rgb penColour_ = colors::Black;
+    Rgb penColour_ = colours::Black;
     int penWidth_ = 1;
     ScreenPoint current_{};
 
-    Rgb fontColour_ = colors::Black;
+    Rgb fontColour_ = colours::Black;
     bool fontBold_ = false;
     // The metrics of the font last applied, made once per font: making them for every
     // text is a good part of drawing a readout.
@@ -86,7 +86,7 @@ private:
     TextLayouts::Font layoutFont_;  // the font last applied, as the layouts know it
     int fontSize_ = kDefaultFontSize;
     bool textOpaque_ = true;
-    Rgb textBackground_ = colors::White;
+    Rgb textBackground_ = colours::White;
 };
 
 }  // namespace lm

@@ -25,10 +25,10 @@ namespace lm {
 namespace {
 
 void Sample(Canvas& c) {
-    c.SetPenColor(colors::Red);
+    c.SetPenColour(colours::Red);
     c.Line({10, 20}, {90, 20});
     c.Ellipse(20, 30, 61, 71);
-    c.SetPixel({5, 5}, colors::Blue);
+    c.SetPixel({5, 5}, colours::Blue);
     c.SetTextBackground(false);
     c.TextOut({10, 80}, "Fwd");
 }

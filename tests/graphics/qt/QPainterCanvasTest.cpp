@@ -33,7 +33,7 @@ Rgb At(const QImage& image, int x, int y) {
             static_cast<std::uint8_t>(c.blue())};
 }
 
-bool Inked(const QImage& image, int x, int y) { return At(image, x, y) != colors::White; }
+bool Inked(const QImage& image, int x, int y) { return At(image, x, y) != colours::White; }
 
 // Whether any pixel within one of (x, y) is the colour; outlines of curves may land a
 // pixel either side of the exact point.
@@ -54,10 +54,10 @@ int CountColour(const QImage& image, Rgb colour) {
 
 TEST(QPainterCanvasLines, OnePixelLineCoversItsRowAndLeavesOutItsEnd) {
     const QImage image = Paint(60, 40, [](Canvas& c) {
-        c.SetPenColor(colors::Red);
+        c.SetPenColour(colours::Red);
         c.Line({10, 20}, {40, 20});
     });
-    for (int x = 10; x < 40; ++x) EXPECT_EQ(At(image, x, 20), colors::Red) << x;
+    for (int x = 10; x < 40; ++x) EXPECT_EQ(At(image, x, 20), colours::Red) << x;
     EXPECT_FALSE(Inked(image, 40, 20));
     EXPECT_FALSE(Inked(image, 9, 20));
     for (int x = 0; x < 60; ++x) {
@@ -68,14 +68,14 @@ TEST(QPainterCanvasLines, OnePixelLineCoversItsRowAndLeavesOutItsEnd) {
 
 TEST(QPainterCanvasLines, WidthTwoThickensToTwoRows) {
     const QImage image = Paint(60, 40, [](Canvas& c) {
-        c.SetPenColor(colors::Blue);
+        c.SetPenColour(colours::Blue);
         c.SetPenWidth(2);
         c.Line({10, 20}, {40, 20});
     });
     int rows = 0;
-    for (int y = 0; y < 40; ++y) rows += At(image, 25, y) == colors::Blue;
+    for (int y = 0; y < 40; ++y) rows += At(image, 25, y) == colours::Blue;
     EXPECT_EQ(rows, 2);
-    EXPECT_EQ(At(image, 25, 20), colors::Blue);
+    EXPECT_EQ(At(image, 25, 20), colours::Blue);
 }
 
 TEST(QPainterCanvasLines, LineToContinuesFromTheCurrentPositionAndPolylineLeavesIt) {
@@ -98,12 +98,12 @@ TEST(QPainterCanvasLines, LineToContinuesFromTheCurrentPositionAndPolylineLeaves
 TEST(QPainterCanvasShapes, EllipseTouchesItsBoxInsideTheRightAndBottomEdgesAndIsHollow) {
     // Box 10..31 exclusive: pixels 10..30, centre (20, 20).
     const QImage image = Paint(50, 50, [](Canvas& c) {
-        c.SetPenColor(colors::DarkGreen);
+        c.SetPenColour(colours::DarkGreen);
         c.SetHollowBrush();
         c.Ellipse(10, 10, 31, 31);
     });
     for (auto [x, y] : {std::pair{10, 20}, {30, 20}, {20, 10}, {20, 30}})
-        EXPECT_EQ(At(image, x, y), colors::DarkGreen) << x << "," << y;
+        EXPECT_EQ(At(image, x, y), colours::DarkGreen) << x << "," << y;
     for (auto [x, y] : {std::pair{31, 20}, {20, 31}, {9, 20}, {20, 9}, {20, 20}, {15, 20}})
         EXPECT_FALSE(Inked(image, x, y)) << x << "," << y;
 }
@@ -127,19 +127,19 @@ TEST(QPainterCanvasArcs, ThreeOClockToTwelveIsTheUpperRightQuarterAndBackTheRest
     const QImage quarter = arc({58, 30}, {30, 2});
     const QImage rest = arc({30, 2}, {58, 30});
     for (double a : {10.0, 45.0, 80.0}) {
-        EXPECT_TRUE(NearColour(quarter, OnCircleX(a), OnCircleY(a), colors::Black)) << a;
-        EXPECT_FALSE(NearColour(rest, OnCircleX(a), OnCircleY(a), colors::Black)) << a;
+        EXPECT_TRUE(NearColour(quarter, OnCircleX(a), OnCircleY(a), colours::Black)) << a;
+        EXPECT_FALSE(NearColour(rest, OnCircleX(a), OnCircleY(a), colours::Black)) << a;
     }
     for (double a : {110.0, 135.0, 180.0, 225.0, 270.0, 315.0, 340.0}) {
-        EXPECT_FALSE(NearColour(quarter, OnCircleX(a), OnCircleY(a), colors::Black)) << a;
-        EXPECT_TRUE(NearColour(rest, OnCircleX(a), OnCircleY(a), colors::Black)) << a;
+        EXPECT_FALSE(NearColour(quarter, OnCircleX(a), OnCircleY(a), colours::Black)) << a;
+        EXPECT_TRUE(NearColour(rest, OnCircleX(a), OnCircleY(a), colours::Black)) << a;
     }
 }
 
 TEST(QPainterCanvasArcs, CoincidingRadialsDrawTheWholeEllipse) {
     const QImage arc = Paint(60, 60, [](Canvas& c) { c.Arc(10, 10, 51, 51, {50, 20}, {70, 10}); });
     for (double a : {0.0, 45.0, 90.0, 180.0, 270.0})
-        EXPECT_TRUE(NearColour(arc, OnCircleX(a), OnCircleY(a), colors::Black)) << a;
+        EXPECT_TRUE(NearColour(arc, OnCircleX(a), OnCircleY(a), colours::Black)) << a;
 }
 
 TEST(QPainterCanvasArcs, RadialsBehindTheOppositeOfAnAngleCoverTheSideAwayFromIt) {
@@ -153,11 +153,11 @@ TEST(QPainterCanvasArcs, RadialsBehindTheOppositeOfAnAngleCoverTheSideAwayFromIt
         };
         c.Arc(10, 10, 51, 51, radial(-110), radial(110));
     });
-    EXPECT_TRUE(NearColour(image, OnCircleX(180), OnCircleY(180), colors::Black));
-    EXPECT_TRUE(NearColour(image, OnCircleX(120), OnCircleY(120), colors::Black));
-    EXPECT_TRUE(NearColour(image, OnCircleX(240), OnCircleY(240), colors::Black));
+    EXPECT_TRUE(NearColour(image, OnCircleX(180), OnCircleY(180), colours::Black));
+    EXPECT_TRUE(NearColour(image, OnCircleX(120), OnCircleY(120), colours::Black));
+    EXPECT_TRUE(NearColour(image, OnCircleX(240), OnCircleY(240), colours::Black));
     for (double a : {0.0, 90.0, 270.0, 100.0, 260.0})
-        EXPECT_FALSE(NearColour(image, OnCircleX(a), OnCircleY(a), colors::Black)) << a;
+        EXPECT_FALSE(NearColour(image, OnCircleX(a), OnCircleY(a), colours::Black)) << a;
 }
 
 TEST(QPainterCanvasArcs, OnAWideEllipseTheArcStopsWhereTheEndRadialCrossesIt) {
@@ -165,7 +165,7 @@ TEST(QPainterCanvasArcs, OnAWideEllipseTheArcStopsWhereTheEndRadialCrossesIt) {
     // up-right meets the ellipse at x = y = 1 / sqrt(1/40^2 + 1/20^2) = 17.89 from the
     // centre, which is parametric angle atan(40/20) = 63.43 degrees.
     const QImage image = Paint(100, 60, [](Canvas& c) {
-        c.SetPenColor(colors::Blue);
+        c.SetPenColour(colours::Blue);
         c.Arc(10, 10, 91, 51, {95, 30}, {150, -70});
     });
     auto onEllipse = [](double t) {
@@ -174,11 +174,11 @@ TEST(QPainterCanvasArcs, OnAWideEllipseTheArcStopsWhereTheEndRadialCrossesIt) {
     };
     for (double t : {10.0, 30.0, 55.0, 60.0}) {
         const auto [x, y] = onEllipse(t);
-        EXPECT_TRUE(NearColour(image, x, y, colors::Blue)) << t;
+        EXPECT_TRUE(NearColour(image, x, y, colours::Blue)) << t;
     }
     for (double t : {70.0, 90.0, 180.0, 270.0}) {
         const auto [x, y] = onEllipse(t);
-        EXPECT_FALSE(NearColour(image, x, y, colors::Blue)) << t;
+        EXPECT_FALSE(NearColour(image, x, y, colours::Blue)) << t;
     }
 }
 
@@ -188,21 +188,21 @@ TEST(QPainterCanvasPixels, SetPixelSetsExactlyThatPixel) {
         c.SetPixel({7, 9}, Rgb{12, 34, 56});
     });
     EXPECT_EQ(At(image, 7, 9), (Rgb{12, 34, 56}));
-    EXPECT_EQ(CountColour(image, colors::White), 20 * 20 - 1);
+    EXPECT_EQ(CountColour(image, colours::White), 20 * 20 - 1);
 }
 
 TEST(QPainterCanvasPixels, ClearFillsTheWholeDeviceAndKeepsThePen) {
     for (double ratio : {1.0, 2.0}) {
         const QImage image = Paint(30, 20, [](Canvas& c) {
-            c.SetPenColor(colors::Red);
+            c.SetPenColour(colours::Red);
             c.Line({0, 5}, {29, 5});
-            c.Clear(colors::Silver);
+            c.Clear(colours::Silver);
             c.Line({0, 10}, {29, 10});
         }, ratio);
-        EXPECT_EQ(At(image, 0, 0), colors::Silver);
-        EXPECT_EQ(At(image, image.width() - 1, image.height() - 1), colors::Silver);
-        EXPECT_EQ(At(image, 15, static_cast<int>(5 * ratio)), colors::Silver);
-        EXPECT_EQ(At(image, 15, static_cast<int>(10 * ratio)), colors::Red);
+        EXPECT_EQ(At(image, 0, 0), colours::Silver);
+        EXPECT_EQ(At(image, image.width() - 1, image.height() - 1), colours::Silver);
+        EXPECT_EQ(At(image, 15, static_cast<int>(5 * ratio)), colours::Silver);
+        EXPECT_EQ(At(image, 15, static_cast<int>(10 * ratio)), colours::Red);
     }
 }
 
@@ -225,26 +225,26 @@ Ink InkOf(const QImage& image, Rgb background) {
 TEST(QPainterCanvasText, TextHangsBelowAndRightOfItsPointInTheFontColour) {
     const QImage image = Paint(200, 60, [](Canvas& c) {
         c.SetTextBackground(false);
-        c.SetFontColor(colors::Blue);
+        c.SetFontColour(colours::Blue);
         c.SetFontSize(20);
         c.SetFontBold(true);
         c.TextOut({30, 15}, "HEH");
     });
-    const Ink ink = InkOf(image, colors::White);
+    const Ink ink = InkOf(image, colours::White);
     ASSERT_GT(ink.count, 0);
     EXPECT_GE(ink.left, 30);
     EXPECT_GE(ink.top, 15);
     EXPECT_LE(ink.bottom, 15 + 26);  // within a 20-pixel font's line
     EXPECT_LE(ink.top, 15 + 8);      // capitals start near the top of the cell
-    EXPECT_GT(CountColour(image, colors::Blue), 20);  // solid stems, not only antialiased edges
+    EXPECT_GT(CountColour(image, colours::Blue), 20);  // solid stems, not only antialiased edges
 }
 
 TEST(QPainterCanvasText, OpaqueTextFillsItsCellTransparentTextDoesNot) {
     auto draw = [](bool opaque) {
         return Paint(200, 60, [opaque](Canvas& c) {
-            c.Clear(colors::Grey);
-            c.SetTextBackground(opaque, colors::Cyan);
-            c.SetFontColor(colors::Black);
+            c.Clear(colours::Grey);
+            c.SetTextBackground(opaque, colours::Cyan);
+            c.SetFontColour(colours::Black);
             c.SetFontSize(16);
             c.TextOut({20, 10}, "Ti");
         });
@@ -252,14 +252,14 @@ TEST(QPainterCanvasText, OpaqueTextFillsItsCellTransparentTextDoesNot) {
     const QImage opaque = draw(true);
     const QImage transparent = draw(false);
     // The cell's top-left corner is above the capital's ink.
-    EXPECT_EQ(At(opaque, 20, 10), colors::Cyan);
-    EXPECT_EQ(At(transparent, 20, 10), colors::Grey);
-    EXPECT_GT(CountColour(opaque, colors::Cyan), 50);
-    EXPECT_EQ(CountColour(transparent, colors::Cyan), 0);
+    EXPECT_EQ(At(opaque, 20, 10), colours::Cyan);
+    EXPECT_EQ(At(transparent, 20, 10), colours::Grey);
+    EXPECT_GT(CountColour(opaque, colours::Cyan), 50);
+    EXPECT_EQ(CountColour(transparent, colours::Cyan), 0);
     // Nothing outside the cell is touched.
-    EXPECT_EQ(At(opaque, 19, 10), colors::Grey);
-    EXPECT_EQ(At(opaque, 20, 9), colors::Grey);
-    EXPECT_EQ(At(opaque, 150, 30), colors::Grey);
+    EXPECT_EQ(At(opaque, 19, 10), colours::Grey);
+    EXPECT_EQ(At(opaque, 20, 9), colours::Grey);
+    EXPECT_EQ(At(opaque, 150, 30), colours::Grey);
 }
 
 TEST(QPainterCanvasText, BoldAndSizeChangeTheInk) {
@@ -269,7 +269,7 @@ TEST(QPainterCanvasText, BoldAndSizeChangeTheInk) {
             c.SetFontBold(bold);
             c.SetFontSize(size);
             c.TextOut({5, 5}, "LINKMOTION");
-        }), colors::White);
+        }), colours::White);
     };
     const Ink regular = ink(false, 14), bold = ink(true, 14), large = ink(false, 28);
     EXPECT_GT(bold.count, regular.count);
@@ -293,8 +293,8 @@ TEST(QPainterCanvasRobustness, DegenerateAndHugeInputDrawsWithoutFailing) {
         c.Arc(10, 10, 90, 90, {50, 50}, {50, 50});  // radials through the centre
         c.Arc(90, 90, 10, 10, {INT_MAX, INT_MAX}, {INT_MIN, INT_MIN});
         c.Arc(30, 30, 30, 30, {0, 0}, {1, 1});
-        c.SetPixel({INT_MAX, INT_MIN}, colors::Red);
-        c.SetPixel({-1, -1}, colors::Red);
+        c.SetPixel({INT_MAX, INT_MIN}, colours::Red);
+        c.SetPixel({-1, -1}, colours::Red);
         c.Polyline({});
         const std::vector<ScreenPoint> one{{3, 3}};
         c.Polyline(one);
@@ -306,30 +306,30 @@ TEST(QPainterCanvasRobustness, DegenerateAndHugeInputDrawsWithoutFailing) {
         c.TextOut({10, 60}, std::string_view("bad \xff\xfe utf-8 \0 nul", 20));
     });
     EXPECT_EQ(image.width(), 100);
-    EXPECT_EQ(At(image, 90, 90), colors::Black);  // the diagonal got through the clamp
+    EXPECT_EQ(At(image, 90, 90), colours::Black);  // the diagonal got through the clamp
 }
 
 TEST(QPainterCanvasScaling, DoubleRatioDrawsTheSamePixelsTwiceAsFine) {
     auto draw = [](Canvas& c) {
-        c.SetPenColor(colors::Red);
+        c.SetPenColour(colours::Red);
         c.Line({10, 20}, {40, 20});
         c.Ellipse(10, 30, 31, 51);
-        c.SetPixel({5, 5}, colors::Blue);
+        c.SetPixel({5, 5}, colours::Blue);
     };
     const QImage fine = Paint(60, 60, draw, 2.0);
     ASSERT_EQ(fine.width(), 120);
     // Logical row 20 is physical rows 40 and 41, nothing either side.
-    EXPECT_EQ(At(fine, 50, 40), colors::Red);
-    EXPECT_EQ(At(fine, 50, 41), colors::Red);
+    EXPECT_EQ(At(fine, 50, 40), colours::Red);
+    EXPECT_EQ(At(fine, 50, 41), colours::Red);
     EXPECT_FALSE(Inked(fine, 50, 39));
     EXPECT_FALSE(Inked(fine, 50, 42));
     // The ellipse's left and right pixels are logical columns 10 and 30.
-    EXPECT_EQ(At(fine, 20, 80), colors::Red);
-    EXPECT_EQ(At(fine, 61, 80), colors::Red);
+    EXPECT_EQ(At(fine, 20, 80), colours::Red);
+    EXPECT_EQ(At(fine, 61, 80), colours::Red);
     EXPECT_FALSE(Inked(fine, 19, 80));
     EXPECT_FALSE(Inked(fine, 62, 80));
     for (int y : {10, 11})
-        for (int x : {10, 11}) EXPECT_EQ(At(fine, x, y), colors::Blue);
+        for (int x : {10, 11}) EXPECT_EQ(At(fine, x, y), colours::Blue);
 }
 
 }  // namespace

@@ -22,8 +22,8 @@ void Texts(Canvas& c) {
         c.SetFontSize(size);
         for (bool bold : {false, true}) {
             c.SetFontBold(bold);
-            c.SetTextBackground(bold, colors::Cyan);
-            c.SetFontColor(bold ? colors::Red : colors::Black);
+            c.SetTextBackground(bold, colours::Cyan);
+            c.SetFontColour(bold ? colours::Red : colours::Black);
             // Right-aligned numbers, signs, units, a degree sign, blanks alone.
             c.TextOut({3, y}, "  6.022");
             c.TextOut({71, y}, "-0.155 in");
