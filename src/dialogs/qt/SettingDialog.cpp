@@ -41,6 +41,11 @@ void FitToRoom(QLabel* label) {
         if (label->sizeHint().width() <= room) break;
     }
     label->adjustSize();
+    // A far gear's numbers may not fit even the smallest face: cut at the room, never
+    // running out of the dialog or under the next label, the whole text kept in its tip.
+    const bool cut = label->width() > room;
+    if (cut) label->resize(room, label->height());
+    label->setToolTip(cut ? label->text() : QString());
 }
 
 }  // namespace

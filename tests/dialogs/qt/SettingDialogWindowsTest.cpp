@@ -202,6 +202,15 @@ TEST_F(SettingDialogWindowsTest, ReverseArmLabelsOfAFarGearKeepOutOfEachOther) {
         EXPECT_LT(cen->geometry().right(), fwd->x());
         EXPECT_LT(fwd->geometry().right(), d.width());
     });
+
+    // Numbers too long for the smallest face are cut at the dialog's edge, kept whole in the tip.
+    model.Gear.RevArmCenter = -1.2345678e7f;
+    WhileOpen("RevPos", menu("RevArmPos"), [&](QDialog& d) {
+        auto* fwd = d.findChild<QLabel*>("Label6");
+        EXPECT_LT(fwd->geometry().right(), d.width());
+        EXPECT_LT(fwd->width(), fwd->sizeHint().width());
+        EXPECT_EQ(fwd->toolTip(), fwd->text());
+    });
 }
 
 TEST_F(SettingDialogWindowsTest, ReferencePointsOkZeroAndCancelShowOrHideTheirControls) {
