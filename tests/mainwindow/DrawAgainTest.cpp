@@ -98,7 +98,7 @@ TEST_F(DrawAgain, TheFirstHighlightedTickDrawsTheGearInTheViewItWasMappedWith) {
     RecordingCanvas canvas;
     DrawMainWindow(m, s, canvas);
     // The driver's outline is still centred on the axle as this tick mapped it.
-    const RecordedOp& wheel = canvas.OfKind(CanvasOp::Ellipse).front();
+    const RecordedOp wheel = canvas.OfKind(CanvasOp::Ellipse).front();
     EXPECT_NEAR((wheel.box.left + wheel.box.right) / 2.0, m.P(DriverAxle).SX, 1);
     EXPECT_NEAR((wheel.box.top + wheel.box.bottom) / 2.0, m.P(DriverAxle).SY, 1);
 }
