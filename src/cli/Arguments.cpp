@@ -16,13 +16,13 @@ namespace lm::cli {
 
 namespace {
 
-struct OptionSpec {
+struct OptionRow {
     std::string_view name;
     bool takesValue;
 };
 
 // Gear options apply to every command; the rest belong to one command or another.
-constexpr std::array<OptionSpec, 43> kOptions = {{
+constexpr std::array<OptionRow, 43> kOptions = {{
     {"open", true},   {"import", true}, {"set", true},   {"revarm", true}, {"gear", true},
     {"angle", true},  {"step", true},   {"from", true},  {"to", true},     {"csv", false},
     {"save", true},   {"graph", true},  {"positions", true}, {"what", true}, {"out", true},
@@ -36,8 +36,8 @@ constexpr std::array<OptionSpec, 43> kOptions = {{
     {"shard", true}, {"constraint", true}, {"page", true},
 }};
 
-const OptionSpec* FindOption(std::string_view name) {
-    for (const OptionSpec& o : kOptions)
+const OptionRow* FindOption(std::string_view name) {
+    for (const OptionRow& o : kOptions)
         if (o.name == name) return &o;
     return nullptr;
 }
@@ -73,7 +73,7 @@ Arguments ParseArguments(int argc, char** argv) {
             value = name.substr(eq + 1);
             name.erase(eq);
         }
-        const OptionSpec* option = FindOption(name);
+        const OptionRow* option = FindOption(name);
         if (!option) throw UsageError("unknown option '" + token + "' (try --help)");
         if (name == "help" || name == "h") {
             args.help = true;

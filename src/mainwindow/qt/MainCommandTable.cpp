@@ -15,9 +15,9 @@ using Tool = ToolPicture;
 using F = MainForm;
 
 const std::array kMenus{
-    MainMenuSpec{"File1", "&File"},         MainMenuSpec{"SetUp1", "&SetUp"},
-    MainMenuSpec{"EditDimen1", "&EditDimen"}, MainMenuSpec{"DrawGraphs1", "Draw&Graphs"},
-    MainMenuSpec{"Help1", "&Help"},
+    MainMenuEntry{"File1", "&File"},         MainMenuEntry{"SetUp1", "&SetUp"},
+    MainMenuEntry{"EditDimen1", "&EditDimen"}, MainMenuEntry{"DrawGraphs1", "Draw&Graphs"},
+    MainMenuEntry{"Help1", "&Help"},
 };
 
 const std::array kCommands{
@@ -103,7 +103,7 @@ const std::array kCommands{
 
 }  // namespace
 
-std::span<const MainMenuSpec> MainMenus() { return kMenus; }
+std::span<const MainMenuEntry> MainMenus() { return kMenus; }
 std::span<const MainCommand> MainCommands() { return kCommands; }
 
 }  // namespace lm

@@ -24,7 +24,7 @@ enum class EnabledRule {
     ShownWithScreenData,  // hidden, not greyed, while the screen data are off
 };
 
-struct ToolButtonSpec {
+struct ToolButtonLook {
     int order = 0;  // place on the tool bar counting from 1; 0: no button
     ToolPicture picture{};
     const char* hint = nullptr;
@@ -41,20 +41,20 @@ struct MainCommand {
     void (MainForm::*run)() = nullptr;
     EnabledRule enabled = EnabledRule::Always;
     QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey;
-    ToolButtonSpec tool{};
+    ToolButtonLook tool{};
     bool separatorBefore = false;
     // A submenu instead of an item, filled by this each time it opens (then `run` is
     // null).
     void (MainForm::*fill)(QMenu*) = nullptr;
 };
 
-struct MainMenuSpec {
+struct MainMenuEntry {
     const char* name;
     const char* caption;
 };
 
 // The menus, in no particular order: the bar shows them where their first item stands.
-std::span<const MainMenuSpec> MainMenus();
+std::span<const MainMenuEntry> MainMenus();
 
 // The items in the order the menu bar and its menus show them.
 std::span<const MainCommand> MainCommands();

@@ -47,10 +47,10 @@ void MainForm::BuildMenus() {
     const auto menuOf = [&](std::string_view name) {
         QMenu*& menu = menus[name];
         if (menu == nullptr) {
-            const auto specs = MainMenus();
-            const auto spec = std::find_if(specs.begin(), specs.end(),
-                                           [name](const MainMenuSpec& m) { return name == m.name; });
-            menu = bar->addMenu(spec != specs.end() ? spec->caption : "");
+            const auto table = MainMenus();
+            const auto found = std::find_if(table.begin(), table.end(),
+                                            [name](const MainMenuEntry& m) { return name == m.name; });
+            menu = bar->addMenu(found != table.end() ? found->caption : "");
             menu->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
         }
         return menu;

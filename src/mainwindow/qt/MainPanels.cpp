@@ -19,14 +19,14 @@
 namespace lm {
 
 void MainForm::BuildPanels() {
-    struct PanelSpec {
+    struct PanelRow {
         int number;
         QRect geometry;
         bool shown;
     };
     // Thin raised strips framing the control groups. 5, 6 and 11 frame the reference
     // bars, 7, 8 and 9 the dynamic-variable bars; those start hidden.
-    const PanelSpec panels[] = {
+    const PanelRow panels[] = {
         {1, {0, 67, 539, 4}, true},     {2, {247, 26, 4, 41}, true},
         {3, {539, 26, 4, 109}, true},   {4, {539, 134, 93, 4}, true},
         {5, {0, 120, 251, 4}, false},   {6, {247, 72, 4, 49}, false},
@@ -34,7 +34,7 @@ void MainForm::BuildPanels() {
         {9, {539, 70, 0, 0}, false},    {10, {0, 26, 4, 41}, true},
         {11, {0, 72, 4, 49}, false},    {12, {628, 26, 4, 108}, true},
     };
-    for (const PanelSpec& panel : panels) {
+    for (const PanelRow& panel : panels) {
         auto* p = new QFrame(area_);
         p->setObjectName(QString("Panel%1").arg(panel.number));
         PlaceControl(p, panel.geometry);

@@ -24,7 +24,7 @@ protected:
     float angle() const { return model.Gear.DriverAngle; }
 };
 
-struct ControlSpec {
+struct ExpectedControl {
     const char* name;
     int left, top, width, height;
     const char* caption;  // nullptr for a scroll bar
@@ -33,7 +33,7 @@ struct ControlSpec {
     bool visible;
 };
 
-const ControlSpec kControls[] = {
+const ExpectedControl kControls[] = {
     {"SBRevArm", 336, 26, 121, 12, nullptr, "Set Reverse Arm Between Max & Min", true, true},
     {"SBDrvAng", 336, 40, 121, 12, nullptr, "Set Driver Angle From 0 to 360 Deg", false, true},
     {"SBStepAng", 336, 54, 121, 12, nullptr, "Set Driver Step Angle to Predefined Values", true,
@@ -73,7 +73,7 @@ TEST_F(MainFormTest, EveryControlSitsInTheClientAreaAsLaidOut) {
     EXPECT_EQ(client->size(), QSize(632, 380));
     EXPECT_EQ(form->palette().color(QPalette::Window), QColor(192, 192, 192));
 
-    for (const ControlSpec& c : kControls) {
+    for (const ExpectedControl& c : kControls) {
         SCOPED_TRACE(c.name);
         auto* w = form->findChild<QWidget*>(c.name);
         ASSERT_NE(w, nullptr);
@@ -101,20 +101,20 @@ TEST_F(MainFormTest, EveryControlSitsInTheClientAreaAsLaidOut) {
 }
 
 TEST_F(MainFormTest, BarsStartWithTheirRangesStepsAndPositions) {
-    struct BarSpec {
+    struct ExpectedBar {
         const char* name;
         int min, max, value, small, large;
     };
     // The reverse-arm range comes from the nominal full-gear distance of 1.3 length units
     // in steps of 0.001.
-    const BarSpec bars[] = {
+    const ExpectedBar bars[] = {
         {"SBRevArm", -1300, 1300, 0, 1, 20},       {"SBDrvAng", -4000, 40000, 1, 1000, 4500},
         {"SBStepAng", 0, 14613, 12000, 920, 2760}, {"SBPanVert", -500, 500, 0, 1, 10},
         {"SBPanHorz", -500, 500, 0, 1, 10},        {"SBZoom", -200, 200, 0, 1, 10},
         {"SBRef1Vert", -5000, 5000, 0, 1, 25},     {"SBRef1Horz", -10000, 10000, 0, 1, 25},
         {"SBRef2Vert", -5000, 5000, 0, 1, 25},     {"SBRef2Horz", -10000, 10000, 0, 1, 25},
     };
-    for (const BarSpec& b : bars) {
+    for (const ExpectedBar& b : bars) {
         SCOPED_TRACE(b.name);
         QScrollBar* s = bar(b.name);
         ASSERT_NE(s, nullptr);

@@ -35,7 +35,7 @@ protected:
     }
 };
 
-struct ControlSpec {
+struct ExpectedControl {
     const char* name;
     QRect geometry;
     const char* caption;  // nullptr: a bar or a panel
@@ -43,7 +43,7 @@ struct ControlSpec {
     bool enabled, visible;
 };
 
-const ControlSpec kControls[] = {
+const ExpectedControl kControls[] = {
     {"Rev", {252, 25, 28, 14}, "Rev", "Set Reverse Arm to Normal Reverse", true, true},
     {"Center", {280, 25, 27, 14}, "Cen", "Set Reverse Arm to Mid Gear", false, true},
     {"Fwd", {307, 25, 28, 14}, "Fwd", "Set Reverse Arm to Normal Forward", true, true},
@@ -68,7 +68,7 @@ const ControlSpec kControls[] = {
 };
 
 TEST_F(ReverseArmControlsTest, ControlsStartWhereAndAsLaidOut) {
-    for (const ControlSpec& c : kControls) {
+    for (const ExpectedControl& c : kControls) {
         SCOPED_TRACE(c.name);
         QWidget* w = widget(c.name);
         ASSERT_NE(w, nullptr);
